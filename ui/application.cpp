@@ -1,0 +1,109 @@
+#include "ui/application.h"
+
+#include <algorithm>
+
+namespace torvi::ui {
+
+void RecordingMessageBoxes::show(const std::string& title, const std::string& text) {
+    lastTitle = title;
+    texts.push_back(text);
+}
+
+Application::Application(ApplicationInfo info, const TextMetrics& metrics, MessageBoxes& messageBoxes)
+    : info_(std::move(info)), metrics_(&metrics), messageBoxes_(messageBoxes) {}
+
+Application::~Application() {
+    observer_ = nullptr;
+    closedWindows_.clear();
+    windows_.clear();
+}
+
+void Application::messageBox(const std::string& text) { messageBoxes_.show(info_.title, text); }
+
+void Application::adopt(std::type_index type, std::unique_ptr<Window> window) {
+    Window& added = *window;
+    windows_[type] = std::move(window);
+    stacking_.push_back(&added);
+    if (observer_) observer_->windowCreated(added);
+}
+
+Window* Application::mainWindow() const {
+    for (Window* window : stacking_) {
+        if (window->kind() == WindowKind::Main) return window;
+    }
+    return nullptr;
+}
+
+void Application::activate(Window& window) {
+    if (window.closed()) return;
+    const auto found = std::find(stacking_.begin(), stacking_.end(), &window);
+    if (found == stacking_.end()) return;
+    stacking_.erase(found);
+    stacking_.push_back(&window);
+    active_ = &window;
+    if (observer_) observer_->activeWindowChanged(active_);
+}
+
+void Application::forget(Window& window) {
+    window.markClosed();
+    stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), &window), stacking_.end());
+    for (auto entry = windows_.begin(); entry != windows_.end(); ++entry) {
+        if (entry->second.get() == &window) {
+            closedWindows_.push_back(std::move(entry->second));
+            windows_.erase(entry);
+            break;
+        }
+    }
+    if (observer_) observer_->windowDestroyed(window);
+}
+
+void Application::close(Window& window) {
+    if (window.closed() || ended_) return;
+    if (window.kind() == WindowKind::Main) {
+        end();
+        return;
+    }
+    window.Form_Unload();
+    if (window.closed()) return;
+    forget(window);
+    if (active_ == &window) {
+        // The frontmost window that is left becomes active.
+        active_ = nullptr;
+        for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it) {
+            if ((*it)->visible()) {
+                active_ = *it;
+                break;
+            }
+        }
+        if (observer_) observer_->activeWindowChanged(active_);
+    }
+    if (eventDepth_ == 0) closedWindows_.clear();
+}
+
+void Application::end() {
+    if (ended_) return;
+    ended_ = true;
+    while (!stacking_.empty()) forget(*stacking_.back());
+    active_ = nullptr;
+    if (observer_) observer_->ended();
+    if (eventDepth_ == 0) closedWindows_.clear();
+}
+
+void Application::finishEvent() {
+    if (--eventDepth_ > 0) return;
+    closedWindows_.clear();
+    if (observer_) observer_->eventFinished();
+}
+
+void Application::advanceTime(int milliseconds) {
+    dispatch([&] {
+        const std::vector<Window*> windows = stacking_;
+        for (Window* window : windows) {
+            for (Timer* timer : window->timers()) {
+                if (!window->closed()) timer->advance(milliseconds);
+            }
+        }
+    });
+}
+
+}  // namespace torvi::ui

@@ -1,0 +1,134 @@
+#pragma once
+// The application: creates each window on first reference, closes and destroys windows, knows
+// the active window and the stacking order, shows message boxes, runs events one at a time and
+// ends the program.
+
+#include <map>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+#include "ui/printer.h"
+#include "ui/text_metrics.h"
+#include "ui/window.h"
+
+namespace torvi::ui {
+
+struct ApplicationInfo {
+    std::string title;
+    int major = 1;
+    int minor = 0;
+};
+
+// Modal message boxes: a text, an OK button only and the application title as caption.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual void show(const std::string& title, const std::string& text) = 0;
+};
+
+class RecordingMessageBoxes : public MessageBoxes {
+public:
+    void show(const std::string& title, const std::string& text) override;
+    std::vector<std::string> texts;
+    std::string lastTitle;
+};
+
+// What a view of the model is told. Every method has an empty default.
+class ApplicationObserver {
+public:
+    virtual ~ApplicationObserver() = default;
+    virtual void windowCreated(Window&) {}
+    virtual void windowDestroyed(Window&) {}
+    virtual void windowChanged(Window&, WindowProperty) {}
+    virtual void elementChanged(Element&, Property) {}
+    virtual void activeWindowChanged(Window*) {}
+    // An outermost event has run to its end.
+    virtual void eventFinished() {}
+    virtual void ended() {}
+};
+
+class Application {
+public:
+    Application(ApplicationInfo info, const TextMetrics& metrics, MessageBoxes& messageBoxes);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    const ApplicationInfo& info() const { return info_; }
+    const std::string& title() const { return info_.title; }
+    const TextMetrics& metrics() const { return *metrics_; }
+    void setMetrics(const TextMetrics& metrics) { metrics_ = &metrics; }
+
+    // A modal message box; returns when the user has closed it.
+    void messageBox(const std::string& text);
+
+    // The window of type T, created (and loaded) on first reference.
+    template <typename T>
+    T& form() {
+        if (T* existing = find<T>()) return *existing;
+        auto window = std::make_unique<T>(*this);
+        T& result = *window;
+        adopt(typeid(T), std::move(window));
+        result.load();
+        return result;
+    }
+    // The window of type T when it exists, else nullptr; never creates.
+    template <typename T>
+    T* find() const {
+        const auto found = windows_.find(typeid(T));
+        return found == windows_.end() ? nullptr : static_cast<T*>(found->second.get());
+    }
+
+    // Closes the window: its unload handler runs, then it leaves the screen; it is destroyed when
+    // the current event has finished. Closing the main window ends the program.
+    void close(Window& window);
+    // Ends the program at once: every window goes without its unload handler.
+    void end();
+    bool ended() const { return ended_; }
+
+    // Open windows from back to front; the active one is the last that was activated.
+    const std::vector<Window*>& stackingOrder() const { return stacking_; }
+    Window* activeWindow() const { return active_; }
+    void activate(Window& window);
+    Window* mainWindow() const;
+
+    // Runs an event from outside (the user, a timer) to its end. Events that arrive while
+    // one runs (a nested message box loop) run inside it.
+    template <typename Function>
+    void dispatch(Function&& event) {
+        ++eventDepth_;
+        event();
+        finishEvent();
+    }
+    bool inEvent() const { return eventDepth_ > 0; }
+
+    // Lets time pass on a manual clock: every running timer ticks for each interval ending.
+    void advanceTime(int milliseconds);
+
+    void setObserver(ApplicationObserver* observer) { observer_ = observer; }
+    ApplicationObserver* observer() const { return observer_; }
+
+    void setPrinters(Printers* printers) { printers_ = printers; }
+    Printers* printers() const { return printers_; }
+
+private:
+    void adopt(std::type_index type, std::unique_ptr<Window> window);
+    void finishEvent();
+    void forget(Window& window);
+
+    ApplicationInfo info_;
+    const TextMetrics* metrics_;
+    MessageBoxes& messageBoxes_;
+    ApplicationObserver* observer_ = nullptr;
+    Printers* printers_ = nullptr;
+    std::map<std::type_index, std::unique_ptr<Window>> windows_;
+    std::vector<std::unique_ptr<Window>> closedWindows_;
+    std::vector<Window*> stacking_;
+    Window* active_ = nullptr;
+    int eventDepth_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace torvi::ui

@@ -1,0 +1,165 @@
+#include "ui/controls.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#include "ui/application.h"
+#include "ui/window.h"
+
+namespace torvi::ui {
+namespace {
+
+// The UTF-8 bytes of a character code.
+std::string utf8(int code) {
+    std::string bytes;
+    const auto c = static_cast<unsigned>(code);
+    if (c < 0x80) {
+        bytes += static_cast<char>(c);
+    } else if (c < 0x800) {
+        bytes += static_cast<char>(0xC0 | (c >> 6));
+        bytes += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        bytes += static_cast<char>(0xE0 | (c >> 12));
+        bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        bytes += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return bytes;
+}
+
+}  // namespace
+
+Label::Label(Window& window, std::string name, int index, Rect geometry, std::string caption)
+    : Element(window, ElementKind::Label, std::move(name), index), caption_(std::move(caption)) {
+    setGeometry(geometry);
+}
+
+void Label::setCaption(std::string caption) {
+    caption_ = std::move(caption);
+    changed(Property::Text);
+    if (fitted) fitToText();
+}
+
+void Label::fitToText() {
+    const TextMetrics& metrics = window().application().metrics();
+    setGeometry({left(), top(), metrics.textWidth(font, caption_), metrics.lineHeight(font)});
+}
+
+TextBox::TextBox(Window& window, std::string name, int index, Rect geometry, std::string text)
+    : Element(window, ElementKind::TextBox, std::move(name), index), text_(std::move(text)) {
+    setGeometry(geometry);
+    cursor_ = static_cast<int>(text_.size());
+}
+
+void TextBox::setText(std::string text) {
+    text_ = std::move(text);
+    cursor_ = static_cast<int>(text_.size());
+    changed(Property::Text);
+    if (onChange) onChange();
+}
+
+void TextBox::setCursor(int cursor) {
+    cursor_ = std::clamp(cursor, 0, static_cast<int>(text_.size()));
+}
+
+void TextBox::insertTypedCharacter(int keyAscii) {
+    std::string text = text_;
+    auto at = static_cast<std::size_t>(std::clamp(cursor_, 0, static_cast<int>(text.size())));
+    if (keyAscii == 8) {
+        if (at == 0) return;
+        std::size_t start = at - 1;
+        while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
+        text.erase(start, at - start);
+        at = start;
+    } else if (keyAscii >= 32 && keyAscii != 127) {
+        const std::string character = utf8(keyAscii);
+        text.insert(at, character);
+        at += character.size();
+    } else {
+        return;  // Enter, Esc and other control codes leave the text alone
+    }
+    setText(std::move(text));
+    cursor_ = static_cast<int>(at);
+}
+
+CommandButton::CommandButton(Window& window, std::string name, int index, Rect geometry,
+                             std::string caption)
+    : Element(window, ElementKind::CommandButton, std::move(name), index),
+      caption_(std::move(caption)) {
+    setGeometry(geometry);
+}
+
+Frame::Frame(Window& window, std::string name, int index, Rect geometry, std::string caption)
+    : Element(window, ElementKind::Frame, std::move(name), index), caption_(std::move(caption)) {
+    setGeometry(geometry);
+}
+
+PictureBox::PictureBox(Window& window, std::string name, int index, Rect geometry)
+    : Element(window, ElementKind::PictureBox, std::move(name), index) {
+    setGeometry(geometry);
+}
+
+LineElement::LineElement(Window& window, std::string name, int index, int x1_, int y1_, int x2_,
+                         int y2_)
+    : Element(window, ElementKind::Line, std::move(name), index), x1(x1_), y1(y1_), x2(x2_), y2(y2_) {
+    setGeometry({std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1)});
+}
+
+ImageElement::ImageElement(Window& window, std::string name, int index, Rect geometry,
+                           Picture picture_, bool stretch_)
+    : Element(window, ElementKind::Image, std::move(name), index),
+      picture(std::move(picture_)),
+      stretch(stretch_) {
+    setGeometry(geometry);
+}
+
+Timer::Timer(Window& window, std::string name, int index, int intervalMilliseconds)
+    : Element(window, ElementKind::Timer, std::move(name), index), interval_(intervalMilliseconds) {
+    setVisible(false);
+}
+
+void Timer::setRunning(bool running) {
+    if (running && !running_) elapsed_ = 0;
+    running_ = running;
+    changed(Property::Timer);
+}
+
+void Timer::advance(int milliseconds) {
+    if (!running_ || interval_ <= 0) return;
+    elapsed_ += milliseconds;
+    while (running_ && elapsed_ >= interval_ && !window().closed()) {
+        elapsed_ -= interval_;
+        fire();
+    }
+}
+
+void Timer::fire() {
+    if (running_ && onTimer && !window().closed()) onTimer();
+}
+
+MenuItem::MenuItem(Window& window, std::string name, MenuItem* parent, std::string caption,
+                   char shortcut)
+    : Element(window, ElementKind::MenuItem, std::move(name), kNoIndex),
+      caption_(std::move(caption)),
+      shortcut_(static_cast<char>(std::toupper(static_cast<unsigned char>(shortcut)))),
+      parent_(parent) {
+    if (parent_) parent_->children_.push_back(this);
+}
+
+void MenuItem::setChecked(bool checked) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    changed(Property::Checked);
+}
+
+bool MenuItem::available() const {
+    return visible() && enabled() && (parent_ == nullptr || parent_->available());
+}
+
+bool MenuItem::choose() {
+    if (!available() || separator()) return false;
+    if (onClick) onClick();
+    return true;
+}
+
+}  // namespace torvi::ui

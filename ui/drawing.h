@@ -1,0 +1,67 @@
+#pragma once
+// A persistent drawing: what is drawn stays in a display list until it is cleared.
+
+#include <functional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "ui/types.h"
+
+namespace torvi::ui {
+
+struct TextRun {
+    int x = 0;  // top-left of the text
+    int y = 0;
+    std::string text;
+    Rgb colour;
+    Font font;
+    friend bool operator==(const TextRun&, const TextRun&) = default;
+};
+
+struct LineRun {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    Rgb colour;
+    int thickness = 1;  // pixels
+    friend bool operator==(const LineRun&, const LineRun&) = default;
+};
+
+using DrawItem = std::variant<TextRun, LineRun>;
+
+// Where drawing goes: a window's or picture's persistent drawing, or a printed page.
+class DrawingSink {
+public:
+    virtual ~DrawingSink() = default;
+    virtual void drawText(const TextRun& run) = 0;
+    virtual void drawLine(const LineRun& run) = 0;
+    virtual void clear() = 0;
+};
+
+class Drawing : public DrawingSink {
+public:
+    void drawText(const TextRun& run) override;
+    void drawLine(const LineRun& run) override;
+    void clear() override;
+
+    const std::vector<DrawItem>& items() const { return items_; }
+    std::vector<TextRun> texts() const;
+    std::vector<LineRun> lines() const;
+
+    // The current drawing position, for lines drawn from where the last one ended.
+    int currentX = 0;
+    int currentY = 0;
+    // Draws a line from the current position to (x, y), which becomes the current position.
+    void lineTo(int x, int y, Rgb colour, int thickness = 1);
+
+    // Called after every change, so that a view can repaint.
+    std::function<void()> onChanged;
+
+private:
+    void changed();
+    std::vector<DrawItem> items_;
+};
+
+}  // namespace torvi::ui

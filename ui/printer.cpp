@@ -1,0 +1,37 @@
+#include "ui/printer.h"
+
+namespace torvi::ui {
+namespace {
+
+class RecordingJob : public PrintJob {
+public:
+    RecordingJob(RecordingPrinters& printers, const TextMetrics& metrics)
+        : printers_(printers), metrics_(metrics) {}
+    const TextMetrics& metrics() const override { return metrics_; }
+    Font font() const override { return printers_.printerFont; }
+    void setOrientation(Orientation orientation) override { document_.orientation = orientation; }
+    void drawText(const TextRun& run) override { document_.items.emplace_back(run); }
+    void drawLine(const LineRun& run) override { document_.items.emplace_back(run); }
+    std::string endDocument() override {
+        if (!printers_.refusal.empty()) return printers_.refusal;
+        printers_.documents.push_back(document_);
+        return {};
+    }
+
+private:
+    RecordingPrinters& printers_;
+    const TextMetrics& metrics_;
+    RecordingPrinters::Document document_;
+};
+
+}  // namespace
+
+std::unique_ptr<PrintJob> RecordingPrinters::open(std::string& problem) {
+    if (!available) {
+        problem = "No printer is available. Print Table needs a default printer.";
+        return nullptr;
+    }
+    return std::make_unique<RecordingJob>(*this, metrics_);
+}
+
+}  // namespace torvi::ui

@@ -1,0 +1,54 @@
+#pragma once
+// The printer as the windows see it: a page that takes text and lines, an orientation, and the
+// end of the document, which hands the page to the print system.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/drawing.h"
+#include "ui/text_metrics.h"
+
+namespace torvi::ui {
+
+enum class Orientation { Portrait, Landscape };
+
+class PrintJob : public DrawingSink {
+public:
+    virtual const TextMetrics& metrics() const = 0;
+    // The printer's own font.
+    virtual Font font() const = 0;
+    // Set before any output.
+    virtual void setOrientation(Orientation orientation) = 0;
+    // Finishes the page and hands the document over. Empty on success, else what went wrong.
+    virtual std::string endDocument() = 0;
+    void clear() override {}
+};
+
+class Printers {
+public:
+    virtual ~Printers() = default;
+    // A job on the system's default printer, or nullptr with the reason in problem.
+    virtual std::unique_ptr<PrintJob> open(std::string& problem) = 0;
+};
+
+// Keeps every finished document in memory: for tests.
+class RecordingPrinters : public Printers {
+public:
+    struct Document {
+        Orientation orientation = Orientation::Portrait;
+        std::vector<DrawItem> items;
+    };
+    explicit RecordingPrinters(const TextMetrics& metrics) : metrics_(metrics) {}
+    std::unique_ptr<PrintJob> open(std::string& problem) override;
+
+    std::vector<Document> documents;
+    bool available = true;                // false: no default printer
+    std::string refusal;                  // not empty: the print system refuses the document
+    Font printerFont{"Arial", 10, false};
+
+private:
+    const TextMetrics& metrics_;
+};
+
+}  // namespace torvi::ui

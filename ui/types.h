@@ -1,0 +1,52 @@
+#pragma once
+// Basic value types of the window model. Positions and sizes are twips (1/1440 inch, 15 twips
+// per pixel at 96 dpi), y growing downward; colours are red, green, blue triples.
+
+#include <cstdint>
+#include <string>
+
+namespace torvi::ui {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+namespace colours {
+inline constexpr Rgb black{0, 0, 0};
+inline constexpr Rgb white{255, 255, 255};
+inline constexpr Rgb red{255, 0, 0};
+inline constexpr Rgb green{0, 128, 0};
+inline constexpr Rgb blue{0, 0, 255};
+// The system colours of the standard scheme.
+inline constexpr Rgb windowBackground{255, 255, 255};
+inline constexpr Rgb windowText{0, 0, 0};
+inline constexpr Rgb buttonFace{192, 192, 192};
+inline constexpr Rgb applicationWorkspace{128, 128, 128};
+inline constexpr Rgb activeTitleText{255, 255, 255};
+}  // namespace colours
+
+struct Font {
+    std::string family = "MS Sans Serif";
+    double pointSize = 8;
+    bool bold = false;
+    friend bool operator==(const Font&, const Font&) = default;
+};
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+enum class Alignment { Left, Centre, Right };
+
+}  // namespace torvi::ui

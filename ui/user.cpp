@@ -1,0 +1,150 @@
+#include "ui/user.h"
+
+#include <cctype>
+
+namespace torvi::ui {
+namespace {
+
+bool usable(const Element& element) {
+    return element.effectivelyVisible() && element.effectivelyEnabled();
+}
+
+CommandButton* buttonWithRole(Window& window, bool defaultRole) {
+    for (const auto& element : window.elements()) {
+        auto* button = dynamic_cast<CommandButton*>(element.get());
+        if (button != nullptr && (defaultRole ? button->isDefault : button->isCancel)) return button;
+    }
+    return nullptr;
+}
+
+void press(CommandButton& button) {
+    if (usable(button) && button.onClick) button.onClick();
+}
+
+// Decodes one UTF-8 character at text[pos], advancing pos.
+int decode(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos++]);
+    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    int code = extra == 0 ? lead : lead & (0x3F >> extra);
+    while (extra-- > 0 && pos < text.size()) code = (code << 6) | (text[pos++] & 0x3F);
+    return code;
+}
+
+}  // namespace
+
+void deliverKey(Window& window, int keyAscii, bool applyEdit) {
+    window.application().dispatch([&] {
+        if (window.closed()) return;
+        if (window.keyPreview) {
+            window.Form_KeyPress(keyAscii);
+            if (window.closed()) return;
+        }
+        Element* target = window.focused();
+        auto* focusedButton = dynamic_cast<CommandButton*>(target);
+        if (focusedButton != nullptr && (keyAscii == 13 || keyAscii == ' ')) {
+            press(*focusedButton);
+            return;
+        }
+        if (keyAscii == 13 || keyAscii == 27) {
+            CommandButton* button = buttonWithRole(window, keyAscii == 13);
+            if (button != nullptr && usable(*button)) {
+                press(*button);
+                return;
+            }
+        }
+        if (auto* box = dynamic_cast<TextBox*>(target)) {
+            if (box->onKeyPress) box->onKeyPress(keyAscii);
+            if (applyEdit && !window.closed()) box->insertTypedCharacter(keyAscii);
+        }
+    });
+}
+
+void deliverTab(Window& window, bool forward) {
+    window.application().dispatch([&] {
+        if (window.closed()) return;
+        if (Element* next = window.nextInTabOrder(forward)) window.setFocus(*next);
+    });
+}
+
+void deliverClick(Element& element) {
+    Window& window = element.window();
+    window.application().dispatch([&] {
+        if (window.closed() || !usable(element)) return;
+        if (window.application().activeWindow() != &window) window.application().activate(window);
+        if (element.kind() == ElementKind::MenuItem) {
+            static_cast<MenuItem&>(element).choose();
+            return;
+        }
+        if (element.takesFocus()) {
+            if (!window.setFocus(element)) return;
+            if (element.kind() != ElementKind::CommandButton) return;
+            // A leave handler may have switched the button off meanwhile.
+            if (window.closed() || !usable(element)) return;
+        }
+        if (element.onClick) element.onClick();
+    });
+}
+
+void deliverFocus(Element& element) {
+    Window& window = element.window();
+    window.application().dispatch([&] {
+        if (!window.closed()) window.setFocus(element);
+    });
+}
+
+void deliverEdit(TextBox& box, std::string text, int cursor) {
+    box.window().application().dispatch([&] {
+        if (box.window().closed()) return;
+        box.setText(std::move(text));
+        box.setCursor(cursor);
+    });
+}
+
+void deliverMenu(MenuItem& item) {
+    item.window().application().dispatch([&] {
+        if (!item.window().closed()) item.choose();
+    });
+}
+
+bool deliverShortcut(Window& window, char letter) {
+    const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    for (const auto& element : window.elements()) {
+        auto* item = dynamic_cast<MenuItem*>(element.get());
+        if (item != nullptr && item->shortcut() == wanted) {
+            bool chosen = false;
+            window.application().dispatch([&] { chosen = !window.closed() && item->choose(); });
+            return chosen;
+        }
+    }
+    return false;
+}
+
+void deliverClose(Window& window) {
+    window.application().dispatch([&] { window.application().close(window); });
+}
+
+void deliverActivate(Window& window) {
+    window.application().dispatch([&] {
+        if (!window.closed()) window.application().activate(window);
+    });
+}
+
+void User::key(int keyAscii) {
+    if (Window* window = application_.activeWindow()) deliverKey(*window, keyAscii);
+}
+
+void User::type(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) key(decode(text, pos));
+}
+
+void User::tab(bool forward) {
+    if (Window* window = application_.activeWindow()) deliverTab(*window, forward);
+}
+
+bool User::shortcut(char letter) {
+    Window* main = application_.mainWindow();
+    return main != nullptr && deliverShortcut(*main, letter);
+}
+
+}  // namespace torvi::ui

@@ -1,0 +1,160 @@
+#include "ui/window.h"
+
+#include <algorithm>
+
+#include "ui/application.h"
+
+namespace torvi::ui {
+namespace {
+
+// Leave handlers may move the focus again; a chain deeper than this is refused so that two
+// handlers sending the focus to each other cannot loop for ever.
+constexpr int kMaximumNestedFocusMoves = 16;
+
+}  // namespace
+
+FrameSize frameSize(BorderStyle style) {
+    switch (style) {
+        case BorderStyle::Sizable:
+            return {60, 345};
+        case BorderStyle::FixedDialog:
+            return {45, 330};
+        case BorderStyle::None:
+            break;
+    }
+    return {0, 0};
+}
+
+Window::Window(Application& application, std::string name, WindowKind kind)
+    : application_(application), name_(std::move(name)), kind_(kind) {}
+
+Window::~Window() = default;
+
+void Window::setCaption(std::string caption) {
+    caption_ = std::move(caption);
+    notify(WindowProperty::Caption);
+}
+
+void Window::setBorderStyle(BorderStyle style) {
+    borderStyle_ = style;
+    notify(WindowProperty::Style);
+}
+
+void Window::setGeometry(const Rect& geometry) {
+    if (geometry == geometry_) return;
+    geometry_ = geometry;
+    notify(WindowProperty::Geometry);
+}
+
+int Window::clientWidth() const { return geometry_.width - 2 * frameSize(borderStyle_).side; }
+
+int Window::clientHeight() const {
+    const FrameSize frame = frameSize(borderStyle_);
+    return geometry_.height - frame.top - frame.side;
+}
+
+void Window::setClientSize(int width, int height) {
+    const FrameSize frame = frameSize(borderStyle_);
+    setGeometry({geometry_.left, geometry_.top, width + 2 * frame.side, height + frame.top + frame.side});
+}
+
+void Window::load() {
+    Form_Load();
+    if (kind_ == WindowKind::Child && !closed_) show();
+}
+
+void Window::show() {
+    if (closed_) return;
+    if (!visible_) {
+        visible_ = true;
+        notify(WindowProperty::Visible);
+    }
+    activate();
+}
+
+void Window::activate() {
+    if (closed_) return;
+    if (!visible_) {
+        show();
+        return;
+    }
+    application_.activate(*this);
+    if (focused_ == nullptr) {
+        if (Element* first = nextInTabOrder(true)) setFocus(*first);
+    }
+}
+
+void Window::close() { application_.close(*this); }
+
+Element* Window::find(const std::string& name, int index) const {
+    for (const auto& element : elements_) {
+        if (element->name() == name && element->index() == index) return element.get();
+    }
+    return nullptr;
+}
+
+std::vector<MenuItem*> Window::menuBar() const {
+    std::vector<MenuItem*> result;
+    for (const auto& element : elements_) {
+        auto* item = dynamic_cast<MenuItem*>(element.get());
+        if (item != nullptr && item->parent() == nullptr) result.push_back(item);
+    }
+    return result;
+}
+
+std::vector<Timer*> Window::timers() const {
+    std::vector<Timer*> result;
+    for (const auto& element : elements_) {
+        if (auto* timer = dynamic_cast<Timer*>(element.get())) result.push_back(timer);
+    }
+    return result;
+}
+
+bool Window::setFocus(Element& element) {
+    if (closed_ || &element.window() != this || !element.takesFocus() ||
+        !element.effectivelyVisible() || !element.effectivelyEnabled()) {
+        return false;
+    }
+    if (focusDepth_ >= kMaximumNestedFocusMoves) return false;
+    if (application_.activeWindow() != this && visible_) application_.activate(*this);
+    if (focused_ == &element) return true;
+
+    Element* previous = focused_;
+    focused_ = &element;
+    notify(WindowProperty::Focus);
+    ++focusDepth_;
+    if (previous != nullptr && previous->onLostFocus) previous->onLostFocus();
+    --focusDepth_;
+    if (focused_ == &element && element.onGotFocus) element.onGotFocus();
+    return true;
+}
+
+void Window::adoptFocus(Element* element) {
+    if (element != nullptr && &element->window() != this) return;
+    focused_ = element;
+}
+
+Element* Window::nextInTabOrder(bool forward) const {
+    const auto count = static_cast<int>(tabOrder.size());
+    if (count == 0) return nullptr;
+    const auto current = std::find(tabOrder.begin(), tabOrder.end(), focused_);
+    int position = current == tabOrder.end() ? (forward ? -1 : count)
+                                              : static_cast<int>(current - tabOrder.begin());
+    for (int step = 0; step < count; ++step) {
+        position = (position + (forward ? 1 : -1) + count) % count;
+        Element* candidate = tabOrder[static_cast<std::size_t>(position)];
+        if (candidate->takesFocus() && candidate->effectivelyVisible() &&
+            candidate->effectivelyEnabled()) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+void Window::notify(WindowProperty property) {
+    if (ApplicationObserver* observer = application_.observer()) {
+        observer->windowChanged(*this, property);
+    }
+}
+
+}  // namespace torvi::ui

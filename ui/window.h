@@ -1,0 +1,124 @@
+#pragma once
+// A window: its own design elements, created with it and destroyed with it, its caption, outer
+// geometry in twips, border style, persistent drawing and its own focused element.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/drawing.h"
+
+namespace torvi::ui {
+
+class Application;
+
+enum class WindowKind { Main, Child, TopLevel };
+enum class BorderStyle { Sizable, FixedDialog, None };
+enum class WindowProperty { Caption, Geometry, Visible, Style, Focus };
+
+// The frame around a window's client area, in twips, for each border style.
+struct FrameSize {
+    int side;
+    int top;  // border plus title bar
+};
+FrameSize frameSize(BorderStyle style);
+
+class Window {
+public:
+    Window(Application& application, std::string name, WindowKind kind);
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    Application& application() const { return application_; }
+    const std::string& name() const { return name_; }
+    WindowKind kind() const { return kind_; }
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+    std::string icon;  // resource name of the window icon
+    BorderStyle borderStyle() const { return borderStyle_; }
+    void setBorderStyle(BorderStyle style);
+    bool keyPreview = false;       // the window's key handler sees each key first
+    bool centredOnScreen = false;  // top-level windows placed in the middle of the screen
+    bool showInTaskbar = true;
+    Rgb backColour = colours::buttonFace;
+    Font font;  // for text drawn on the window
+
+    // Outer geometry: position in the main window's client area (children) or on the screen.
+    const Rect& geometry() const { return geometry_; }
+    void setGeometry(const Rect& geometry);
+    void setLeft(int left) { setGeometry({left, geometry_.top, geometry_.width, geometry_.height}); }
+    void setTop(int top) { setGeometry({geometry_.left, top, geometry_.width, geometry_.height}); }
+    void move(int left, int top) { setGeometry({left, top, geometry_.width, geometry_.height}); }
+    void setWidth(int width) { setGeometry({geometry_.left, geometry_.top, width, geometry_.height}); }
+    void setHeight(int height) { setGeometry({geometry_.left, geometry_.top, geometry_.width, height}); }
+    // The client area follows from the outer size and the frame of the border style.
+    int clientWidth() const;
+    int clientHeight() const;
+    void setClientSize(int width, int height);
+
+    bool visible() const { return visible_; }
+    bool closed() const { return closed_; }
+    // Shows the window and brings it in front of the others, making it the active window.
+    void show();
+    void activate();
+    // Closes and destroys the window; a later reference creates a fresh one.
+    void close();
+
+    // Elements, owned by the window from its creation.
+    template <typename T, typename... Args>
+    T& add(Args&&... args) {
+        auto element = std::make_unique<T>(*this, std::forward<Args>(args)...);
+        T& result = *element;
+        elements_.push_back(std::move(element));
+        return result;
+    }
+    const std::vector<std::unique_ptr<Element>>& elements() const { return elements_; }
+    Element* find(const std::string& name, int index = kNoIndex) const;
+    std::vector<MenuItem*> menuBar() const;
+    std::vector<Timer*> timers() const;
+
+    // The elements that can take the focus, in tab order.
+    std::vector<Element*> tabOrder;
+
+    Element* focused() const { return focused_; }
+    // Moves the focus within this window. Fails, changing nothing, when the element is hidden,
+    // disabled or cannot hold the focus. On success the new focus is recorded first, then the
+    // element that lost it raises its leave event, then the new one its gain event if it still
+    // holds the focus. A leave handler may move the focus again.
+    bool setFocus(Element& element);
+    // Records the focus without any event: for a view that had to put it elsewhere.
+    void adoptFocus(Element* element);
+    // The next element in tab order that can take the focus, after the focused one.
+    Element* nextInTabOrder(bool forward) const;
+
+    // What is drawn on the window itself.
+    Drawing drawing;
+
+    // Handlers a window may provide.
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    virtual void Form_KeyPress(int /*keyAscii*/) {}
+
+    // Runs the load handler; a child window then shows itself.
+    void load();
+    void notify(WindowProperty property);
+    void markClosed() { closed_ = true; }
+
+private:
+    Application& application_;
+    std::string name_;
+    WindowKind kind_;
+    std::string caption_;
+    BorderStyle borderStyle_ = BorderStyle::Sizable;
+    Rect geometry_{0, 0, 4800, 3600};
+    bool visible_ = false;
+    bool closed_ = false;
+    Element* focused_ = nullptr;
+    int focusDepth_ = 0;
+    std::vector<std::unique_ptr<Element>> elements_;
+};
+
+}  // namespace torvi::ui
