@@ -53,8 +53,12 @@ void bareExp(benchmark::State& state, int steps) {
         benchmark::DoNotOptimize(sum);
     }
 }
-void bareExpCalculate(benchmark::State& state) { bareExp(state, 100); }
-void bareExpFine(benchmark::State& state) { bareExp(state, 5000); }
+void bareExpCalculate(benchmark::State& state) {
+    bareExp(state, 100);
+}
+void bareExpFine(benchmark::State& state) {
+    bareExp(state, 5000);
+}
 BENCHMARK(bareExpCalculate)->Arg(1)->Arg(2)->Arg(10);
 BENCHMARK(bareExpFine)->Arg(1)->Arg(2)->Arg(10);
 

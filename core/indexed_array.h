@@ -13,7 +13,7 @@ namespace torvi::core {
 // A one-dimensional array indexed 0..Size-1.
 template <typename T, std::size_t Size>
 class IndexedArray {
-public:
+  public:
     static constexpr int size() { return static_cast<int>(Size); }
     static constexpr bool contains(int index) { return index >= 0 && index < size(); }
 
@@ -33,14 +33,14 @@ public:
         return contains(index) ? values_[static_cast<std::size_t>(index)] : T{};
     }
 
-private:
+  private:
     std::array<T, Size> values_{};
 };
 
 // A two-dimensional table [row][column], held row by row in one block of Rows x Columns values.
 template <typename T, std::size_t Rows, std::size_t Columns>
 class IndexedTable {
-public:
+  public:
     static constexpr int rows() { return static_cast<int>(Rows); }
     static constexpr int columns() { return static_cast<int>(Columns); }
     static constexpr bool contains(int row, int column) {
@@ -63,7 +63,7 @@ public:
     // The whole block, row by row: element row x Columns + column.
     const std::vector<T>& block() const { return values_; }
 
-private:
+  private:
     static std::size_t offset(int row, int column) {
         return static_cast<std::size_t>(row) * Columns + static_cast<std::size_t>(column);
     }

@@ -8,8 +8,12 @@
 namespace torvi::core {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Exponents beyond this are far outside the double range whatever the digits are; saturating
 // here keeps the arithmetic on exponents free of overflow.
@@ -81,7 +85,8 @@ double leadingValue(std::string_view text) {
     while (pos < compact.size() && isDigit(compact[pos])) parts.integerDigits += compact[pos++];
     if (pos < compact.size() && compact[pos] == '.') {
         ++pos;
-        while (pos < compact.size() && isDigit(compact[pos])) parts.fractionDigits += compact[pos++];
+        while (pos < compact.size() && isDigit(compact[pos]))
+            parts.fractionDigits += compact[pos++];
     }
     if (parts.integerDigits.empty() && parts.fractionDigits.empty()) return 0;
 
@@ -89,7 +94,8 @@ double leadingValue(std::string_view text) {
     if (pos < compact.size() && (compact[pos] == 'e' || compact[pos] == 'E')) {
         std::size_t exponentPos = pos + 1;
         bool negativeExponent = false;
-        if (exponentPos < compact.size() && (compact[exponentPos] == '+' || compact[exponentPos] == '-')) {
+        if (exponentPos < compact.size() &&
+            (compact[exponentPos] == '+' || compact[exponentPos] == '-')) {
             negativeExponent = compact[exponentPos] == '-';
             ++exponentPos;
         }
@@ -149,8 +155,8 @@ std::string generalNumberText(double value, char decimalSeparator, bool leadingZ
     if (value == 0) return "0";  // negative zero too
 
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     for (char& c : text) {
         if (c == '.') c = decimalSeparator;
@@ -165,7 +171,9 @@ std::string generalNumberText(double value, char decimalSeparator, bool leadingZ
     return text;
 }
 
-std::string formatNumber(double value) { return generalNumberText(value, ',', true); }
+std::string formatNumber(double value) {
+    return generalNumberText(value, ',', true);
+}
 
 std::string pointToComma(std::string_view text) {
     std::string result(text);

@@ -50,7 +50,8 @@ CalculationOutcome calculatePopulations(const CalculationInput& input,
     if (record.tempHigh == record.tempLow && !options.acceptEqualLimits) {
         return refuse(Refusal::EqualLimits, EntryBox::Kelvin, 0);
     }
-    if (record.tempLow <= 0) return refuse(Refusal::TemperatureNotPossible, EntryBox::Kelvin, lowBox);
+    if (record.tempLow <= 0)
+        return refuse(Refusal::TemperatureNotPossible, EntryBox::Kelvin, lowBox);
     if (!std::isfinite(kGasConstant * record.tempHigh)) {
         return refuse(Refusal::NonFinite, EntryBox::Kelvin, 1 - lowBox);
     }
@@ -75,7 +76,8 @@ CalculationOutcome calculatePopulations(const CalculationInput& input,
     for (int i = 1; i <= count; ++i) {
         if (record.energy[i] < record.minEnergy) record.minEnergy = record.energy[i];
     }
-    for (int i = 1; i <= count; ++i) record.relativeEnergy.set(i, record.energy[i] - record.minEnergy);
+    for (int i = 1; i <= count; ++i)
+        record.relativeEnergy.set(i, record.energy[i] - record.minEnergy);
 
     // Step 9: at every point the partition sum, then each conformer's share of it.
     for (int j = 0; j <= Steps; ++j) {
@@ -86,7 +88,8 @@ CalculationOutcome calculatePopulations(const CalculationInput& input,
         }
         record.partitionSum.set(j, partitionSum);
         for (int i = 1; i <= count; ++i) {
-            const double factor = std::exp((-record.relativeEnergy[i]) / (kGasConstant * temperature));
+            const double factor =
+                std::exp((-record.relativeEnergy[i]) / (kGasConstant * temperature));
             record.population.set(j, i, (factor * options.scale) / partitionSum);
         }
     }

@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(std::isfinite(*parsed), "parseNumber gives finite values only");
         const std::string written = formatNumber(*parsed);
         const double rounded = roundedTo15Digits(*parsed);
-        if (std::isfinite(rounded)) check(parseNumber(written) == rounded, "formatNumber parses back");
+        if (std::isfinite(rounded))
+            check(parseNumber(written) == rounded, "formatNumber parses back");
     }
 
     // The raw bytes as a double, when there are enough of them.

@@ -9,7 +9,8 @@ void RecordingMessageBoxes::show(const std::string& title, const std::string& te
     texts.push_back(text);
 }
 
-Application::Application(ApplicationInfo info, const TextMetrics& metrics, MessageBoxes& messageBoxes)
+Application::Application(ApplicationInfo info, const TextMetrics& metrics,
+                         MessageBoxes& messageBoxes)
     : info_(std::move(info)), metrics_(&metrics), messageBoxes_(messageBoxes) {}
 
 Application::~Application() {
@@ -18,7 +19,9 @@ Application::~Application() {
     windows_.clear();
 }
 
-void Application::messageBox(const std::string& text) { messageBoxes_.show(info_.title, text); }
+void Application::messageBox(const std::string& text) {
+    messageBoxes_.show(info_.title, text);
+}
 
 void Application::adopt(std::type_index type, std::unique_ptr<Window> window) {
     Window& added = *window;

@@ -23,13 +23,13 @@ struct ApplicationInfo {
 
 // Modal message boxes: a text, an OK button only and the application title as caption.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual void show(const std::string& title, const std::string& text) = 0;
 };
 
 class RecordingMessageBoxes : public MessageBoxes {
-public:
+  public:
     void show(const std::string& title, const std::string& text) override;
     std::vector<std::string> texts;
     std::string lastTitle;
@@ -37,7 +37,7 @@ public:
 
 // What a view of the model is told. Every method has an empty default.
 class ApplicationObserver {
-public:
+  public:
     virtual ~ApplicationObserver() = default;
     virtual void windowCreated(Window&) {}
     virtual void windowDestroyed(Window&) {}
@@ -50,7 +50,7 @@ public:
 };
 
 class Application {
-public:
+  public:
     Application(ApplicationInfo info, const TextMetrics& metrics, MessageBoxes& messageBoxes);
     ~Application();
     Application(const Application&) = delete;
@@ -113,7 +113,7 @@ public:
     void setPrinters(Printers* printers) { printers_ = printers; }
     Printers* printers() const { return printers_; }
 
-private:
+  private:
     void adopt(std::type_index type, std::unique_ptr<Window> window);
     void finishEvent();
     void forget(Window& window);

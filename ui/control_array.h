@@ -10,7 +10,7 @@ namespace torvi::ui {
 
 template <typename T>
 class ControlArray {
-public:
+  public:
     explicit ControlArray(std::string name = {}) : name_(std::move(name)) {}
 
     void add(int index, T& element) { elements_[index] = &element; }
@@ -32,7 +32,7 @@ public:
 
     const std::map<int, T*>& elements() const { return elements_; }
 
-private:
+  private:
     std::string name_;
     std::map<int, T*> elements_;
 };

@@ -101,7 +101,11 @@ PictureBox::PictureBox(Window& window, std::string name, int index, Rect geometr
 
 LineElement::LineElement(Window& window, std::string name, int index, int x1_, int y1_, int x2_,
                          int y2_)
-    : Element(window, ElementKind::Line, std::move(name), index), x1(x1_), y1(y1_), x2(x2_), y2(y2_) {
+    : Element(window, ElementKind::Line, std::move(name), index),
+      x1(x1_),
+      y1(y1_),
+      x2(x2_),
+      y2(y2_) {
     setGeometry({std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1)});
 }
 

@@ -12,7 +12,7 @@
 namespace torvi::ui {
 
 class Label : public Element {
-public:
+  public:
     Label(Window& window, std::string name, int index, Rect geometry, std::string caption);
 
     const std::string& caption() const { return caption_; }
@@ -30,12 +30,12 @@ public:
     // Sizes a fitted label to its caption with the application's text metrics.
     void fitToText();
 
-private:
+  private:
     std::string caption_;
 };
 
 class TextBox : public Element {
-public:
+  public:
     TextBox(Window& window, std::string name, int index, Rect geometry, std::string text = {});
 
     const std::string& text() const { return text_; }
@@ -56,29 +56,29 @@ public:
     // before it; Enter and Esc change nothing).
     void insertTypedCharacter(int keyAscii);
 
-private:
+  private:
     std::string text_;
     int cursor_ = 0;  // in bytes
 };
 
 class CommandButton : public Element {
-public:
+  public:
     CommandButton(Window& window, std::string name, int index, Rect geometry, std::string caption);
     const std::string& caption() const { return caption_; }
     bool takesFocus() const override { return true; }
     bool isDefault = false;  // Enter anywhere in the window presses it
     bool isCancel = false;   // Esc anywhere in the window presses it
 
-private:
+  private:
     std::string caption_;
 };
 
 class Frame : public Element {
-public:
+  public:
     Frame(Window& window, std::string name, int index, Rect geometry, std::string caption = {});
     const std::string& caption() const { return caption_; }
 
-private:
+  private:
     std::string caption_;
 };
 
@@ -90,7 +90,7 @@ struct Picture {
 };
 
 class PictureBox : public Element {
-public:
+  public:
     PictureBox(Window& window, std::string name, int index, Rect geometry);
 
     Rgb fillColour = colours::windowBackground;
@@ -103,7 +103,7 @@ public:
 };
 
 class LineElement : public Element {
-public:
+  public:
     LineElement(Window& window, std::string name, int index, int x1, int y1, int x2, int y2);
     int x1, y1, x2, y2;
     int thickness = 1;  // pixels
@@ -112,7 +112,7 @@ public:
 };
 
 class ImageElement : public Element {
-public:
+  public:
     ImageElement(Window& window, std::string name, int index, Rect geometry, Picture picture,
                  bool stretch);
     Picture picture;
@@ -120,7 +120,7 @@ public:
 };
 
 class Timer : public Element {
-public:
+  public:
     Timer(Window& window, std::string name, int index, int intervalMilliseconds);
     int interval() const { return interval_; }
     bool running() const { return running_; }
@@ -131,14 +131,14 @@ public:
     // One tick, as the toolkit delivers it.
     void fire();
 
-private:
+  private:
     int interval_;
     bool running_ = false;
     int elapsed_ = 0;
 };
 
 class MenuItem : public Element {
-public:
+  public:
     // The caption marks the access letter with "&"; "-" makes a separator. shortcut is the
     // letter of a Ctrl+letter shortcut, or 0.
     MenuItem(Window& window, std::string name, MenuItem* parent, std::string caption,
@@ -156,7 +156,7 @@ public:
     // The user chose the item: raises the click event when the item is available.
     bool choose();
 
-private:
+  private:
     std::string caption_;
     char shortcut_;
     bool checked_ = false;

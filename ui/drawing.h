@@ -33,7 +33,7 @@ using DrawItem = std::variant<TextRun, LineRun>;
 
 // Where drawing goes: a window's or picture's persistent drawing, or a printed page.
 class DrawingSink {
-public:
+  public:
     virtual ~DrawingSink() = default;
     virtual void drawText(const TextRun& run) = 0;
     virtual void drawLine(const LineRun& run) = 0;
@@ -41,7 +41,7 @@ public:
 };
 
 class Drawing : public DrawingSink {
-public:
+  public:
     void drawText(const TextRun& run) override;
     void drawLine(const LineRun& run) override;
     void clear() override;
@@ -59,7 +59,7 @@ public:
     // Called after every change, so that a view can repaint.
     std::function<void()> onChanged;
 
-private:
+  private:
     void changed();
     std::vector<DrawItem> items_;
 };

@@ -11,7 +11,17 @@ namespace torvi::ui {
 
 class Window;
 
-enum class ElementKind { Label, TextBox, CommandButton, Frame, PictureBox, Line, Image, Timer, MenuItem };
+enum class ElementKind {
+    Label,
+    TextBox,
+    CommandButton,
+    Frame,
+    PictureBox,
+    Line,
+    Image,
+    Timer,
+    MenuItem
+};
 
 // The properties a view mirrors; an element reports each change it undergoes.
 enum class Property { Text, Geometry, Visible, Enabled, Checked, Style, Drawing, Picture, Timer };
@@ -19,7 +29,7 @@ enum class Property { Text, Geometry, Visible, Enabled, Checked, Style, Drawing,
 inline constexpr int kNoIndex = -1;
 
 class Element {
-public:
+  public:
     Element(Window& window, ElementKind kind, std::string name, int index);
     virtual ~Element() = default;
     Element(const Element&) = delete;
@@ -42,10 +52,16 @@ public:
     int width() const { return geometry_.width; }
     int height() const { return geometry_.height; }
     void setGeometry(const Rect& geometry);
-    void setLeft(int left) { setGeometry({left, geometry_.top, geometry_.width, geometry_.height}); }
+    void setLeft(int left) {
+        setGeometry({left, geometry_.top, geometry_.width, geometry_.height});
+    }
     void setTop(int top) { setGeometry({geometry_.left, top, geometry_.width, geometry_.height}); }
-    void setWidth(int width) { setGeometry({geometry_.left, geometry_.top, width, geometry_.height}); }
-    void setHeight(int height) { setGeometry({geometry_.left, geometry_.top, geometry_.width, height}); }
+    void setWidth(int width) {
+        setGeometry({geometry_.left, geometry_.top, width, geometry_.height});
+    }
+    void setHeight(int height) {
+        setGeometry({geometry_.left, geometry_.top, geometry_.width, height});
+    }
 
     bool visible() const { return visible_; }
     bool enabled() const { return enabled_; }
@@ -57,15 +73,18 @@ public:
     // Whether the element can hold the focus at all (text boxes and buttons).
     virtual bool takesFocus() const { return false; }
 
+    // What a screen reader announces; empty means the caption or text.
+    std::string accessibleName;
+
     // Events every focusable element raises.
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
     std::function<void()> onClick;
 
-protected:
+  protected:
     void changed(Property property);
 
-private:
+  private:
     Window& window_;
     ElementKind kind_;
     std::string name_;

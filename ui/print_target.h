@@ -29,7 +29,7 @@ struct NoSpace {};
 using PrintItem = std::variant<Text, Number, Tab, Spc, NextZone, NoSpace>;
 
 class PrintTarget {
-public:
+  public:
     PrintTarget(DrawingSink& sink, const TextMetrics& metrics, Font font);
 
     void clear();
@@ -51,7 +51,7 @@ public:
     int columnWidth() const { return metrics_.averageCharWidth(font_); }
     int zoneWidth() const { return 14 * columnWidth(); }
 
-private:
+  private:
     void write(const std::string& text);
     void newLine();
 

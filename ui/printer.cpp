@@ -4,7 +4,7 @@ namespace torvi::ui {
 namespace {
 
 class RecordingJob : public PrintJob {
-public:
+  public:
     RecordingJob(RecordingPrinters& printers, const TextMetrics& metrics)
         : printers_(printers), metrics_(metrics) {}
     const TextMetrics& metrics() const override { return metrics_; }
@@ -18,7 +18,7 @@ public:
         return {};
     }
 
-private:
+  private:
     RecordingPrinters& printers_;
     const TextMetrics& metrics_;
     RecordingPrinters::Document document_;

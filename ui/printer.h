@@ -14,7 +14,7 @@ namespace torvi::ui {
 enum class Orientation { Portrait, Landscape };
 
 class PrintJob : public DrawingSink {
-public:
+  public:
     virtual const TextMetrics& metrics() const = 0;
     // The printer's own font.
     virtual Font font() const = 0;
@@ -26,7 +26,7 @@ public:
 };
 
 class Printers {
-public:
+  public:
     virtual ~Printers() = default;
     // A job on the system's default printer, or nullptr with the reason in problem.
     virtual std::unique_ptr<PrintJob> open(std::string& problem) = 0;
@@ -34,7 +34,7 @@ public:
 
 // Keeps every finished document in memory: for tests.
 class RecordingPrinters : public Printers {
-public:
+  public:
     struct Document {
         Orientation orientation = Orientation::Portrait;
         std::vector<DrawItem> items;
@@ -43,11 +43,11 @@ public:
     std::unique_ptr<PrintJob> open(std::string& problem) override;
 
     std::vector<Document> documents;
-    bool available = true;                // false: no default printer
-    std::string refusal;                  // not empty: the print system refuses the document
+    bool available = true;  // false: no default printer
+    std::string refusal;    // not empty: the print system refuses the document
     Font printerFont{"Arial", 10, false};
 
-private:
+  private:
     const TextMetrics& metrics_;
 };
 

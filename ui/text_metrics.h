@@ -8,7 +8,7 @@
 namespace torvi::ui {
 
 class TextMetrics {
-public:
+  public:
     virtual ~TextMetrics() = default;
     virtual int textWidth(const Font& font, std::string_view text) const = 0;
     virtual int lineHeight(const Font& font) const = 0;
@@ -18,14 +18,14 @@ public:
 
 // Every character the same width, every font the same height: predictable layouts for tests.
 class FixedTextMetrics : public TextMetrics {
-public:
+  public:
     FixedTextMetrics(int charWidth = 90, int lineHeight = 195)
         : charWidth_(charWidth), lineHeight_(lineHeight) {}
     int textWidth(const Font&, std::string_view text) const override;
     int lineHeight(const Font&) const override { return lineHeight_; }
     int averageCharWidth(const Font&) const override { return charWidth_; }
 
-private:
+  private:
     int charWidth_;
     int lineHeight_;
 };

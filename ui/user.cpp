@@ -12,7 +12,8 @@ bool usable(const Element& element) {
 CommandButton* buttonWithRole(Window& window, bool defaultRole) {
     for (const auto& element : window.elements()) {
         auto* button = dynamic_cast<CommandButton*>(element.get());
-        if (button != nullptr && (defaultRole ? button->isDefault : button->isCancel)) return button;
+        if (button != nullptr && (defaultRole ? button->isDefault : button->isCancel))
+            return button;
     }
     return nullptr;
 }

@@ -31,7 +31,7 @@ void deliverActivate(Window& window);
 
 // The same, aimed at the active window, for tests.
 class User {
-public:
+  public:
     explicit User(Application& application) : application_(application) {}
 
     void key(int keyAscii);
@@ -47,7 +47,7 @@ public:
     void close(Window& window) { deliverClose(window); }
     void wait(int milliseconds) { application_.advanceTime(milliseconds); }
 
-private:
+  private:
     Application& application_;
 };
 

@@ -46,7 +46,9 @@ void Window::setGeometry(const Rect& geometry) {
     notify(WindowProperty::Geometry);
 }
 
-int Window::clientWidth() const { return geometry_.width - 2 * frameSize(borderStyle_).side; }
+int Window::clientWidth() const {
+    return geometry_.width - 2 * frameSize(borderStyle_).side;
+}
 
 int Window::clientHeight() const {
     const FrameSize frame = frameSize(borderStyle_);
@@ -55,7 +57,8 @@ int Window::clientHeight() const {
 
 void Window::setClientSize(int width, int height) {
     const FrameSize frame = frameSize(borderStyle_);
-    setGeometry({geometry_.left, geometry_.top, width + 2 * frame.side, height + frame.top + frame.side});
+    setGeometry(
+        {geometry_.left, geometry_.top, width + 2 * frame.side, height + frame.top + frame.side});
 }
 
 void Window::load() {
@@ -84,7 +87,9 @@ void Window::activate() {
     }
 }
 
-void Window::close() { application_.close(*this); }
+void Window::close() {
+    application_.close(*this);
+}
 
 Element* Window::find(const std::string& name, int index) const {
     for (const auto& element : elements_) {
@@ -139,7 +144,7 @@ Element* Window::nextInTabOrder(bool forward) const {
     if (count == 0) return nullptr;
     const auto current = std::find(tabOrder.begin(), tabOrder.end(), focused_);
     int position = current == tabOrder.end() ? (forward ? -1 : count)
-                                              : static_cast<int>(current - tabOrder.begin());
+                                             : static_cast<int>(current - tabOrder.begin());
     for (int step = 0; step < count; ++step) {
         position = (position + (forward ? 1 : -1) + count) % count;
         Element* candidate = tabOrder[static_cast<std::size_t>(position)];

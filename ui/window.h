@@ -25,7 +25,7 @@ struct FrameSize {
 FrameSize frameSize(BorderStyle style);
 
 class Window {
-public:
+  public:
     Window(Application& application, std::string name, WindowKind kind);
     virtual ~Window();
     Window(const Window&) = delete;
@@ -49,11 +49,17 @@ public:
     // Outer geometry: position in the main window's client area (children) or on the screen.
     const Rect& geometry() const { return geometry_; }
     void setGeometry(const Rect& geometry);
-    void setLeft(int left) { setGeometry({left, geometry_.top, geometry_.width, geometry_.height}); }
+    void setLeft(int left) {
+        setGeometry({left, geometry_.top, geometry_.width, geometry_.height});
+    }
     void setTop(int top) { setGeometry({geometry_.left, top, geometry_.width, geometry_.height}); }
     void move(int left, int top) { setGeometry({left, top, geometry_.width, geometry_.height}); }
-    void setWidth(int width) { setGeometry({geometry_.left, geometry_.top, width, geometry_.height}); }
-    void setHeight(int height) { setGeometry({geometry_.left, geometry_.top, geometry_.width, height}); }
+    void setWidth(int width) {
+        setGeometry({geometry_.left, geometry_.top, width, geometry_.height});
+    }
+    void setHeight(int height) {
+        setGeometry({geometry_.left, geometry_.top, geometry_.width, height});
+    }
     // The client area follows from the outer size and the frame of the border style.
     int clientWidth() const;
     int clientHeight() const;
@@ -107,7 +113,7 @@ public:
     void notify(WindowProperty property);
     void markClosed() { closed_ = true; }
 
-private:
+  private:
     Application& application_;
     std::string name_;
     WindowKind kind_;

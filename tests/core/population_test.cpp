@@ -44,7 +44,8 @@ TEST(Calculation, FollowsTheStatedArithmeticToTheLastBit) {
     for (int j : {0, 1, 37, 100}) {
         const double temperature = state.tempLow + j * state.tempStep;
         double sum = 0;
-        for (int i = 1; i <= 3; ++i) sum += std::exp(-state.relativeEnergy[i] / (1.98717 * temperature));
+        for (int i = 1; i <= 3; ++i)
+            sum += std::exp(-state.relativeEnergy[i] / (1.98717 * temperature));
         EXPECT_EQ(state.partitionSum[j], sum);
         for (int i = 1; i <= 3; ++i) {
             const double factor = std::exp(-state.relativeEnergy[i] / (1.98717 * temperature));
@@ -118,7 +119,8 @@ TEST(Calculation, ALaterSmallerRunLeavesTheHigherSlotsAsTheyWere) {
 }
 
 // A run refused for its range has replaced the count and both limits, and nothing else.
-void expectOnlyCountAndLimitsChanged(const CalculationState& before, const CalculationState& after) {
+void expectOnlyCountAndLimitsChanged(const CalculationState& before,
+                                     const CalculationState& after) {
     EXPECT_EQ(after.tempStep, before.tempStep);
     EXPECT_EQ(after.minEnergy, before.minEnergy);
     for (int i = 0; i < kConformerSlots; ++i) {
@@ -189,7 +191,10 @@ TEST(CalculationRefusal, CountsAndTextsThatDoNotConvertWriteNothing) {
         int boxIndex;
     } cases[] = {
         {{"0", "223,15", "303,15", ten}, Refusal::CountOutOfRange, EntryBox::Count, 0},
-        {{"11", "223,15", "303,15", std::vector<std::string>(11, "1")}, Refusal::CountOutOfRange, EntryBox::Count, 0},
+        {{"11", "223,15", "303,15", std::vector<std::string>(11, "1")},
+         Refusal::CountOutOfRange,
+         EntryBox::Count,
+         0},
         {{"65537", "223,15", "303,15", ten}, Refusal::CountOutOfRange, EntryBox::Count, 0},
         {{"3", "223,15", "303,15", {"1", "2"}}, Refusal::CountOutOfRange, EntryBox::Count, 0},
         {{"", "223,15", "303,15", ten}, Refusal::CountOutOfRange, EntryBox::Count, 0},
@@ -219,20 +224,21 @@ TEST(FineCalculation, FiveThousandStepsOfFractions) {
     // Point 50 j of the fine grid is point j of the coarse one, up to the step's rounding.
     EXPECT_NEAR(record->population(0, 1) * 100, coarse.population(0, 1), 1e-12);
     EXPECT_NEAR(record->population(5000, 2) * 100, coarse.population(100, 2), 1e-9);
-    EXPECT_EQ(record->population(10, 1),
-              std::exp(-0.0) / record->partitionSum[10]);
+    EXPECT_EQ(record->population(10, 1), std::exp(-0.0) / record->partitionSum[10]);
 }
 
 TEST(FineCalculation, AcceptsEqualLimitsAsIdenticalColumns) {
     auto record = std::make_unique<HpgState>();
-    ASSERT_TRUE(calculatePopulations({"2", "300", "300", {"0", "1"}}, *record, {1.0, true}).completed());
+    ASSERT_TRUE(
+        calculatePopulations({"2", "300", "300", {"0", "1"}}, *record, {1.0, true}).completed());
     EXPECT_EQ(record->tempStep, 0);
     EXPECT_EQ(record->population(0, 2), record->population(5000, 2));
 }
 
 TEST(FineCalculation, LargeGapsUnderflowToZero) {
     auto record = std::make_unique<HpgState>();
-    ASSERT_TRUE(calculatePopulations({"2", "1", "2", {"0", "1000"}}, *record, {1.0, true}).completed());
+    ASSERT_TRUE(
+        calculatePopulations({"2", "1", "2", {"0", "1000"}}, *record, {1.0, true}).completed());
     EXPECT_EQ(record->population(0, 2), 0);
     EXPECT_EQ(record->population(0, 1), 1);
 }
@@ -241,7 +247,8 @@ TEST(FineCalculation, LargeGapsUnderflowToZero) {
 long double referencePopulation(const std::vector<double>& energies, int i, long double kelvin) {
     long double sum = 0;
     for (double energy : energies) {
-        sum += std::exp(-(static_cast<long double>(energy) - energies[i]) * 1000 / (1.98717L * kelvin));
+        sum += std::exp(-(static_cast<long double>(energy) - energies[i]) * 1000 /
+                        (1.98717L * kelvin));
     }
     return 100 / sum;
 }
@@ -268,8 +275,10 @@ TEST(CalculationProperty, AgreesWithAnIndependentEvaluationOnRandomInputs) {
 
         CalculationState state;
         ASSERT_TRUE(calculatePopulations(input, state).completed());
-        const auto lowest = std::min_element(energies.begin(), energies.end()) - energies.begin() + 1;
-        const auto highest = std::max_element(energies.begin(), energies.end()) - energies.begin() + 1;
+        const auto lowest =
+            std::min_element(energies.begin(), energies.end()) - energies.begin() + 1;
+        const auto highest =
+            std::max_element(energies.begin(), energies.end()) - energies.begin() + 1;
         for (int j = 0; j <= 100; ++j) {
             const long double kelvin = state.tempLow + j * state.tempStep;
             EXPECT_NEAR(sumAt(state, j), 100, 1e-9);
@@ -278,7 +287,8 @@ TEST(CalculationProperty, AgreesWithAnIndependentEvaluationOnRandomInputs) {
                 ASSERT_TRUE(std::isfinite(p));
                 EXPECT_GE(p, 0);
                 EXPECT_LE(p, 100);
-                EXPECT_NEAR(p, static_cast<double>(referencePopulation(energies, i - 1, kelvin)), 1e-9);
+                EXPECT_NEAR(p, static_cast<double>(referencePopulation(energies, i - 1, kelvin)),
+                            1e-9);
             }
             if (j > 0) {
                 // The most stable conformer loses share as it warms, the least stable one gains.

@@ -8,7 +8,9 @@ DemoWindow::DemoWindow(Application& application) : Window(application, "Demo", W
     for (int i : {1, 2}) {
         TextBox& box = add<TextBox>("Text1", i, Rect{100, 400 * i, 600, 285});
         Text1.add(i, box);
-        box.onChange = [this, i] { log.push_back("Change " + std::to_string(i) + " " + Text1(i).text()); };
+        box.onChange = [this, i] {
+            log.push_back("Change " + std::to_string(i) + " " + Text1(i).text());
+        };
         box.onKeyPress = [this, i](int key) {
             log.push_back("KeyPress " + std::to_string(i) + " " + std::to_string(key));
             if (keyAction) keyAction(i, key);
@@ -43,10 +45,26 @@ void DemoWindow::Form_Load() {
     log.push_back("Load");
 }
 
-void DemoWindow::Form_Unload() { log.push_back("Unload"); }
+void DemoWindow::Form_Unload() {
+    log.push_back("Unload");
+}
 
-void DemoWindow::Form_KeyPress(int keyAscii) { log.push_back("Form_KeyPress " + std::to_string(keyAscii)); }
+void DemoWindow::Form_KeyPress(int keyAscii) {
+    log.push_back("Form_KeyPress " + std::to_string(keyAscii));
+}
 
-DemoTopLevel::DemoTopLevel(Application& application) : Window(application, "Top", WindowKind::TopLevel) {}
+DemoMain::DemoMain(Application& application) : Window(application, "Main", WindowKind::Main) {
+    setCaption("Demo 1.0");
+    setGeometry({0, 0, 10000, 7000});
+    MenuItem& menu = add<MenuItem>("mnuMenu", nullptr, "&Menu");
+    mnuRun = &add<MenuItem>("mnuRun", &menu, "&Run", 'K');
+    mnuRun->onClick = [this] { log.push_back("Run"); };
+    mnuOption = &add<MenuItem>("mnuOption", &menu, "&Option");
+    mnuOption->setChecked(true);
+    mnuOption->onClick = [this] { log.push_back("Option"); };
+}
+
+DemoTopLevel::DemoTopLevel(Application& application)
+    : Window(application, "Top", WindowKind::TopLevel) {}
 
 }  // namespace torvi::ui::testing

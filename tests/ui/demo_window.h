@@ -11,7 +11,7 @@
 namespace torvi::ui::testing {
 
 class DemoWindow : public Window {
-public:
+  public:
     explicit DemoWindow(Application& application);
 
     ControlArray<TextBox> Text1{"Text1"};
@@ -34,9 +34,18 @@ public:
     static int loads;
 };
 
+// A main window with a menu: Calculate-like command with a Ctrl+K shortcut.
+class DemoMain : public Window {
+  public:
+    explicit DemoMain(Application& application);
+    MenuItem* mnuRun = nullptr;
+    MenuItem* mnuOption = nullptr;
+    std::vector<std::string> log;
+};
+
 // A second window type that is not a child: shown only when asked.
 class DemoTopLevel : public Window {
-public:
+  public:
     explicit DemoTopLevel(Application& application);
     void Form_Load() override { ++loads; }
     int loads = 0;

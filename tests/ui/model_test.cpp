@@ -9,7 +9,7 @@ namespace {
 using Log = std::vector<std::string>;
 
 class Model : public ::testing::Test {
-protected:
+  protected:
     FixedTextMetrics metrics;
     RecordingMessageBoxes messages;
     Application application{{"Demo", 1, 0}, metrics, messages};
@@ -222,7 +222,8 @@ TEST_F(Model, KeyPreviewSeesTheKeyFirstAndDefaultAndCancelButtonsTakeEnterAndEsc
     window.Command1->isCancel = true;
     user.enter();
     user.escape();
-    EXPECT_EQ(window.log, (Log{"Form_KeyPress 13", "Click Command1", "Form_KeyPress 27", "Click Command1"}));
+    EXPECT_EQ(window.log,
+              (Log{"Form_KeyPress 13", "Click Command1", "Form_KeyPress 27", "Click Command1"}));
 }
 
 TEST_F(Model, MenuShortcutsChooseOnlyAvailableItems) {

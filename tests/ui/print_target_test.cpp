@@ -7,7 +7,7 @@ namespace {
 
 // Columns of 100 twips, zones of 1400, lines of 200.
 class Printing : public ::testing::Test {
-protected:
+  protected:
     FixedTextMetrics metrics{100, 200};
     Drawing drawing;
     PrintTarget target{drawing, metrics, Font{}};

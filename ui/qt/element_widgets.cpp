@@ -1,0 +1,224 @@
+#include "ui/qt/element_widgets.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/qt/qt_text_metrics.h"
+#include "ui/qt/window_view.h"
+#include "ui/user.h"
+
+namespace torvi::ui::qt {
+namespace {
+
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void clickOnRelease(QMouseEvent* event, Element& element) {
+    if (event->button() == Qt::LeftButton) deliverClick(element);
+}
+
+}  // namespace
+
+void paintDrawing(QPainter& painter, const Drawing& drawing) {
+    painter.save();
+    for (const DrawItem& item : drawing.items()) {
+        if (const auto* line = std::get_if<LineRun>(&item)) {
+            QPen pen(toQColor(line->colour));
+            pen.setWidth(line->thickness);
+            pen.setCapStyle(Qt::FlatCap);
+            painter.setPen(pen);
+            painter.drawLine(QPointF(toPixelsF(line->x1), toPixelsF(line->y1)),
+                             QPointF(toPixelsF(line->x2), toPixelsF(line->y2)));
+        } else {
+            const auto& text = std::get<TextRun>(item);
+            const QFont font = screenFont(text.font);
+            painter.setFont(font);
+            painter.setPen(toQColor(text.colour));
+            const double ascent = QFontMetricsF(font).ascent();
+            painter.drawText(QPointF(toPixelsF(text.x), toPixelsF(text.y) + ascent),
+                             toQString(text.text));
+        }
+    }
+    painter.restore();
+}
+
+QPixmap loadPicture(const Picture& picture) {
+    if (picture.resource.empty()) return {};
+    return QPixmap(QString(":/torvi/") + toQString(picture.resource));
+}
+
+FormView::FormView(Window& window, QWidget* parent) : QWidget(parent), window_(window) {
+    setAutoFillBackground(false);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void FormView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(window_.backColour));
+    paintDrawing(painter, window_.drawing);
+}
+
+void FormView::mouseReleaseEvent(QMouseEvent*) {}
+
+LabelView::LabelView(Label& label, QWidget* parent) : QWidget(parent), label_(label) {
+    sync();
+}
+
+void LabelView::sync() {
+    QRect box = toPixels(label_.geometry());
+    if (label_.fitted) {
+        const QFontMetrics metrics(screenFont(label_.font));
+        box.setWidth(std::max(box.width(), metrics.horizontalAdvance(toQString(label_.caption()))));
+        box.setHeight(std::max(box.height(), metrics.height()));
+    }
+    setGeometry(box);
+    setVisible(label_.visible());
+    setAccessibleName(
+        toQString(label_.accessibleName.empty() ? label_.caption() : label_.accessibleName));
+    setAccessibleDescription(toQString(label_.designName()));
+    update();
+}
+
+void LabelView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (label_.opaque) painter.fillRect(rect(), toQColor(label_.fillColour));
+    if (label_.bordered) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (label_.caption().empty()) return;
+    painter.setFont(screenFont(label_.font));
+    painter.setPen(toQColor(label_.foreColour));
+    const Qt::Alignment horizontal = label_.alignment == Alignment::Centre  ? Qt::AlignHCenter
+                                     : label_.alignment == Alignment::Right ? Qt::AlignRight
+                                                                            : Qt::AlignLeft;
+    painter.drawText(rect(), horizontal | Qt::AlignTop | Qt::TextWordWrap,
+                     toQString(label_.caption()));
+}
+
+void LabelView::mouseReleaseEvent(QMouseEvent* event) {
+    clickOnRelease(event, label_);
+}
+
+TextBoxView::TextBoxView(TextBox& box, WindowView& view, QWidget* parent)
+    : QLineEdit(parent), box_(box), view_(view) {
+    setFrame(true);
+    setFont(screenFont(Font{}));
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int cursor = static_cast<int>(text.left(cursorPosition()).toUtf8().size());
+        deliverEdit(box_, text.toStdString(), cursor);
+    });
+    sync();
+}
+
+void TextBoxView::sync() {
+    const QString text = toQString(box_.text());
+    if (this->text() != text) setText(text);
+    setGeometry(toPixels(box_.geometry()));
+    setVisible(box_.visible());
+    setEnabled(box_.enabled());
+    setAccessibleName(
+        toQString(box_.accessibleName.empty() ? box_.designName() : box_.accessibleName));
+    setAccessibleDescription(toQString(box_.designName()));
+}
+
+void TextBoxView::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() == Qt::MouseFocusReason && !view_.syncing()) deliverClick(box_);
+}
+
+ButtonView::ButtonView(CommandButton& button, QWidget* parent)
+    : QPushButton(parent), button_(button) {
+    setFont(screenFont(Font{}));
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { deliverClick(button_); });
+    sync();
+}
+
+void ButtonView::sync() {
+    setText(toQString(button_.caption()));
+    setGeometry(toPixels(button_.geometry()));
+    setVisible(button_.visible());
+    setEnabled(button_.enabled());
+    setAccessibleName(
+        toQString(button_.accessibleName.empty() ? button_.caption() : button_.accessibleName));
+    setAccessibleDescription(toQString(button_.designName()));
+}
+
+BoxView::BoxView(Element& element, QWidget* parent) : QWidget(parent), element_(element) {
+    sync();
+}
+
+void BoxView::sync() {
+    setGeometry(toPixels(element_.geometry()));
+    setVisible(element_.visible());
+    setEnabled(element_.enabled());
+    if (auto* picture = dynamic_cast<PictureBox*>(&element_))
+        pixmap_ = loadPicture(picture->picture);
+    if (auto* image = dynamic_cast<ImageElement*>(&element_)) pixmap_ = loadPicture(image->picture);
+    setAccessibleName(toQString(element_.accessibleName.empty() ? element_.designName()
+                                                                : element_.accessibleName));
+    setAccessibleDescription(toQString(element_.designName()));
+    update();
+}
+
+void BoxView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (auto* picture = dynamic_cast<PictureBox*>(&element_)) {
+        painter.fillRect(rect(), toQColor(picture->fillColour));
+        if (!pixmap_.isNull()) painter.drawPixmap(0, 0, pixmap_);  // cut to the box
+        paintDrawing(painter, picture->drawing);
+        if (picture->bordered) {
+            painter.setPen(QColor(128, 128, 128));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    } else if (auto* image = dynamic_cast<ImageElement*>(&element_)) {
+        if (pixmap_.isNull()) return;
+        if (image->stretch) {
+            painter.drawPixmap(rect(), pixmap_);
+        } else {
+            painter.drawPixmap(0, 0, pixmap_);
+        }
+    } else if (auto* frame = dynamic_cast<Frame*>(&element_)) {
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(Qt::white);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        if (!frame->caption().empty()) painter.drawText(8, 12, toQString(frame->caption()));
+    }
+}
+
+void BoxView::mouseReleaseEvent(QMouseEvent* event) {
+    clickOnRelease(event, element_);
+}
+
+LineView::LineView(LineElement& line, QWidget* parent) : QWidget(parent), line_(line) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    sync();
+}
+
+void LineView::sync() {
+    // The widget covers the line with room for its thickness on every side.
+    const int pad = line_.thickness;
+    const QPoint start(toPixels(line_.x1), toPixels(line_.y1));
+    const QPoint end(toPixels(line_.x2), toPixels(line_.y2));
+    const QRect bounds = QRect(start, end).normalized().adjusted(-pad, -pad, pad + 1, pad + 1);
+    setGeometry(bounds);
+    setVisible(line_.visible());
+    update();
+}
+
+void LineView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QPen pen(toQColor(line_.colour));
+    pen.setWidth(line_.thickness);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    const QPoint offset = geometry().topLeft();
+    painter.drawLine(QPoint(toPixels(line_.x1), toPixels(line_.y1)) - offset,
+                     QPoint(toPixels(line_.x2), toPixels(line_.y2)) - offset);
+}
+
+}  // namespace torvi::ui::qt

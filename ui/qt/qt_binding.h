@@ -1,0 +1,58 @@
+#pragma once
+// Binds the window model to Qt Widgets: creates a view for every model window, mirrors every
+// change into it, forwards the user's input as model events, and keeps Qt's focus where the
+// model says it is after each event.
+
+#include <map>
+#include <memory>
+
+#include "ui/application.h"
+
+class QMdiArea;
+class QWidget;
+
+namespace torvi::ui::qt {
+
+class WindowView;
+
+class QtBinding : public ApplicationObserver {
+  public:
+    explicit QtBinding(Application& application);
+    ~QtBinding() override;
+
+    Application& application() const { return application_; }
+    WindowView* viewFor(const Window* window) const;
+    QWidget* widgetFor(const Element* element) const;
+    // The main window's MDI area, where child windows live.
+    QMdiArea* mdiArea() const;
+    bool syncing() const { return syncing_ > 0; }
+
+    void windowCreated(Window& window) override;
+    void windowDestroyed(Window& window) override;
+    void windowChanged(Window& window, WindowProperty property) override;
+    void elementChanged(Element& element, Property property) override;
+    void activeWindowChanged(Window* window) override;
+    void eventFinished() override;
+    void ended() override;
+
+    // Puts the active window in front and the focus where the model has it.
+    void syncActivation();
+
+  private:
+    friend class SyncGuard;
+    Application& application_;
+    std::map<const Window*, std::unique_ptr<WindowView>> views_;
+    int syncing_ = 0;
+};
+
+// Marks changes the binding makes itself, so that Qt's reactions to them are not taken for input.
+class SyncGuard {
+  public:
+    explicit SyncGuard(QtBinding& binding) : binding_(binding) { ++binding_.syncing_; }
+    ~SyncGuard() { --binding_.syncing_; }
+
+  private:
+    QtBinding& binding_;
+};
+
+}  // namespace torvi::ui::qt

@@ -1,0 +1,72 @@
+#include "ui/qt/qt_text_metrics.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QString>
+#include <cmath>
+
+namespace torvi::ui::qt {
+namespace {
+
+QStringList familiesFor(const std::string& family) {
+    const QString name = QString::fromStdString(family);
+    if (name == "MS Sans Serif") return {name, "Liberation Sans", "Arial", "DejaVu Sans"};
+    return {name, "Liberation Sans", "DejaVu Sans"};
+}
+
+QFont baseFont(const Font& font) {
+    QFont result;
+    result.setFamilies(familiesFor(font.family));
+    result.setBold(font.bold);
+    result.setStyleStrategy(QFont::PreferAntialias);
+    return result;
+}
+
+}  // namespace
+
+QRect toPixels(const Rect& rect) {
+    return QRect(toPixels(rect.left), toPixels(rect.top), toPixels(rect.width),
+                 toPixels(rect.height));
+}
+
+QColor toQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+QFont screenFont(const Font& font) {
+    QFont result = baseFont(font);
+    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0))));
+    return result;
+}
+
+QFont printerFont(const Font& font) {
+    QFont result = baseFont(font);
+    result.setPointSizeF(font.pointSize);
+    return result;
+}
+
+double QtTextMetrics::toTwipsOnDevice(double units) const {
+    if (device_ == nullptr) return units * kTwipsPerPixel;
+    return units * 1440.0 / device_->logicalDpiY();
+}
+
+int QtTextMetrics::textWidth(const Font& font, std::string_view text) const {
+    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetricsF metrics =
+        device_ ? QFontMetricsF(printerFont(font), device_) : QFontMetricsF(screenFont(font));
+    return static_cast<int>(std::lround(toTwipsOnDevice(metrics.horizontalAdvance(string))));
+}
+
+int QtTextMetrics::lineHeight(const Font& font) const {
+    const QFontMetricsF metrics =
+        device_ ? QFontMetricsF(printerFont(font), device_) : QFontMetricsF(screenFont(font));
+    return static_cast<int>(std::lround(toTwipsOnDevice(metrics.height())));
+}
+
+int QtTextMetrics::averageCharWidth(const Font& font) const {
+    const QFontMetricsF metrics =
+        device_ ? QFontMetricsF(printerFont(font), device_) : QFontMetricsF(screenFont(font));
+    return static_cast<int>(std::lround(toTwipsOnDevice(metrics.averageCharWidth())));
+}
+
+}  // namespace torvi::ui::qt
