@@ -49,7 +49,8 @@ std::optional<double> toDouble(const DecimalParts& parts) {
         static_cast<long>(parts.integerDigits.size()) - static_cast<long>(firstNonZero);
     const long decimalExponent = parts.exponent + significantIntegerDigits;
 
-    std::string text = parts.negative ? "-" : "";
+    std::string text;
+    if (parts.negative) text += '-';
     text += parts.integerDigits.empty() ? "0" : parts.integerDigits;
     if (!parts.fractionDigits.empty()) text += "." + parts.fractionDigits;
     text += "e" + std::to_string(parts.exponent);

@@ -8,12 +8,17 @@
 namespace torvi::ui {
 
 std::string numberItemText(double value) {
-    const std::string sign = value < 0 ? "" : " ";
-    return sign + core::generalNumberText(value, ',', false) + " ";
+    std::string text;
+    if (value >= 0) text += ' ';
+    text += core::generalNumberText(value, ',', false);
+    text += ' ';
+    return text;
 }
 
 std::string shortText(double value) {
-    return (value < 0 ? "-" : " ") + core::generalNumberText(std::fabs(value), '.', false);
+    std::string text(1, value < 0 ? '-' : ' ');
+    text += core::generalNumberText(std::fabs(value), '.', false);
+    return text;
 }
 
 PrintTarget::PrintTarget(DrawingSink& sink, const TextMetrics& metrics, Font font)

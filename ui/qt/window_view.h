@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 #include <map>
 
 #include "ui/window.h"
