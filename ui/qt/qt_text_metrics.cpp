@@ -10,7 +10,8 @@ namespace {
 
 QStringList familiesFor(const std::string& family) {
     const QString name = QString::fromStdString(family);
-    if (name == "MS Sans Serif") return {name, "Liberation Sans", "Arial", "DejaVu Sans"};
+    // The system's dialog font of old; Liberation Sans has the metrics of its Arial successor.
+    if (name == "MS Sans Serif") return {"Liberation Sans", "Arial", "DejaVu Sans"};
     return {name, "Liberation Sans", "DejaVu Sans"};
 }
 

@@ -1,0 +1,66 @@
+#pragma once
+// The Data Input window: the count, the energies of up to ten conformers and the temperature
+// range in degrees Celsius and in kelvin, with the rules that confirm each entry and decide
+// when Calculate may run.
+
+#include <cstdint>
+
+#include "core/population.h"
+#include "ui/application.h"
+#include "ui/control_array.h"
+
+namespace torvi::input {
+
+class CalculateCommand;
+
+class Form1 : public ui::Window {
+  public:
+    explicit Form1(ui::Application& application);
+
+    ui::Label* Label1 = nullptr;
+    ui::TextBox* Text1 = nullptr;
+    ui::ControlArray<ui::Label> Label2{"Label2"};  // row captions 1 to 10
+    ui::ControlArray<ui::Label> Label3{"Label3"};  // captions 0 to 5
+    ui::ControlArray<ui::TextBox> Text2{"Text2"};  // energies 1 to 10, kcal/mol
+    ui::ControlArray<ui::TextBox> Text3{"Text3"};  // range ends 0 and 1, degrees Celsius
+    ui::ControlArray<ui::TextBox> Text4{"Text4"};  // the same ends in kelvin
+    ui::CommandButton* Command1 = nullptr;
+
+    // The count confirmed by the last Enter in the count box.
+    std::int16_t entryCount = 0;
+    // When set, the next energy leave rule does nothing but clear it.
+    bool skipNextEnergyCheck = false;
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    // Switches Calculate on when every needed entry is present and converts.
+    void EnMnuCalc();
+    void Command1_Click();
+
+    void Text1_KeyPress(int keyAscii);
+    void Text2_KeyPress(int index, int keyAscii);
+    void Text2_LostFocus(int index);
+    void Text3_KeyPress(int index, int keyAscii);
+    void Text3_LostFocus(int index);
+    void Text4_KeyPress(int index, int keyAscii);
+    void Text4_LostFocus(int index);
+    void Text1_Change();
+    void Text2_Change(int index);
+    void Text3_Change(int index);
+    void Text4_Change(int index);
+    void Text3_GotFocus(int index);
+
+    // The texts a calculation reads: the count, the two kelvin boxes and the ten energies.
+    core::CalculationInput calculationInput() const;
+
+  private:
+    void createControls();
+    void connectHandlers();
+    void setCalculate(bool on);
+    CalculateCommand* calculateCommand() const;
+    // Rewrites "." as "," in a box.
+    static void rewriteWithComma(ui::TextBox& box);
+};
+
+}  // namespace torvi::input

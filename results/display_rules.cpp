@@ -1,0 +1,54 @@
+#include "results/display_rules.h"
+
+#include <cmath>
+
+#include "ui/print_target.h"
+
+namespace torvi::results {
+
+EnergyDisplay energyDisplay(double energy) {
+    if (ui::characterCount(ui::shortText(energy)) <= 7) return {energy, false, 0};
+    const double magnitude = std::fabs(energy);
+    int exponent = 0;
+    if (magnitude >= 1) {
+        double q = 100;
+        int k = 0;
+        while (q > 10) {
+            q = magnitude / std::pow(10.0, k);
+            ++k;
+        }
+        exponent = k - 1;
+    } else {
+        double q = 0.01;
+        int k = 0;
+        while (q < 1) {
+            q = magnitude / std::pow(10.0, k);
+            --k;
+        }
+        exponent = k + 1;
+    }
+    const double mantissa = std::floor(energy / std::pow(10.0, exponent) * 100) / 100;
+    return {mantissa, true, exponent};
+}
+
+double roundHalfUp2(double value) {
+    const double hundredths = value * 100;
+    double rounded = std::floor(hundredths);
+    if (hundredths - rounded >= 0.5) rounded += 1;
+    return rounded / 100;
+}
+
+double temperatureCell(const core::CalculationState& state, int row) {
+    const int j = 10 * row;
+    return roundHalfUp2((state.tempLow + j * state.tempStep) - 273.15);
+}
+
+double populationCell(const core::CalculationState& state, int row, int conformer) {
+    return roundHalfUp2(state.population(10 * row, conformer));
+}
+
+int tableWidth(int conformerCount) {
+    return conformerCount <= 7 ? 8500 : 8500 + 950 * (conformerCount - 7);
+}
+
+}  // namespace torvi::results

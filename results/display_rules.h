@@ -1,0 +1,28 @@
+#pragma once
+// How the results show numbers: typed energies in plain or mantissa-and-exponent form, and the
+// two-decimal rounding of temperatures and populations.
+
+#include "core/calculation_state.h"
+
+namespace torvi::results {
+
+// An energy as the results show it: the value itself when its short text has at most 7
+// characters, else a mantissa with two decimals (floored) and a decimal exponent.
+struct EnergyDisplay {
+    double shown = 0;
+    bool longForm = false;
+    int exponent = 0;
+};
+EnergyDisplay energyDisplay(double energy);
+
+// Rounds to hundredths, an exact half upward (toward plus infinity), on the double as it is.
+double roundHalfUp2(double value);
+
+// Row k (0 to 10) of the table stands for temperature point 10 k.
+double temperatureCell(const core::CalculationState& state, int row);
+double populationCell(const core::CalculationState& state, int row, int conformer);
+
+// Table width in twips for N conformers: 8500, and 950 more for each conformer beyond 7.
+int tableWidth(int conformerCount);
+
+}  // namespace torvi::results

@@ -1,0 +1,158 @@
+#include "results/form2.h"
+
+#include <cmath>
+
+#include "core/number_text.h"
+#include "input/form1.h"
+
+namespace torvi::results {
+
+using ui::kNoIndex;
+using ui::Rect;
+using ui::Rgb;
+
+const Rgb kCellColours[11] = {{0, 0, 0},     {255, 255, 0},   {0, 0, 255},     {255, 128, 0},
+                              {255, 0, 255}, {0, 255, 255},   {224, 224, 224}, {0, 192, 192},
+                              {192, 192, 0}, {192, 192, 255}, {255, 224, 192}};
+const Rgb kSwatchColours[11] = {{0, 0, 0},     {255, 255, 128}, {0, 0, 255},     {255, 128, 0},
+                                {255, 0, 255}, {0, 255, 255},   {224, 224, 224}, {0, 192, 192},
+                                {192, 192, 0}, {192, 192, 255}, {255, 224, 192}};
+
+Form2::Form2(ui::Application& application) : Window(application, "Form2", ui::WindowKind::Child) {
+    setCaption("Results - Graph");
+    icon = "torvi-32.png";
+    backColour = ui::colours::buttonFace;
+    createLegend();
+    createBars();
+    createScale();
+}
+
+void Form2::createLegend() {
+    auto fittedLabel = [this](ui::ControlArray<ui::Label>& array, const char* name, int index,
+                              Rect geometry, std::string caption) -> ui::Label& {
+        ui::Label& label = add<ui::Label>(name, index, geometry, std::move(caption));
+        label.fitted = true;
+        label.setVisible(false);
+        array.add(index, label);
+        return label;
+    };
+    fittedLabel(Label1, "Label1", 0, {240, 120, 735, 195}, "Conformer");
+    fittedLabel(Label4, "Label4", 0, {1440, 120, 495, 195}, "Energy");
+    for (int i = 1; i <= 10; ++i) {
+        const int top = 4080 - 360 * i;
+        ui::Label& row =
+            fittedLabel(Label1, "Label1", i, {120, top, 375, 255}, "# " + std::to_string(i));
+        row.fitted = false;
+        row.alignment = ui::Alignment::Centre;
+        ui::PictureBox& swatch = add<ui::PictureBox>("Picture1", i, Rect{720, top, 495, 255});
+        swatch.fillColour = kSwatchColours[i];
+        swatch.setVisible(false);
+        Picture1.add(i, swatch);
+        fittedLabel(Label4, "Label4", i, {1440, top, 480, 195}, "");
+    }
+}
+
+void Form2::createBars() {
+    for (int k = 0; k <= 10; ++k) {
+        ui::PictureBox& bar =
+            add<ui::PictureBox>("Picture12", k, Rect{2160 + 480 * k, 840, 300, 2895});
+        bar.fillColour = ui::colours::windowBackground;
+        Picture12.add(k, bar);
+    }
+    // Cells after the bars, so that each bar holds its column's cells.
+    for (int i = 1; i <= 10; ++i) {
+        for (int k = 0; k <= 10; ++k) {
+            ui::Label& cell =
+                add<ui::Label>("Label3", 100 * i + k, Rect{0, 2760 - 240 * (i - 1), 495, 255}, "");
+            cell.setContainer(&Picture12(k));
+            cell.opaque = true;
+            cell.fillColour = kCellColours[i];
+            cell.bordered = true;
+            cell.setVisible(false);
+            Label3.add(100 * i + k, cell);
+        }
+    }
+    auto temperature = [this](int k, Rect geometry, const char* caption) -> ui::Label& {
+        ui::Label& label = add<ui::Label>("Label2", k, geometry, caption);
+        label.fitted = true;
+        Label2.add(k, label);
+        return label;
+    };
+    temperature(0, {2160, 3960, 165, 195}, "°C");
+    for (int k = 1; k <= 10; ++k)
+        temperature(k, {2040 + 480 * k, k % 2 ? 3750 : 3960, 480, 195}, "Label2");
+    temperature(11, {7440, 3960, 195, 240}, "°C").font = ui::Font{"MS Sans Serif", 9.75, false};
+}
+
+void Form2::createScale() {
+    Line1 = &add<ui::LineElement>("Line1", kNoIndex, 7680, 840, 7680, 3720);
+    Line3 = &add<ui::LineElement>("Line3", kNoIndex, 7680, 840, 7800, 840);
+    Line4 = &add<ui::LineElement>("Line4", kNoIndex, 7680, 2280, 7800, 2280);
+    Line2 = &add<ui::LineElement>("Line2", kNoIndex, 7680, 3720, 7800, 3720);
+    auto text = [this](const char* name, Rect geometry, const char* caption) {
+        ui::Label& label = add<ui::Label>(name, kNoIndex, geometry, caption);
+        label.fitted = true;
+        return &label;
+    };
+    Label7 = text("Label7", {7920, 840, 270, 195}, "100");
+    Label6 = text("Label6", {7920, 2280, 180, 195}, "50");
+    Label5 = text("Label5", {7920, 3720, 90, 195}, "0");
+    Label8 = text("Label8", {7680, 240, 240, 300}, "%");
+    Label8->font = ui::Font{"MS Sans Serif", 12, true};
+    Picture11 = &add<ui::PictureBox>("Picture11", kNoIndex, Rect{720, 4200, 7335, 495});
+    Picture11->picture = ui::Picture{"thermometer.png", 533, 135};
+    Picture11->bordered = false;
+}
+
+void Form2::Form_Load() {
+    setHeight(5500);
+    setWidth(8500);
+}
+
+void Form2::PrepGraph() {
+    const input::Form1* entries = application().find<input::Form1>();
+    if (entries == nullptr) return;
+    const std::int16_t count = core::countFromText(entries->Text1->text());
+    // Only counts the design has rows for; anything else leaves the graph as it is.
+    if (count < 1 || count > 10) return;
+    graphCount = count;
+
+    Label1(0).setTop(Label1(graphCount).top() - 400);
+    Label1(0).setVisible(true);
+    Label4(0).setTop(Label1(0).top());
+    Label4(0).setVisible(true);
+    for (int i = 1; i <= 10; ++i) {
+        const bool used = i <= graphCount;
+        Label1(i).setVisible(used);
+        Label4(i).setVisible(used);
+        Picture1(i).setVisible(used);
+        for (int k = 0; k <= 10; ++k) Label3(100 * i + k).setVisible(used);
+    }
+}
+
+void Form2::setEnergyText(int conformer, const std::string& text) {
+    if (ui::Label* label = Label4.find(conformer)) label->setCaption(text);
+}
+
+void Form2::setTemperatureText(int column, const std::string& text) {
+    if (ui::Label* label = Label2.find(column)) label->setCaption(text);
+}
+
+void Form2::setCellHeight(int conformer, int column, double population) {
+    ui::Label* cell = Label3.find(100 * conformer + column);
+    ui::PictureBox* bar = Picture12.find(column);
+    if (cell == nullptr || bar == nullptr || conformer < 1 || column > 10) return;
+    cell->setHeight(static_cast<int>(std::floor(population / 100 * bar->height())));
+}
+
+void Form2::stackColumn(int column, int conformerCount) {
+    if (conformerCount < 1 || conformerCount > 10 || column < 0 || column > 10) return;
+    Label3(100 * conformerCount + column).setTop(0);
+    int top = 0;
+    for (int i = conformerCount - 1; i >= 1; --i) {
+        top = top + Label3(100 * (i + 1) + column).height() - 1;
+        Label3(100 * i + column).setTop(top);
+    }
+}
+
+}  // namespace torvi::results

@@ -1,0 +1,55 @@
+#pragma once
+// The distribution graph: eleven bars of stacked cells, one cell per conformer, with a legend,
+// a percent scale, the temperatures under the bars and a thermometer picture.
+
+#include <cstdint>
+
+#include "results/results_table.h"
+#include "ui/application.h"
+#include "ui/control_array.h"
+
+namespace torvi::results {
+
+// Cell colours of conformers 1 to 10; the legend swatch of conformer 1 is paler.
+extern const ui::Rgb kCellColours[11];
+extern const ui::Rgb kSwatchColours[11];
+
+class Form2 : public ui::Window, public GraphValues {
+  public:
+    explicit Form2(ui::Application& application);
+
+    ui::ControlArray<ui::Label> Label1{"Label1"};             // legend header 0, rows 1 to 10
+    ui::ControlArray<ui::PictureBox> Picture1{"Picture1"};    // swatches 1 to 10
+    ui::ControlArray<ui::Label> Label4{"Label4"};             // energy header 0, energies 1 to 10
+    ui::ControlArray<ui::PictureBox> Picture12{"Picture12"};  // bars 0 to 10
+    ui::ControlArray<ui::Label> Label3{"Label3"};             // cell 100 i + k
+    ui::ControlArray<ui::Label> Label2{"Label2"};             // temperatures 0 to 10, unit 11
+    ui::LineElement* Line1 = nullptr;
+    ui::LineElement* Line2 = nullptr;
+    ui::LineElement* Line3 = nullptr;
+    ui::LineElement* Line4 = nullptr;
+    ui::Label* Label5 = nullptr;
+    ui::Label* Label6 = nullptr;
+    ui::Label* Label7 = nullptr;
+    ui::Label* Label8 = nullptr;
+    ui::PictureBox* Picture11 = nullptr;
+
+    // The count the legend and cells were last prepared for.
+    std::int16_t graphCount = 0;
+
+    void Form_Load() override;
+    // Shows the legend rows and cells of the conformers in use and hides the others.
+    void PrepGraph();
+
+    void setEnergyText(int conformer, const std::string& text) override;
+    void setTemperatureText(int column, const std::string& text) override;
+    void setCellHeight(int conformer, int column, double population) override;
+    void stackColumn(int column, int conformerCount) override;
+
+  private:
+    void createLegend();
+    void createBars();
+    void createScale();
+};
+
+}  // namespace torvi::results

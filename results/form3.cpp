@@ -1,0 +1,33 @@
+#include "results/form3.h"
+
+#include <algorithm>
+
+#include "core/number_text.h"
+#include "input/form1.h"
+#include "results/display_rules.h"
+
+namespace torvi::results {
+
+Form3::Form3(ui::Application& application) : Window(application, "Form3", ui::WindowKind::Child) {
+    setCaption("Results - Table");
+    icon = "torvi-32.png";
+    backColour = ui::colours::activeTitleText;
+    // A condensed 8-point face: lines of about 195 twips and print zones close to the 950 twips
+    // the width rule allows for each column.
+    font = ui::Font{"DejaVu Sans Condensed", 8, false};
+}
+
+void Form3::Form_Load() {
+    setHeight(5500);
+    setWidth(8500);
+    const input::Form1* entries = application().find<input::Form1>();
+    if (entries == nullptr) return;
+    const double count = core::leadingValue(entries->Text1->text());
+    if (count > 7) {
+        // Whatever the box holds, the window grows no wider than the widest table.
+        const double width = 8500 + 950 * (std::min(count, 10.0) - 7);
+        setWidth(static_cast<int>(width));
+    }
+}
+
+}  // namespace torvi::results

@@ -1,0 +1,15 @@
+#pragma once
+// The results table window: a table of text and rules drawn on the window itself.
+
+#include "ui/application.h"
+
+namespace torvi::results {
+
+class Form3 : public ui::Window {
+  public:
+    explicit Form3(ui::Application& application);
+    // Sizes the window: 8500 x 5500, wider when the count box names more than 7 conformers.
+    void Form_Load() override;
+};
+
+}  // namespace torvi::results

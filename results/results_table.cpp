@@ -1,0 +1,115 @@
+#include "results/results_table.h"
+
+#include "core/number_text.h"
+#include "results/display_rules.h"
+
+namespace torvi::results {
+
+using namespace ui;
+
+const TableLayout kWindowLayout{1,     100, 4000,           0, 11200, {275, 655, 1035},
+                                false, 0,   "Conf. Energy", 5, 4};
+
+TableLayout paperLayout(int conformerCount) {
+    return {
+        5,  1000,          5000, 700, conformerCount == 10 ? 12200 : 11200, {285, 665, 1045}, true,
+        12, "Conf.Energy", 17,   16};
+}
+
+namespace {
+
+void printLabel(PrintTarget& target, const TableLayout& layout, const std::string& label) {
+    if (layout.labelTab > 0) {
+        target.print({Tab{layout.labelTab}, NoSpace{}, Text{label}, NextZone{}});
+    } else {
+        target.print({Text{label}, NextZone{}});
+    }
+}
+
+void emptyLines(PrintTarget& target, int count) {
+    for (int line = 0; line < count; ++line) target.print({});
+}
+
+}  // namespace
+
+void writeTable(PrintTarget& target, const TableLayout& layout, const core::CalculationState& state,
+                const std::vector<std::string>& energyTexts, GraphValues* graph) {
+    const int count = state.conformerCount;
+    target.setColour(colours::black);
+    emptyLines(target, layout.emptyLinesBefore);
+    target.print({NextZone{}});
+
+    // The column mark: the start of the second zone.
+    const int x0 = target.currentX;
+    const int y0 = target.currentY;
+    target.drawLine(x0 - 30, layout.verticalRuleTop, x0 - 30, layout.verticalRuleBottom);
+    for (int offset : layout.ruleOffsets) {
+        target.drawLine(layout.ruleLeft, y0 + offset, layout.ruleRight, y0 + offset);
+    }
+    target.currentX = layout.headerAtMark ? x0 : 0;
+    target.currentY = y0;
+
+    target.setColour(colours::blue);
+    target.setBold(true);
+    target.print({Tab{40}, NoSpace{}, Text{"Distribution, %"}, NextZone{}});
+    target.setBold(false);
+    emptyLines(target, 2);
+
+    target.setColour(colours::black);
+    printLabel(target, layout, "Conformer #");
+    for (int i = 1; i <= count; ++i) target.print({Number{double(i)}, NextZone{}});
+    emptyLines(target, 2);
+
+    target.setColour(colours::green);
+    printLabel(target, layout, layout.energyLabel);
+    for (int i = 1; i <= count; ++i) {
+        const std::string& typed =
+            static_cast<std::size_t>(i) <= energyTexts.size() ? energyTexts[i - 1] : "";
+        const EnergyDisplay display = energyDisplay(core::parseNumber(typed).value_or(0));
+        const std::string shown = core::formatNumber(display.shown);
+        if (graph) graph->setEnergyText(i, shown);
+        target.print({Number{display.shown}, NoSpace{}});
+        if (display.longForm) {
+            if (graph) graph->setEnergyText(i, shown + " E" + shortText(display.exponent));
+            target.print({Text{" E"}, NoSpace{}, Number{double(display.exponent)}, NoSpace{}});
+        }
+        target.print({NextZone{}});
+    }
+    emptyLines(target, 2);
+
+    target.setColour(colours::red);
+    if (layout.labelTab > 0) {
+        target.print({Tab{layout.labelTab}, NoSpace{}, Text{"Temperature"}});
+    } else {
+        target.print({Spc{1}, NoSpace{}, Text{"Temperature"}});
+    }
+    target.print({Tab{layout.degreeTab}, NoSpace{}, Text{"°C"}});
+
+    for (int row = 0; row <= 10; ++row) {
+        const double temperature = temperatureCell(state, row);
+        target.setColour(colours::red);
+        target.print({Tab{layout.temperatureTab}, NoSpace{}, Number{temperature}, NextZone{}});
+        if (graph) graph->setTemperatureText(row, core::formatNumber(temperature));
+        for (int i = 1; i <= count; ++i) {
+            target.setColour(colours::blue);
+            target.print({Number{populationCell(state, row, i)}, NextZone{}});
+            if (graph) graph->setCellHeight(i, row, state.population(10 * row, i));
+        }
+        target.print({});
+        if (graph) graph->stackColumn(row, count);
+    }
+}
+
+std::string printTable(Printers& printers, const core::CalculationState& state,
+                       const std::vector<std::string>& energyTexts) {
+    std::string problem;
+    std::unique_ptr<PrintJob> job = printers.open(problem);
+    if (!job) return problem;
+    job->setOrientation(state.conformerCount == 10 ? Orientation::Landscape
+                                                   : Orientation::Portrait);
+    PrintTarget target(*job, job->metrics(), job->font());
+    writeTable(target, paperLayout(state.conformerCount), state, energyTexts, nullptr);
+    return job->endDocument();
+}
+
+}  // namespace torvi::results

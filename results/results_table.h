@@ -1,0 +1,49 @@
+#pragma once
+// The results table, written through a print target: on the table window and on paper, with
+// the values the distribution graph shows handed over row by row as the table is written.
+
+#include <string>
+#include <vector>
+
+#include "core/calculation_state.h"
+#include "ui/print_target.h"
+#include "ui/printer.h"
+
+namespace torvi::results {
+
+// Where the table differs between the window and the page.
+struct TableLayout {
+    int emptyLinesBefore;
+    int verticalRuleTop, verticalRuleBottom;
+    int ruleLeft, ruleRight;
+    int ruleOffsets[3];  // below the column mark's y
+    bool headerAtMark;   // the header starts at the column mark's x, else at 0
+    int labelTab;        // Tab column of the row labels, 0 for none
+    const char* energyLabel;
+    int degreeTab;       // Tab column of "°C"
+    int temperatureTab;  // Tab column of the temperature cells
+};
+
+extern const TableLayout kWindowLayout;
+TableLayout paperLayout(int conformerCount);
+
+// The values the distribution graph takes from the table as it is written.
+class GraphValues {
+  public:
+    virtual ~GraphValues() = default;
+    virtual void setEnergyText(int conformer, const std::string& text) = 0;
+    virtual void setTemperatureText(int column, const std::string& text) = 0;
+    virtual void setCellHeight(int conformer, int column, double population) = 0;
+    virtual void stackColumn(int column, int conformerCount) = 0;
+};
+
+// The typed energy texts of conformers 1 to N are energyTexts[0] to energyTexts[N - 1].
+void writeTable(ui::PrintTarget& target, const TableLayout& layout,
+                const core::CalculationState& state, const std::vector<std::string>& energyTexts,
+                GraphValues* graph);
+
+// Prints the table as one document on the default printer. Empty on success, else the problem.
+std::string printTable(ui::Printers& printers, const core::CalculationState& state,
+                       const std::vector<std::string>& energyTexts);
+
+}  // namespace torvi::results
