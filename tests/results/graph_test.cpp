@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "core/population.h"
+#include "input/form1.h"
+#include "results/form2.h"
+#include "ui/user.h"
+
+namespace torvi::results {
+namespace {
+
+class Graph : public ::testing::Test {
+protected:
+    void SetUp() override {
+        entries = &application.form<input::Form1>();
+        graph = &application.form<Form2>();
+    }
+    // Writes the graph values of a run the way the table display does, then prepares the graph.
+    void show(std::vector<std::string> energies) {
+        const std::string count = std::to_string(energies.size());
+        ASSERT_TRUE(core::calculatePopulations({count, "223,15", "303,15", energies}, state).completed());
+        entries->Text1->setText(count);
+        ui::Drawing drawing;
+        ui::PrintTarget target(drawing, metrics, ui::Font{});
+        writeTable(target, kWindowLayout, state, energies, graph);
+        graph->PrepGraph();
+    }
+    ui::Label& cell(int i, int k) { return graph->Label3(100 * i + k); }
+
+    ui::FixedTextMetrics metrics;
+    ui::RecordingMessageBoxes messages;
+    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    input::Form1* entries = nullptr;
+    Form2* graph = nullptr;
+    core::CalculationState state;
+};
+
+TEST_F(Graph, DesignState) {
+    EXPECT_EQ(graph->caption(), "Results - Graph");
+    EXPECT_EQ(graph->geometry().width, 8500);
+    EXPECT_EQ(graph->geometry().height, 5500);
+    EXPECT_EQ(graph->Picture12(3).geometry(), (ui::Rect{2160 + 1440, 840, 300, 2895}));
+    EXPECT_EQ(graph->Label2(0).caption(), "°C");
+    EXPECT_EQ(graph->Label2(4).caption(), "Label2");
+    EXPECT_EQ(graph->Label2(3).top(), 3750);
+    EXPECT_EQ(graph->Label2(4).top(), 3960);
+    EXPECT_EQ(graph->Label1(7).caption(), "# 7");
+    EXPECT_EQ(graph->Picture1(1).fillColour, (ui::Rgb{255, 255, 128}));
+    EXPECT_EQ(cell(1, 0).fillColour, (ui::Rgb{255, 255, 0}));
+    EXPECT_EQ(cell(9, 5).container(), &graph->Picture12(5));
+    EXPECT_FALSE(cell(1, 0).visible());
+    EXPECT_FALSE(graph->Label1(0).visible());
+    EXPECT_TRUE(graph->Picture12(10).visible());
+    EXPECT_EQ(graph->Label8->font, (ui::Font{"MS Sans Serif", 12, true}));
+    EXPECT_EQ(graph->Picture11->picture.resource, "thermometer.png");
+}
+
+TEST_F(Graph, OneConformerFillsEveryBar) {
+    show({"3"});
+    EXPECT_EQ(graph->graphCount, 1);
+    for (int k = 0; k <= 10; ++k) {
+        EXPECT_EQ(cell(1, k).height(), 2895);
+        EXPECT_EQ(cell(1, k).top(), 0);
+        EXPECT_TRUE(cell(1, k).visible());
+        EXPECT_FALSE(cell(2, k).visible());
+    }
+    EXPECT_EQ(graph->Label1(0).top(), 3720 - 400);
+    EXPECT_EQ(graph->Label4(0).top(), 3720 - 400);
+    EXPECT_EQ(graph->Label4(1).caption(), "3");
+}
+
+TEST_F(Graph, TwoConformersStackFromTheTop) {
+    show({"0", "1"});
+    // Column 0: 90.509 % and 9.491 % of 2895 twips.
+    EXPECT_EQ(cell(1, 0).height(), 2620);
+    EXPECT_EQ(cell(2, 0).height(), 274);
+    EXPECT_EQ(cell(2, 0).top(), 0);
+    EXPECT_EQ(cell(1, 0).top(), 273);
+    const char* temperatures[] = {"-50", "-42", "-34", "-26", "-18", "-10", "-2", "6", "14", "22", "30"};
+    for (int k = 0; k <= 10; ++k) EXPECT_EQ(graph->Label2(k).caption(), temperatures[k]);
+}
+
+TEST_F(Graph, TenConformersAndTheLegendHeader) {
+    show({"0", "0,1", "0,2", "0,3", "0,4", "0,5", "0,6", "0,7", "0,8", "0,9"});
+    EXPECT_EQ(graph->Label1(0).top(), 80);
+    EXPECT_EQ(graph->Label1(10).top(), 480);
+    EXPECT_EQ(graph->Label1(1).top(), 3720);
+    for (int k = 0; k <= 10; ++k) {
+        int top = 0;
+        for (int i = 10; i >= 1; --i) {
+            EXPECT_EQ(cell(i, k).top(), top) << i << " " << k;
+            top += cell(i, k).height() - 1;
+        }
+        EXPECT_LE(top + 9, 2895);
+    }
+    EXPECT_EQ(graph->Label4(10).caption(), "0,9");
+}
+
+TEST_F(Graph, ATinyShareGetsAZeroHeightCell) {
+    show({"0", "20", "0"});
+    EXPECT_EQ(cell(2, 0).height(), 0);
+    EXPECT_EQ(cell(3, 0).top(), 0);
+    EXPECT_EQ(cell(2, 0).top(), cell(3, 0).height() - 1);
+    EXPECT_EQ(cell(1, 0).top(), cell(2, 0).top() - 1);
+}
+
+TEST_F(Graph, AFollowingRunWithFewerConformersHidesTheRest) {
+    show({"0", "1", "2"});
+    show({"0", "1"});
+    EXPECT_EQ(graph->graphCount, 2);
+    EXPECT_FALSE(graph->Label1(3).visible());
+    EXPECT_FALSE(graph->Picture1(3).visible());
+    EXPECT_FALSE(cell(3, 4).visible());
+    EXPECT_TRUE(cell(2, 4).visible());
+    EXPECT_EQ(graph->Label1(0).top(), 3680 - 720);
+}
+
+TEST_F(Graph, PrepGraphLeavesEverythingAsItIsForACountOutsideOneToTen) {
+    show({"0", "1"});
+    for (const char* count : {"0", "11", "40000", ""}) {
+        entries->Text1->setText(count);
+        graph->PrepGraph();
+        EXPECT_EQ(graph->graphCount, 2);
+        EXPECT_TRUE(cell(2, 0).visible());
+        EXPECT_FALSE(cell(3, 0).visible());
+    }
+}
+
+}  // namespace
+}  // namespace torvi::results

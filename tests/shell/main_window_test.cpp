@@ -1,0 +1,66 @@
+#include "shell_fixture.h"
+
+namespace torvi::shell::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+TEST_F(Program, StartsWithItsCaptionSizeAndMenusInTheirFirstStates) {
+    EXPECT_EQ(main->caption(), "Torvi 1.0");
+    EXPECT_EQ(main->geometry().width, 10000);
+    EXPECT_EQ(main->geometry().height, 7000);
+    EXPECT_EQ(childOrder(), Texts{});
+
+    std::vector<std::string> bar;
+    for (const ui::MenuItem* item : main->menuBar()) bar.push_back(item->caption());
+    EXPECT_EQ(bar, (Texts{"&File", "&Calculate", "&Window", "O&ptions", "&Help", "HPG"}));
+    std::vector<std::string> file;
+    for (const ui::MenuItem* item : main->mnuFile->children()) file.push_back(item->caption());
+    EXPECT_EQ(file, (Texts{"&Print Table", "-", "E&xit", "-", "S&how Splash"}));
+    std::vector<std::string> windowMenu;
+    for (const ui::MenuItem* item : main->mnuWindow->children()) windowMenu.push_back(item->caption());
+    EXPECT_EQ(windowMenu, (Texts{"&Data Input", "Results (&Table)", "Results (&Graph)", "-", "Ca&scade"}));
+    EXPECT_EQ(main->mnuExit->shortcut(), 'Q');
+    EXPECT_EQ(main->mnuData->shortcut(), 'D');
+    EXPECT_EQ(main->mnuRes->shortcut(), 'T');
+    EXPECT_EQ(main->mnuGraph->shortcut(), 'G');
+    for (const ui::MenuItem* item : {main->mnuPrint, main->mnuCalc, main->mnuRes, main->mnuGraph, main->mnuCasc}) {
+        EXPECT_FALSE(item->enabled()) << item->name();
+    }
+    EXPECT_TRUE(main->mnuSGF->checked());
+    EXPECT_FALSE(main->mnuSTF->checked());
+    EXPECT_FALSE(main->mnuHPG->visible());
+    EXPECT_FALSE(main->mnuHPG->available());
+}
+
+TEST_F(Program, OptionsBeforeAnyCalculationOnlyMoveTheCheckMarks) {
+    dataInput().move(2000, 1000);
+    user.choose(*main->mnuSTF);
+    EXPECT_FALSE(main->mnuSGF->checked());
+    EXPECT_TRUE(main->mnuSTF->checked());
+    EXPECT_EQ(dataInput().geometry().left, 2000);
+    user.choose(*main->mnuSGF);
+    EXPECT_TRUE(main->mnuSGF->checked());
+    EXPECT_FALSE(main->mnuSTF->checked());
+}
+
+TEST_F(Program, CtrlDOpensDataInputInFrontAndCtrlTAndCtrlGWaitForAResult) {
+    EXPECT_TRUE(user.shortcut('D'));
+    ASSERT_NE(window<input::Form1>(), nullptr);
+    EXPECT_EQ(application.activeWindow(), window<input::Form1>());
+    EXPECT_FALSE(user.shortcut('T'));
+    EXPECT_FALSE(user.shortcut('G'));
+    EXPECT_EQ(window<results::Form3>(), nullptr);
+    EXPECT_EQ(window<results::Form2>(), nullptr);
+}
+
+TEST_F(Program, ExitEndsAtOnce) {
+    typeEntries({"0", "1"});
+    EXPECT_TRUE(user.shortcut('Q'));
+    EXPECT_TRUE(application.ended());
+    EXPECT_TRUE(application.stackingOrder().empty());
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+}  // namespace
+}  // namespace torvi::shell::testing

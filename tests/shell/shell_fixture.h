@@ -1,0 +1,60 @@
+#pragma once
+// The whole program on the window model: the main window, its menus and every window it opens,
+// with recording message boxes and a recording printer.
+
+#include <gtest/gtest.h>
+
+#include "input/form1.h"
+#include "results/form2.h"
+#include "results/form3.h"
+#include "shell/mdi_form1.h"
+#include "ui/user.h"
+
+namespace torvi::shell::testing {
+
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override {
+        application.setPrinters(&printers);
+        main = &application.form<MDIForm1>();
+        main->show();
+    }
+
+    input::Form1& dataInput() { return application.form<input::Form1>(); }
+    // Opens Data Input with Ctrl+D and types a count and energies, each confirmed with Enter.
+    void typeEntries(const std::vector<std::string>& energies) {
+        user.shortcut('D');
+        user.type(std::to_string(energies.size()));
+        user.enter();
+        for (const std::string& energy : energies) {
+            user.type(energy);
+            user.enter();
+        }
+    }
+    void calculate(const std::vector<std::string>& energies) {
+        typeEntries(energies);
+        ASSERT_TRUE(main->mnuCalc->enabled());
+        user.choose(*main->mnuCalc);
+    }
+    template <typename T>
+    T* window() const {
+        return application.find<T>();
+    }
+    // The frontmost child windows, back to front.
+    std::vector<std::string> childOrder() const {
+        std::vector<std::string> names;
+        for (const ui::Window* window : application.stackingOrder()) {
+            if (window->kind() == ui::WindowKind::Child) names.push_back(window->name());
+        }
+        return names;
+    }
+
+    ui::FixedTextMetrics metrics{68, 195};
+    ui::RecordingMessageBoxes messages;
+    ui::RecordingPrinters printers{metrics};
+    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    ui::User user{application};
+    MDIForm1* main = nullptr;
+};
+
+}  // namespace torvi::shell::testing
