@@ -1,6 +1,9 @@
 #include "shell/mdi_form1.h"
 
 #include "input/form1.h"
+#include "results/form4.h"
+#include "shell/frm_about.h"
+#include "shell/frm_splash.h"
 
 namespace torvi::shell {
 
@@ -85,6 +88,24 @@ void MDIForm1::mnuData_Click() {
 
 void MDIForm1::mnuExit_Click() {
     application().end();
+}
+
+}  // namespace torvi::shell
+
+namespace torvi::shell {
+
+void MDIForm1::mnuHPG_Click() {
+    application().form<results::Form4>().show();
+}
+
+void MDIForm1::mnuAbout_Click() {
+    application().form<frmAbout>().show();
+}
+
+void MDIForm1::mnuSplash_Click() {
+    frmSplash& splash = application().form<frmSplash>();
+    splash.show();
+    splash.Label1->setCaption("Fixed");
 }
 
 }  // namespace torvi::shell

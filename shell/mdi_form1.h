@@ -7,6 +7,7 @@
 
 #include "core/calculation_state.h"
 #include "input/calculate_command.h"
+#include "shell/system_info.h"
 #include "ui/application.h"
 
 namespace torvi::shell {
@@ -44,6 +45,10 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
         std::vector<std::string> energyTexts;
     };
     DisplayedRun displayed;
+
+    // Where System Info looks and how it starts programs; the host's own when not set.
+    Registry* registry = nullptr;
+    ProgramStarter* programStarter = nullptr;
 
     void Form_Load() override { MDIForm_Load(); }
     void MDIForm_Load();

@@ -42,7 +42,12 @@ void Label::setCaption(std::string caption) {
 
 void Label::fitToText() {
     const TextMetrics& metrics = window().application().metrics();
-    setGeometry({left(), top(), metrics.textWidth(font, caption_), metrics.lineHeight(font)});
+    const int width = metrics.textWidth(font, caption_);
+    // A right-aligned label keeps its right edge, a centred one its centre, others their left.
+    int newLeft = left();
+    if (alignment == Alignment::Right) newLeft = geometry().right() - width;
+    if (alignment == Alignment::Centre) newLeft = left() + (this->width() - width) / 2;
+    setGeometry({newLeft, top(), width, metrics.lineHeight(font)});
 }
 
 TextBox::TextBox(Window& window, std::string name, int index, Rect geometry, std::string text)

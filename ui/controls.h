@@ -16,7 +16,8 @@ class Label : public Element {
     Label(Window& window, std::string name, int index, Rect geometry, std::string caption);
 
     const std::string& caption() const { return caption_; }
-    // Writes the caption; a fitted label then takes the width and height of its text.
+    // Writes the caption; a fitted label then takes the width and height of its text, keeping
+    // the edge (or centre) its alignment names.
     void setCaption(std::string caption);
 
     bool fitted = false;

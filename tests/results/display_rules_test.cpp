@@ -15,7 +15,7 @@ TEST(EnergyDisplay, ShortTextsOfUpToSevenCharactersArePlain) {
     }
     EXPECT_TRUE(energyDisplay(1234567.0).longForm);  // " 1234567" is eight characters
     EXPECT_TRUE(energyDisplay(-1234567.0).longForm);
-    EXPECT_TRUE(energyDisplay(0.123456).longForm);   // " .123456"
+    EXPECT_TRUE(energyDisplay(0.123456).longForm);  // " .123456"
 }
 
 TEST(EnergyDisplay, LongFormMantissaAndExponent) {

@@ -9,7 +9,7 @@ namespace torvi::results {
 namespace {
 
 class Graph : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         entries = &application.form<input::Form1>();
         graph = &application.form<Form2>();
@@ -17,7 +17,8 @@ protected:
     // Writes the graph values of a run the way the table display does, then prepares the graph.
     void show(std::vector<std::string> energies) {
         const std::string count = std::to_string(energies.size());
-        ASSERT_TRUE(core::calculatePopulations({count, "223,15", "303,15", energies}, state).completed());
+        ASSERT_TRUE(
+            core::calculatePopulations({count, "223,15", "303,15", energies}, state).completed());
         entries->Text1->setText(count);
         ui::Drawing drawing;
         ui::PrintTarget target(drawing, metrics, ui::Font{});
@@ -75,7 +76,8 @@ TEST_F(Graph, TwoConformersStackFromTheTop) {
     EXPECT_EQ(cell(2, 0).height(), 274);
     EXPECT_EQ(cell(2, 0).top(), 0);
     EXPECT_EQ(cell(1, 0).top(), 273);
-    const char* temperatures[] = {"-50", "-42", "-34", "-26", "-18", "-10", "-2", "6", "14", "22", "30"};
+    const char* temperatures[] = {"-50", "-42", "-34", "-26", "-18", "-10",
+                                  "-2",  "6",   "14",  "22",  "30"};
     for (int k = 0; k <= 10; ++k) EXPECT_EQ(graph->Label2(k).caption(), temperatures[k]);
 }
 

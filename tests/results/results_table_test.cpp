@@ -13,11 +13,12 @@ using ui::TextRun;
 
 // Columns of 68 twips (zones of 952), lines of 195.
 class Table : public ::testing::Test {
-protected:
+  protected:
     void calculate(std::vector<std::string> energies, std::string low = "223,15",
                    std::string high = "303,15") {
         energyTexts = energies;
-        ASSERT_TRUE(core::calculatePopulations({std::to_string(energies.size()), low, high, energies}, state)
+        ASSERT_TRUE(core::calculatePopulations(
+                        {std::to_string(energies.size()), low, high, energies}, state)
                         .completed());
     }
     std::vector<TextRun> textsOnLine(int y) const {
@@ -59,7 +60,7 @@ TEST_F(Table, TwoConformersOverTheDefaultRange) {
     EXPECT_EQ(textsOnLine(y0 + 7 * 195)[0].x, 4 * 68);
 
     const char* temperatures[] = {"-50 ", " -42 ", " -34 ", " -26 ", " -18 ", " -10 ",
-                                  " -2 ",  " 6 ",   " 14 ",  " 22 ",  " 30 "};
+                                  " -2 ", " 6 ",   " 14 ",  " 22 ",  " 30 "};
     for (int k = 0; k <= 10; ++k) {
         const auto row = textsOnLine(y0 + (8 + k) * 195);
         ASSERT_EQ(row.size(), 3u) << k;
@@ -120,8 +121,8 @@ TEST_F(Table, OnPaperTheLabelsMoveToColumnTwelveAndTheDataOneZoneOn) {
 TEST_F(Table, LongFormEnergies) {
     calculate({"12,34567", "-0,00012345"});
     writeTable(target, kWindowLayout, state, energyTexts, nullptr);
-    EXPECT_EQ(words(195 + 4 * 195),
-              (std::vector<std::string>{"Conf. Energy", " 1,23 ", " E", " 1 ", "-1,24 ", " E", "-4 "}));
+    EXPECT_EQ(words(195 + 4 * 195), (std::vector<std::string>{"Conf. Energy", " 1,23 ", " E", " 1 ",
+                                                              "-1,24 ", " E", "-4 "}));
 }
 
 TEST_F(Table, PrintingGoesToTheRecordingPrinterAsOneDocument) {

@@ -18,13 +18,16 @@ TEST_F(Program, StartsWithItsCaptionSizeAndMenusInTheirFirstStates) {
     for (const ui::MenuItem* item : main->mnuFile->children()) file.push_back(item->caption());
     EXPECT_EQ(file, (Texts{"&Print Table", "-", "E&xit", "-", "S&how Splash"}));
     std::vector<std::string> windowMenu;
-    for (const ui::MenuItem* item : main->mnuWindow->children()) windowMenu.push_back(item->caption());
-    EXPECT_EQ(windowMenu, (Texts{"&Data Input", "Results (&Table)", "Results (&Graph)", "-", "Ca&scade"}));
+    for (const ui::MenuItem* item : main->mnuWindow->children())
+        windowMenu.push_back(item->caption());
+    EXPECT_EQ(windowMenu,
+              (Texts{"&Data Input", "Results (&Table)", "Results (&Graph)", "-", "Ca&scade"}));
     EXPECT_EQ(main->mnuExit->shortcut(), 'Q');
     EXPECT_EQ(main->mnuData->shortcut(), 'D');
     EXPECT_EQ(main->mnuRes->shortcut(), 'T');
     EXPECT_EQ(main->mnuGraph->shortcut(), 'G');
-    for (const ui::MenuItem* item : {main->mnuPrint, main->mnuCalc, main->mnuRes, main->mnuGraph, main->mnuCasc}) {
+    for (const ui::MenuItem* item :
+         {main->mnuPrint, main->mnuCalc, main->mnuRes, main->mnuGraph, main->mnuCasc}) {
         EXPECT_FALSE(item->enabled()) << item->name();
     }
     EXPECT_TRUE(main->mnuSGF->checked());

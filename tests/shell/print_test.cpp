@@ -56,7 +56,8 @@ TEST_F(Program, WithoutAPrinterPrintTableSaysSoAndGoesOn) {
     calculate({"0", "1"});
     printers.available = false;
     user.choose(*main->mnuPrint);
-    EXPECT_EQ(messages.texts, (Texts{"No printer is available. Print Table needs a default printer."}));
+    EXPECT_EQ(messages.texts,
+              (Texts{"No printer is available. Print Table needs a default printer."}));
     printers.available = true;
     printers.refusal = "The print system did not accept the document.";
     user.choose(*main->mnuPrint);

@@ -13,7 +13,7 @@
 namespace torvi::shell::testing {
 
 class Program : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         application.setPrinters(&printers);
         main = &application.form<MDIForm1>();

@@ -69,8 +69,13 @@ LabelView::LabelView(Label& label, QWidget* parent) : QWidget(parent), label_(la
 void LabelView::sync() {
     QRect box = toPixels(label_.geometry());
     if (label_.fitted) {
+        // Fitted to the text as this font measures it, whatever the design size says.
         const QFontMetrics metrics(screenFont(label_.font));
-        box.setWidth(std::max(box.width(), metrics.horizontalAdvance(toQString(label_.caption()))));
+        const int width = metrics.horizontalAdvance(toQString(label_.caption()));
+        if (label_.alignment == Alignment::Right) box.setLeft(box.right() + 1 - width);
+        if (label_.alignment == Alignment::Centre)
+            box.setLeft(box.left() + (box.width() - width) / 2);
+        box.setWidth(width);
         box.setHeight(std::max(box.height(), metrics.height()));
     }
     setGeometry(box);

@@ -36,7 +36,10 @@ QColor toQColor(Rgb colour) {
 
 QFont screenFont(const Font& font) {
     QFont result = baseFont(font);
-    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0))));
+    // MS Sans Serif set its text smaller than Arial at the same size; 0.94 matches its widths.
+    const double scale = font.family == "MS Sans Serif" ? 0.94 : 1.0;
+    result.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0 * scale))));
     return result;
 }
 

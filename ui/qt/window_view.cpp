@@ -72,6 +72,7 @@ WindowView::WindowView(QtBinding& binding, Window& window) : binding_(binding), 
     createFrame();
     createElements();
     if (window_.kind() == WindowKind::Main) createMenus();
+    syncWindow(WindowProperty::Style);
     syncWindow(WindowProperty::Caption);
     syncWindow(WindowProperty::Geometry);
     syncWindow(WindowProperty::Visible);
@@ -284,7 +285,8 @@ void WindowView::syncWindow(WindowProperty property) {
                 Qt::WindowFlags flags = Qt::Window;
                 if (window_.borderStyle() == BorderStyle::None) flags |= Qt::FramelessWindowHint;
                 if (window_.borderStyle() == BorderStyle::FixedDialog) {
-                    flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                    flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint;
                 }
                 const bool shown = frame_->isVisible();

@@ -1,0 +1,60 @@
+#include "results/form4.h"
+
+#include <cmath>
+
+#include "core/population.h"
+#include "input/form1.h"
+
+namespace torvi::results {
+
+const ui::Rgb kHpgColours[11] = {{0, 0, 0},     {255, 255, 0}, {0, 0, 255},   {255, 0, 0},
+                                 {0, 255, 0},   {255, 0, 255}, {192, 192, 0}, {0, 0, 0},
+                                 {0, 255, 255}, {128, 64, 0},  {0, 255, 0}};
+
+Form4::Form4(ui::Application& application) : Window(application, "Form4", ui::WindowKind::Child) {
+    setCaption("HPG");
+    icon = "torvi-32.png";
+    setClientSize(7320, 4695);
+    Picture1 = &add<ui::PictureBox>("Picture1", ui::kNoIndex, ui::Rect{1440, 600, 5760, 3255});
+    Picture1->fillColour = ui::colours::buttonFace;
+    Line1 = &add<ui::LineElement>("Line1", ui::kNoIndex, 120, 2520, 5521, 2520);
+    Line1->setContainer(Picture1);
+    Line1->thickness = 5;
+    for (int i = 1; i <= 10; ++i) {
+        ui::LineElement& key =
+            add<ui::LineElement>("Line2", i, 360, 3120 - 240 * i, 840, 3120 - 240 * i);
+        key.thickness = 10;
+        key.colour = kHpgColours[i];
+        Line2.add(i, key);
+    }
+}
+
+void Form4::Form_Load() {
+    const input::Form1& entries = application().form<input::Form1>();
+    // Inputs the plot cannot use (no count of 1 to 10, a box without a number, a range at or
+    // below 0 K) leave the plot area empty.
+    const core::CalculationOptions fine{1.0, true, 10};
+    if (!core::calculatePopulations(entries.calculationInput(), *HpgState, fine).completed())
+        return;
+
+    ui::Drawing& plot = Picture1->drawing;
+    const int count = HpgState->conformerCount;
+    // Column j stands at x = 320 + j, its bands stacked downward from y = 520, conformer N on top.
+    plot.currentX = 319;
+    for (int j = 0; j <= core::HpgState::kSteps; ++j) {
+        plot.currentY = 520;
+        plot.currentX = plot.currentX + 1;
+        double y = plot.currentY;
+        for (int i = count; i >= 1; --i) {
+            const double height = HpgState->population(j, i) * 2000;
+            const ui::Rgb colour = Line2(i).colour;
+            plot.drawLine(ui::LineRun{plot.currentX, static_cast<int>(std::lround(y)),
+                                      plot.currentX, static_cast<int>(std::lround(y + height)),
+                                      colour, 1});
+            y += height;
+            plot.currentY = static_cast<int>(std::lround(y));
+        }
+    }
+}
+
+}  // namespace torvi::results

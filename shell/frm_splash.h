@@ -1,0 +1,31 @@
+#pragma once
+// The splash window: name, version, platform, logo and a warning line, without a title bar.
+// A key or a click on its frame closes it; unless pinned, it also closes at its timer's tick.
+
+#include "ui/application.h"
+
+namespace torvi::shell {
+
+class frmSplash : public ui::Window {
+  public:
+    explicit frmSplash(ui::Application& application);
+
+    ui::Frame* Frame1 = nullptr;
+    ui::Label* lblCompanyProduct = nullptr;
+    ui::Label* lblProductName = nullptr;
+    ui::Label* Label2 = nullptr;
+    ui::Label* lblPlatform = nullptr;
+    ui::Label* lblVersion = nullptr;
+    ui::Label* lblWarning = nullptr;
+    ui::ImageElement* Image1 = nullptr;
+    ui::ImageElement* imgLogo = nullptr;
+    ui::Label* Label1 = nullptr;  // the pin: "Fixed" keeps the splash open
+    ui::Timer* Timer1 = nullptr;
+
+    void Form_Load() override;
+    void Form_KeyPress(int keyAscii) override;
+    void Timer1_Timer();
+    void Frame1_Click();
+};
+
+}  // namespace torvi::shell

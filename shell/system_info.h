@@ -1,0 +1,77 @@
+#pragma once
+// The services the About box's System Info button needs: a registry read in the manner of the
+// Windows calls RegOpenKeyEx, RegQueryValueEx and RegCloseKey, a file test and a program start.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace torvi::shell {
+
+inline constexpr std::uint32_t HKEY_LOCAL_MACHINE = 0x80000002;
+inline constexpr std::uint32_t KEY_ALL_ACCESS = 0x2003F;
+inline constexpr std::uint32_t REG_SZ = 1;
+inline constexpr std::uint32_t REG_DWORD = 4;
+inline constexpr long ERROR_SUCCESS = 0;
+inline constexpr long ERROR_FILE_NOT_FOUND = 2;
+inline constexpr long ERROR_MORE_DATA = 234;
+
+class Registry {
+  public:
+    virtual ~Registry() = default;
+    virtual long openKey(std::uint32_t root, const std::string& path, std::uint32_t accessMask,
+                         std::uint32_t& key) = 0;
+    // Copies the value into data (at most size bytes) and sets size to the bytes written.
+    virtual long queryValue(std::uint32_t key, const std::string& name, std::uint32_t& type,
+                            std::vector<std::uint8_t>& data, std::uint32_t& size) = 0;
+    virtual long closeKey(std::uint32_t key) = 0;
+};
+
+// Values held in memory: for tests, and for anything that sets them up itself.
+class MemoryRegistry : public Registry {
+  public:
+    void setValue(std::uint32_t root, const std::string& path, const std::string& name,
+                  std::uint32_t type, std::vector<std::uint8_t> data);
+    void setString(std::uint32_t root, const std::string& path, const std::string& name,
+                   const std::string& text, bool withTerminatingZero = true);
+    long openKey(std::uint32_t root, const std::string& path, std::uint32_t accessMask,
+                 std::uint32_t& key) override;
+    long queryValue(std::uint32_t key, const std::string& name, std::uint32_t& type,
+                    std::vector<std::uint8_t>& data, std::uint32_t& size) override;
+    long closeKey(std::uint32_t key) override;
+
+    std::uint32_t lastAccessMask = 0;
+    int openKeys = 0;
+
+  private:
+    using Values = std::map<std::string, std::pair<std::uint32_t, std::vector<std::uint8_t>>>;
+    std::map<std::pair<std::uint32_t, std::string>, Values> keys_;
+    std::map<std::uint32_t, const Values*> handles_;
+    std::uint32_t nextHandle_ = 1;
+};
+
+// This platform has no registry: it answers only where the system-information program is, with
+// the first of the known ones found on the PATH, and nothing else.
+class HostRegistry : public MemoryRegistry {
+  public:
+    HostRegistry();
+    static std::string findSystemInformationProgram();
+};
+
+class ProgramStarter {
+  public:
+    virtual ~ProgramStarter() = default;
+    virtual bool fileExists(const std::string& path) = 0;
+    // Starts the program in its own process, without a shell and without waiting for it.
+    virtual bool start(const std::string& path) = 0;
+};
+
+class HostProgramStarter : public ProgramStarter {
+  public:
+    bool fileExists(const std::string& path) override;
+    bool start(const std::string& path) override;
+};
+
+}  // namespace torvi::shell

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "input/form1.h"
+#include "results/form4.h"
+
+namespace torvi::results {
+namespace {
+
+class Hpg : public ::testing::Test {
+  protected:
+    Form4& open(const std::string& count, std::vector<std::string> energies,
+                std::string low = "223,15", std::string high = "303,15") {
+        input::Form1& entries = application.form<input::Form1>();
+        entries.Text1->setText(count);
+        for (std::size_t i = 0; i < energies.size(); ++i)
+            entries.Text2(int(i) + 1).setText(energies[i]);
+        entries.Text4(0).setText(low);
+        entries.Text4(1).setText(high);
+        return application.form<Form4>();
+    }
+    // The strokes of column j, top to bottom.
+    std::vector<ui::LineRun> column(const Form4& plot, int j) const {
+        std::vector<ui::LineRun> strokes;
+        for (const ui::LineRun& line : plot.Picture1->drawing.lines()) {
+            if (line.x1 == 320 + j) strokes.push_back(line);
+        }
+        return strokes;
+    }
+
+    ui::FixedTextMetrics metrics;
+    ui::RecordingMessageBoxes messages;
+    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+};
+
+TEST_F(Hpg, DesignElements) {
+    Form4& plot = open("", {});
+    EXPECT_EQ(plot.caption(), "HPG");
+    EXPECT_EQ(plot.clientWidth(), 7320);
+    EXPECT_EQ(plot.Picture1->geometry(), (ui::Rect{1440, 600, 5760, 3255}));
+    EXPECT_EQ(plot.Line1->thickness, 5);
+    EXPECT_EQ(plot.Line1->container(), plot.Picture1);
+    EXPECT_EQ(plot.Line2(1).y1, 2880);
+    EXPECT_EQ(plot.Line2(10).y1, 720);
+    EXPECT_EQ(plot.Line2(4).colour, plot.Line2(10).colour);
+    EXPECT_EQ(plot.Line2(3).colour, (ui::Rgb{255, 0, 0}));
+}
+
+TEST_F(Hpg, EqualEnergiesGiveTwoBandsOf1000Twips) {
+    Form4& plot = open("2", {"1", "1"});
+    EXPECT_EQ(plot.Picture1->drawing.lines().size(), 2u * 5001u);
+    for (int j : {0, 2500, 5000}) {
+        const auto strokes = column(plot, j);
+        ASSERT_EQ(strokes.size(), 2u);
+        EXPECT_EQ(strokes[0], (ui::LineRun{320 + j, 520, 320 + j, 1520, plot.Line2(2).colour, 1}));
+        EXPECT_EQ(strokes[1], (ui::LineRun{320 + j, 1520, 320 + j, 2520, plot.Line2(1).colour, 1}));
+    }
+    EXPECT_EQ(plot.Picture1->drawing.currentX, 5320);
+}
+
+TEST_F(Hpg, OneConformerFillsEachColumn) {
+    Form4& plot = open("1", {"-3"});
+    const auto strokes = column(plot, 17);
+    ASSERT_EQ(strokes.size(), 1u);
+    EXPECT_EQ(strokes[0].y1, 520);
+    EXPECT_EQ(strokes[0].y2, 2520);
+    EXPECT_EQ(strokes[0].colour, (ui::Rgb{255, 255, 0}));
+}
+
+TEST_F(Hpg, LimitsInReverseGiveTheSamePlot) {
+    const auto forward = open("3", {"0", "0,5", "1"}).Picture1->drawing.items();
+    application.close(*application.find<Form4>());
+    const auto reversed =
+        open("3", {"0", "0,5", "1"}, "303,15", "223,15").Picture1->drawing.items();
+    EXPECT_EQ(forward, reversed);
+}
+
+TEST_F(Hpg, AHugeGapAtLowTemperatureGivesAZeroBand) {
+    Form4& plot = open("2", {"0", "1000"}, "1", "2");
+    const auto strokes = column(plot, 0);
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[0].y1, strokes[0].y2);
+    EXPECT_EQ(strokes[1].y2, 2520);
+}
+
+TEST_F(Hpg, StaysAsDrawnUntilReopened) {
+    Form4& plot = open("2", {"0", "1"});
+    const auto before = plot.Picture1->drawing.items();
+    application.find<input::Form1>()->Text2(2).setText("5");
+    EXPECT_EQ(application.form<Form4>().Picture1->drawing.items(), before);
+    application.close(plot);
+    EXPECT_NE(application.form<Form4>().Picture1->drawing.items(), before);
+}
+
+TEST_F(Hpg, InputsItCannotUseLeaveThePlotEmpty) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"", "1", "1", "223,15", "303,15"},      {"11", "1", "1", "223,15", "303,15"},
+        {"2", "1", "", "223,15", "303,15"},      {"2", "1", "x", "223,15", "303,15"},
+        {"2", "1", "2", "0", "303,15"},          {"2", "1", "2", "-5", "-1"},
+        {"2", "1", "2", "abc", "303,15"},        {"2", "1e306", "2", "223,15", "303,15"},
+        {"40000", "1", "1", "223,15", "303,15"},
+    };
+    for (const auto& c : cases) {
+        Form4& plot = open(c[0], {c[1], c[2]}, c[3], c[4]);
+        EXPECT_TRUE(plot.Picture1->drawing.items().empty())
+            << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
+        EXPECT_TRUE(plot.Line1->visible());
+        application.close(plot);
+    }
+}
+
+}  // namespace
+}  // namespace torvi::results

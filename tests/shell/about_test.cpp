@@ -1,0 +1,152 @@
+#include "shell/frm_about.h"
+#include "shell_fixture.h"
+
+namespace torvi::shell::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+constexpr char kMsinfo[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr char kLocation[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr char kUnavailable[] = "System Information Is Unavailable At This Time";
+
+class StarterRecord : public ProgramStarter {
+  public:
+    bool fileExists(const std::string& path) override {
+        checked.push_back(path);
+        return std::find(files.begin(), files.end(), path) != files.end();
+    }
+    bool start(const std::string& path) override {
+        started.push_back(path);
+        return startable;
+    }
+    std::vector<std::string> files;
+    std::vector<std::string> checked;
+    std::vector<std::string> started;
+    bool startable = true;
+};
+
+class About : public Program {
+  protected:
+    void SetUp() override {
+        Program::SetUp();
+        main->registry = &registry;
+        main->programStarter = &starter;
+        user.choose(*main->mnuAbout);
+        about = window<frmAbout>();
+        ASSERT_NE(about, nullptr);
+    }
+    MemoryRegistry registry;
+    StarterRecord starter;
+    frmAbout* about = nullptr;
+};
+
+TEST_F(About, ShowsTitleVersionAndDescription) {
+    EXPECT_EQ(about->caption(), "About Torvi");
+    EXPECT_EQ(about->lblTitle->caption(), "Torvi");
+    EXPECT_EQ(about->lblVersion->caption(), "Version 1.0");
+    EXPECT_EQ(
+        about->lblDescription->caption(),
+        "This program is useful to illustrate the Boltzmann distribution of several (up to 10) "
+        "conformers, according to their ground state energies, as a function of temperature.");
+    EXPECT_EQ(about->borderStyle(), ui::BorderStyle::FixedDialog);
+    EXPECT_EQ(about->clientWidth(), 5730);
+    EXPECT_EQ(about->clientHeight(), 3555);
+    EXPECT_EQ(about->Line1(0).thickness, 2);
+    EXPECT_EQ(about->Line1(1).colour, (ui::Rgb{128, 128, 128}));
+    EXPECT_EQ(about->cmdSysInfo->caption(), "&System Info...");
+    // Not modal: the main window's commands still work.
+    EXPECT_TRUE(user.shortcut('D'));
+}
+
+TEST_F(About, EnterAndEscCloseItAsOKDoes) {
+    user.enter();
+    EXPECT_EQ(window<frmAbout>(), nullptr);
+    user.choose(*main->mnuAbout);
+    user.escape();
+    EXPECT_EQ(window<frmAbout>(), nullptr);
+    user.choose(*main->mnuAbout);
+    user.click(*window<frmAbout>()->cmdOK);
+    EXPECT_EQ(window<frmAbout>(), nullptr);
+}
+
+TEST_F(About, TheFirstRegistryValueNamesTheProgramToStart) {
+    registry.setString(HKEY_LOCAL_MACHINE, kMsinfo, "PATH", "/usr/bin/kinfocenter");
+    user.click(*about->cmdSysInfo);
+    EXPECT_EQ(starter.started, (Texts{"/usr/bin/kinfocenter"}));
+    EXPECT_TRUE(starter.checked.empty());  // started without an existence test
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(registry.lastAccessMask, 0x2003Fu);
+    EXPECT_EQ(registry.openKeys, 0);
+}
+
+TEST_F(About, TheSecondValueNamesAFolderThatMustHoldTheProgram) {
+    registry.setString(HKEY_LOCAL_MACHINE, kLocation, "MSINFO", "C:\\Tools");
+    starter.files = {"C:\\Tools\\MSINFO32.EXE"};
+    user.click(*about->cmdSysInfo);
+    EXPECT_EQ(starter.started, (Texts{"C:\\Tools\\MSINFO32.EXE"}));
+    EXPECT_TRUE(messages.texts.empty());
+
+    starter.files.clear();
+    starter.started.clear();
+    user.click(*about->cmdSysInfo);
+    EXPECT_TRUE(starter.started.empty());
+    EXPECT_EQ(messages.texts, (Texts{kUnavailable}));
+    EXPECT_NE(window<frmAbout>(), nullptr);
+}
+
+TEST_F(About, NeitherValueMeansUnavailable) {
+    user.click(*about->cmdSysInfo);
+    EXPECT_EQ(messages.texts, (Texts{kUnavailable}));
+    EXPECT_EQ(messages.lastTitle, "Torvi");
+    EXPECT_NE(window<frmAbout>(), nullptr);
+}
+
+TEST_F(About, AProgramThatCannotBeStartedIsUnavailable) {
+    registry.setString(HKEY_LOCAL_MACHINE, kMsinfo, "PATH", "/nowhere/msinfo");
+    starter.startable = false;
+    user.click(*about->cmdSysInfo);
+    EXPECT_EQ(messages.texts, (Texts{kUnavailable}));
+}
+
+TEST_F(About, GetKeyValueCutsOneTerminatingZeroAndReadsNumbers) {
+    std::string value = "old";
+    registry.setString(HKEY_LOCAL_MACHINE, "K", "with", "C:\\A", true);
+    registry.setString(HKEY_LOCAL_MACHINE, "K", "without", "C:\\B", false);
+    registry.setValue(HKEY_LOCAL_MACHINE, "K", "number", REG_DWORD, {0x2C, 0x01, 0x00, 0x00});
+    registry.setValue(HKEY_LOCAL_MACHINE, "K", "binary", 3, {1, 2});
+    EXPECT_TRUE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "K", "with", value));
+    EXPECT_EQ(value, "C:\\A");
+    EXPECT_TRUE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "K", "without", value));
+    EXPECT_EQ(value, "C:\\B");
+    EXPECT_TRUE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "K", "number", value));
+    EXPECT_EQ(value, "300");
+    EXPECT_TRUE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "K", "binary", value));
+    EXPECT_EQ(value, "300");  // other types leave the text as it was
+    EXPECT_FALSE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "K", "missing", value));
+    EXPECT_EQ(value, "");
+    EXPECT_FALSE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "Nowhere", "with", value));
+    EXPECT_EQ(registry.openKeys, 0);
+}
+
+TEST(HostServices, ProgramsStartByPathWithoutAShellAndFailuresAreReported) {
+    HostProgramStarter starter;
+    EXPECT_TRUE(starter.fileExists("/bin/true"));
+    EXPECT_FALSE(starter.fileExists("/nowhere/at/all"));
+    EXPECT_FALSE(starter.fileExists("/tmp"));  // a folder is not a program file
+    EXPECT_TRUE(starter.start("/bin/true"));
+    EXPECT_FALSE(starter.start("/nowhere/at/all"));
+    EXPECT_FALSE(starter.start("/bin/true; echo hacked"));  // no shell reads the path
+}
+
+TEST(HostServices, TheHostRegistryAnswersOnlyTheProgramPath) {
+    HostRegistry registry;
+    std::uint32_t key = 0;
+    EXPECT_EQ(registry.openKey(HKEY_LOCAL_MACHINE, kLocation, KEY_ALL_ACCESS, key),
+              ERROR_FILE_NOT_FOUND);
+    const std::string program = HostRegistry::findSystemInformationProgram();
+    const long opened = registry.openKey(HKEY_LOCAL_MACHINE, kMsinfo, KEY_ALL_ACCESS, key);
+    EXPECT_EQ(opened == ERROR_SUCCESS, !program.empty());
+}
+
+}  // namespace
+}  // namespace torvi::shell::testing
