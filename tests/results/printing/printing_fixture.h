@@ -1,0 +1,47 @@
+#pragma once
+// The program on the window model with the real printer path: QPrinter on the default printer.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "input/form1.h"
+#include "shell/mdi_form1.h"
+#include "ui/qt/qt_printers.h"
+#include "ui/qt/qt_text_metrics.h"
+#include "ui/user.h"
+
+namespace torvi::printing {
+
+// The folder of the private spooler; its documents arrive in out/.
+extern std::string spoolerFolder;
+
+class PrintingProgram : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        application.setPrinters(&printers);
+        main = &application.form<shell::MDIForm1>();
+        main->show();
+    }
+    void calculate(const std::vector<std::string>& energies) {
+        user.shortcut('D');
+        user.type(std::to_string(energies.size()));
+        user.enter();
+        for (const std::string& energy : energies) {
+            user.type(energy);
+            user.enter();
+        }
+        ASSERT_TRUE(main->mnuCalc->enabled());
+        user.choose(*main->mnuCalc);
+        ASSERT_TRUE(main->mnuPrint->enabled());
+    }
+
+    ui::qt::QtTextMetrics metrics;
+    ui::RecordingMessageBoxes messages;
+    ui::qt::QtPrinters printers;
+    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    ui::User user{application};
+    shell::MDIForm1* main = nullptr;
+};
+
+}  // namespace torvi::printing
