@@ -169,16 +169,29 @@ void BoxView::sync() {
     update();
 }
 
+void BoxView::drawingChanged() {
+    keptValid_ = false;
+    update();
+}
+
+void BoxView::renderPicture(PictureBox& picture) {
+    kept_ = QPixmap(size());
+    QPainter painter(&kept_);
+    painter.fillRect(rect(), toQColor(picture.fillColour));
+    if (!pixmap_.isNull()) painter.drawPixmap(0, 0, pixmap_);  // cut to the box
+    paintDrawing(painter, picture.drawing);
+    if (picture.bordered) {
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    keptValid_ = true;
+}
+
 void BoxView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (auto* picture = dynamic_cast<PictureBox*>(&element_)) {
-        painter.fillRect(rect(), toQColor(picture->fillColour));
-        if (!pixmap_.isNull()) painter.drawPixmap(0, 0, pixmap_);  // cut to the box
-        paintDrawing(painter, picture->drawing);
-        if (picture->bordered) {
-            painter.setPen(QColor(128, 128, 128));
-            painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        }
+        if (!keptValid_ || kept_.size() != size()) renderPicture(*picture);
+        painter.drawPixmap(0, 0, kept_);
     } else if (auto* image = dynamic_cast<ImageElement*>(&element_)) {
         if (pixmap_.isNull()) return;
         if (image->stretch) {

@@ -76,14 +76,21 @@ class BoxView : public QWidget {
   public:
     BoxView(Element& element, QWidget* parent);
     void sync();
+    // The picture area's drawing changed: paint it afresh into the kept image.
+    void drawingChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void renderPicture(PictureBox& picture);
+
     Element& element_;
     QPixmap pixmap_;
+    // A picture area keeps an image of what is drawn into it and repaints from that.
+    QPixmap kept_;
+    bool keptValid_ = false;
 };
 
 class LineView : public QWidget {

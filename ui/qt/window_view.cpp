@@ -180,7 +180,8 @@ void WindowView::createElements() {
         widgets_[&element] = widget;
         elements_[widget] = &element;
         if (auto* picture = dynamic_cast<PictureBox*>(&element)) {
-            picture->drawing.onChanged = [widget] { widget->update(); };
+            auto* view = static_cast<BoxView*>(widget);
+            picture->drawing.onChanged = [view] { view->drawingChanged(); };
         }
     }
     window_.drawing.onChanged = [form = form_] { form->update(); };
