@@ -39,6 +39,7 @@ void Form4::Form_Load() {
 
     ui::Drawing& plot = Picture1->drawing;
     const int count = HpgState->conformerCount;
+    plot.reserve(static_cast<std::size_t>(count) * core::HpgState::kPoints);
     // Column j stands at x = 320 + j, its bands stacked downward from y = 520, conformer N on top.
     plot.currentX = 319;
     for (int j = 0; j <= core::HpgState::kSteps; ++j) {

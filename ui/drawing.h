@@ -47,6 +47,8 @@ class Drawing : public DrawingSink {
     void clear() override;
 
     const std::vector<DrawItem>& items() const { return items_; }
+    // Makes room for this many more items, for drawings made of many strokes.
+    void reserve(std::size_t more) { items_.reserve(items_.size() + more); }
     std::vector<TextRun> texts() const;
     std::vector<LineRun> lines() const;
 

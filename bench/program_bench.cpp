@@ -1,0 +1,129 @@
+// The program's own figures on the offscreen platform: a key press through the binding, a
+// Calculate to both results windows painted, opening the HPG window, and Print Table to the
+// document handed to the spooler (when the system has a default printer).
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <optional>
+
+#include "input/form1.h"
+#include "results/form2.h"
+#include "results/form3.h"
+#include "results/form4.h"
+#include "shell/mdi_form1.h"
+#include "ui/qt/qt_binding.h"
+#include "ui/qt/qt_message_boxes.h"
+#include "ui/qt/qt_printers.h"
+#include "ui/qt/qt_text_metrics.h"
+#include "ui/qt/window_view.h"
+#include "ui/user.h"
+
+namespace {
+
+using namespace torvi;
+
+const std::vector<std::string> kTenEnergies = {"0", "0,3", "0,6", "0,9", "1,2", "1,5", "1,8", "2,1", "2,4", "2,7"};
+
+struct Program {
+    ui::qt::QtTextMetrics metrics;
+    ui::qt::QtMessageBoxes messages;
+    ui::qt::QtPrinters printers;
+    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    std::optional<ui::qt::QtBinding> binding;
+    shell::MDIForm1* main = nullptr;
+
+    Program() {
+        binding.emplace(application);
+        application.setPrinters(&printers);
+        application.dispatch([&] {
+            main = &application.form<shell::MDIForm1>();
+            main->show();
+        });
+        QApplication::processEvents();
+    }
+    ~Program() {
+        binding.reset();
+        QApplication::processEvents();
+    }
+    input::Form1& enter(const std::vector<std::string>& energies) {
+        ui::User user(application);
+        user.shortcut('D');
+        user.type(std::to_string(energies.size()));
+        user.enter();
+        for (const std::string& energy : energies) {
+            user.type(energy);
+            user.enter();
+        }
+        return *application.find<input::Form1>();
+    }
+    void paint(ui::Window& window) { benchmark::DoNotOptimize(binding->viewFor(&window)->frame()->grab()); }
+};
+
+void keyPressEnterInLastKelvinBox(benchmark::State& state) {
+    Program program;
+    input::Form1& form = program.enter({"0", "1"});
+    auto* box = static_cast<QLineEdit*>(program.binding->widgetFor(&form.Text4(1)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.application.dispatch([&] {
+            form.setFocus(form.Text4(1));
+            form.Text4(1).setText("303.15");
+        });
+        box->setFocus();
+        state.ResumeTiming();
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+}
+BENCHMARK(keyPressEnterInLastKelvinBox)->Unit(benchmark::kMicrosecond);
+
+void calculateToResultsPainted(benchmark::State& state) {
+    Program program;
+    program.enter(kTenEnergies);
+    for (auto _ : state) {
+        program.application.dispatch([&] { program.main->mnuCalc_Click(); });
+        program.paint(*program.application.find<results::Form3>());
+        program.paint(*program.application.find<results::Form2>());
+    }
+}
+BENCHMARK(calculateToResultsPainted)->Unit(benchmark::kMillisecond);
+
+void openHpgWindow(benchmark::State& state) {
+    Program program;
+    program.enter(kTenEnergies);
+    for (auto _ : state) {
+        program.application.dispatch([&] { program.main->mnuHPG_Click(); });
+        program.paint(*program.application.find<results::Form4>());
+        state.PauseTiming();
+        program.application.dispatch([&] { program.application.find<results::Form4>()->close(); });
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(openHpgWindow)->Unit(benchmark::kMillisecond);
+
+void printTable(benchmark::State& state) {
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        state.SkipWithError("no default printer");
+        return;
+    }
+    Program program;
+    program.enter({"0", "1"});
+    program.application.dispatch([&] { program.main->mnuCalc_Click(); });
+    for (auto _ : state) program.application.dispatch([&] { program.main->mnuPrint_Click(); });
+}
+BENCHMARK(printTable)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
