@@ -86,6 +86,14 @@ python_hpg = process_median([sys.executable, reference_script, os.path.join(work
 row("HPG plot to PNG, whole process", f"{torvi_hpg:.1f} ms", ">= 10 x faster than Python", torvi_hpg / python_hpg,
     f"NumPy + Matplotlib {python_hpg:.0f} ms")
 
+memory = subprocess.run([os.path.join(bench_dir, "memory_session")], check=True, capture_output=True, text=True)
+after_ten, after_hundred, after_thousand = (int(value) for value in memory.stdout.split())
+row("peak resident memory after 10 runs", f"{after_ten / 1024:.1f} MiB", "flat", 1.0, "itself")
+row("peak resident memory after 100 runs (all windows seen)", f"{after_hundred / 1024:.1f} MiB", "flat", 1.0,
+    "itself")
+row("peak resident memory after 1,000 runs", f"{after_thousand / 1024:.1f} MiB", "flat",
+    after_thousand / after_hundred, "after 100 runs")
+
 width = max(len(r[0]) for r in rows)
 print(f"{'figure':<{width}} | {'median':>10} | {'goal':<26} | {'ratio':>6} | anchor")
 print(f"{'-' * width}-|-{'-' * 10}-|-{'-' * 26}-|-{'-' * 6}-|-------")
