@@ -68,7 +68,7 @@ void FormView::paintEvent(QPaintEvent*) {
 
 void FormView::mouseReleaseEvent(QMouseEvent*) {}
 
-LabelView::LabelView(Label& label, QWidget* parent) : QWidget(parent), label_(label) {
+LabelView::LabelView(Label& label, QWidget* parent) : QLabel(parent), label_(label) {
     sync();
 }
 

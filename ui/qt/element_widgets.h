@@ -2,6 +2,7 @@
 // The Qt widgets that show the model's elements. Each paints or shows what its element holds and
 // passes the user's clicks on to the model; the window view mirrors property changes into them.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -35,7 +36,8 @@ class FormView : public QWidget {
     Window& window_;
 };
 
-class LabelView : public QWidget {
+// A QLabel, so that screen readers meet a label with its text; it paints the model's style itself.
+class LabelView : public QLabel {
   public:
     LabelView(Label& label, QWidget* parent);
     void sync();

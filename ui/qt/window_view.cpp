@@ -219,6 +219,9 @@ void WindowView::createMenus() {
             });
         }
         action->setObjectName(toQString(item->name()));
+        // Screen readers read a menu item's description from its tool tip and status text.
+        action->setStatusTip(toQString(item->name()));
+        action->setToolTip(toQString(item->name()));
         actions_[item] = action;
         syncElement(*item, Property::Enabled);
     }
