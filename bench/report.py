@@ -80,6 +80,9 @@ probe = os.path.join(bench_dir, "start_probe")
 torvi_start, bare_start = alternate([probe], [probe, "--bare"], 30)
 row("cold start to main window shown", f"{torvi_start:.1f} ms", "<= 1.3 x bare Qt", torvi_start / bare_start,
     f"bare Qt {bare_start:.1f} ms")
+torvi_start, menu_start = alternate([probe], [probe, "--bare-menu"], 30)
+row("cold start, against a bare Qt window with a menu", f"{torvi_start:.1f} ms", "(for comparison)",
+    torvi_start / menu_start, f"bare Qt with a menu {menu_start:.1f} ms")
 png = os.path.join(work, "hpg.png")
 torvi_hpg = process_median([os.path.join(bench_dir, "hpg_png"), png], 10)
 python_hpg = process_median([sys.executable, reference_script, os.path.join(work, "reference.png")], 5)
