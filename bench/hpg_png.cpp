@@ -22,7 +22,8 @@ int main(int argc, char* argv[]) {
     torvi::ui::Application application({"Torvi", 1, 0}, metrics, messages);
     auto& entries = application.form<torvi::input::Form1>();
     entries.Text1->setText("10");
-    for (int i = 1; i <= 10; ++i) entries.Text2(i).setText(torvi::core::formatNumber(0.3 * (i - 1)));
+    for (int i = 1; i <= 10; ++i)
+        entries.Text2(i).setText(torvi::core::formatNumber(0.3 * (i - 1)));
     auto& plot = application.form<torvi::results::Form4>();
 
     const torvi::ui::Rect box = plot.Picture1->geometry();

@@ -3,12 +3,12 @@
 // 10, 100 and 1,000 runs, in KiB: every window has been open once by run 100, so growth after
 // that would be a leak.
 
+#include <sys/resource.h>
 #include <QApplication>
 #include <QPrinterInfo>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
-#include <sys/resource.h>
 
 #include "input/form1.h"
 #include "results/form2.h"
@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
         user.type(std::to_string(count));
         user.enter();
         for (int i = 1; i <= count; ++i) {
-            application.dispatch([&] { form.Text2(i).setText(std::to_string((run * i) % 7) + ",5"); });
+            application.dispatch(
+                [&] { form.Text2(i).setText(std::to_string((run * i) % 7) + ",5"); });
         }
         user.click(form.Text3(0));
         user.choose(*main->mnuCalc);

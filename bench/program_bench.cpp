@@ -2,23 +2,19 @@
 // Calculate to both results windows painted, opening the HPG window, and Print Table to the
 // document handed to the spooler (when the system has a default printer).
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QTest>
-#include <benchmark/benchmark.h>
 #include <cstdlib>
-#include <optional>
 
+#include "app/torvi_program.h"
 #include "input/form1.h"
 #include "results/form2.h"
 #include "results/form3.h"
 #include "results/form4.h"
 #include "shell/mdi_form1.h"
-#include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_message_boxes.h"
-#include "ui/qt/qt_printers.h"
-#include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/window_view.h"
 #include "ui/user.h"
 
@@ -26,29 +22,18 @@ namespace {
 
 using namespace torvi;
 
-const std::vector<std::string> kTenEnergies = {"0", "0,3", "0,6", "0,9", "1,2", "1,5", "1,8", "2,1", "2,4", "2,7"};
+const std::vector<std::string> kTenEnergies = {"0",   "0,3", "0,6", "0,9", "1,2",
+                                               "1,5", "1,8", "2,1", "2,4", "2,7"};
 
+// The program as it starts, plus the entries of a run typed into Data Input.
 struct Program {
-    ui::qt::QtTextMetrics metrics;
-    ui::qt::QtMessageBoxes messages;
-    ui::qt::QtPrinters printers;
-    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
-    std::optional<ui::qt::QtBinding> binding;
-    shell::MDIForm1* main = nullptr;
+    app::TorviProgram torvi;
+    ui::Application& application = torvi.application();
+    ui::qt::QtBinding* binding = &torvi.binding();
+    shell::MDIForm1* main = dynamic_cast<shell::MDIForm1*>(application.mainWindow());
 
-    Program() {
-        binding.emplace(application);
-        application.setPrinters(&printers);
-        application.dispatch([&] {
-            main = &application.form<shell::MDIForm1>();
-            main->show();
-        });
-        QApplication::processEvents();
-    }
-    ~Program() {
-        binding.reset();
-        QApplication::processEvents();
-    }
+    Program() { QApplication::processEvents(); }
+    ~Program() { QApplication::processEvents(); }
     input::Form1& enter(const std::vector<std::string>& energies) {
         ui::User user(application);
         user.shortcut('D');
@@ -60,7 +45,9 @@ struct Program {
         }
         return *application.find<input::Form1>();
     }
-    void paint(ui::Window& window) { benchmark::DoNotOptimize(binding->viewFor(&window)->frame()->grab()); }
+    void paint(ui::Window& window) {
+        benchmark::DoNotOptimize(binding->viewFor(&window)->frame()->grab());
+    }
 };
 
 void keyPressEnterInLastKelvinBox(benchmark::State& state) {

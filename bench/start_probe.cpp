@@ -9,31 +9,21 @@
 #include <QMenuBar>
 #include <cstring>
 
-#include "shell/mdi_form1.h"
-#include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_message_boxes.h"
-#include "ui/qt/qt_printers.h"
-#include "ui/qt/qt_text_metrics.h"
-#include "ui/qt/window_view.h"
+#include "app/torvi_program.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     if (argc > 1 && std::strncmp(argv[1], "--bare", 6) == 0) {
         QMainWindow window;
         window.setCentralWidget(new QMdiArea(&window));
-        if (std::strcmp(argv[1], "--bare-menu") == 0) window.menuBar()->addMenu("&File")->addAction("E&xit");
+        if (std::strcmp(argv[1], "--bare-menu") == 0)
+            window.menuBar()->addMenu("&File")->addAction("E&xit");
         window.resize(667, 467);
         window.show();
         window.grab();
         return 0;
     }
-    torvi::ui::qt::QtTextMetrics metrics;
-    torvi::ui::qt::QtMessageBoxes messageBoxes;
-    torvi::ui::qt::QtPrinters printers;
-    torvi::ui::Application application({"Torvi", 1, 0}, metrics, messageBoxes);
-    application.setPrinters(&printers);
-    torvi::ui::qt::QtBinding binding(application);
-    application.dispatch([&] { application.form<torvi::shell::MDIForm1>().show(); });
-    binding.viewFor(application.mainWindow())->frame()->grab();
+    torvi::app::TorviProgram program;
+    program.mainFrame()->grab();
     return 0;
 }

@@ -19,6 +19,14 @@ constexpr char kImpossibleTemperature[] = "This temperature is not possible. Ple
 
 }  // namespace
 
+Form1::EnergyScan Form1::focusFirstEmptyEnergy() {
+    for (int j = 1; j <= entryCount; ++j) {
+        if (Text2(j).empty())
+            return setFocus(Text2(j)) ? EnergyScan::FocusMoved : EnergyScan::FocusFailed;
+    }
+    return EnergyScan::AllEntered;
+}
+
 void Form1::Text1_KeyPress(int keyAscii) {
     if (keyAscii == kEnter) {
         const std::string count = Text1->text();
@@ -134,15 +142,9 @@ void Form1::Text3_KeyPress(int index, int keyAscii) {
     if (index == 0) {
         if (!setFocus(Text3(1))) return failure();
     } else {
-        bool allEntered = true;
-        for (int j = 1; j <= entryCount; ++j) {
-            if (Text2(j).empty()) {
-                if (!setFocus(Text2(j))) return failure();
-                allEntered = false;
-                break;
-            }
-        }
-        if (allEntered) {
+        const EnergyScan scan = focusFirstEmptyEnergy();
+        if (scan == EnergyScan::FocusFailed) return failure();
+        if (scan == EnergyScan::AllEntered) {
             EnMnuCalc();
             if (Command1->enabled() && !setFocus(*Command1)) return failure();
         }
@@ -189,15 +191,10 @@ void Form1::Text4_KeyPress(int index, int keyAscii) {
         if (index == 0) {
             if (!setFocus(Text4(1))) return failure();
         } else {
-            bool allEntered = true;
-            for (int j = 1; j <= entryCount; ++j) {
-                if (Text2(j).empty()) {
-                    if (!setFocus(Text2(j))) return failure();
-                    allEntered = false;
-                    break;
-                }
-            }
-            if (allEntered && Command1->enabled() && !setFocus(*Command1)) return failure();
+            const EnergyScan scan = focusFirstEmptyEnergy();
+            if (scan == EnergyScan::FocusFailed) return failure();
+            if (scan == EnergyScan::AllEntered && Command1->enabled() && !setFocus(*Command1))
+                return failure();
         }
         celsius.setEnabled(true);
         kelvin.setEnabled(true);

@@ -59,6 +59,9 @@ class Form1 : public ui::Window {
     void connectHandlers();
     void setCalculate(bool on);
     CalculateCommand* calculateCommand() const;
+    // Sends the focus to the first empty energy row of the confirmed count, if there is one.
+    enum class EnergyScan { AllEntered, FocusMoved, FocusFailed };
+    EnergyScan focusFirstEmptyEnergy();
     // Rewrites "." as "," in a box.
     static void rewriteWithComma(ui::TextBox& box);
 };

@@ -1,0 +1,20 @@
+#include "app/torvi_program.h"
+
+#include "shell/mdi_form1.h"
+#include "ui/qt/window_view.h"
+
+namespace torvi::app {
+
+TorviProgram::TorviProgram()
+    : application_({"Torvi", 1, 0}, metrics_, messageBoxes_), binding_(application_) {
+    application_.setPrinters(&printers_);
+    messageBoxes_.setBinding(&binding_);
+    application_.dispatch([&] { application_.form<shell::MDIForm1>().show(); });
+}
+
+QWidget* TorviProgram::mainFrame() const {
+    ui::qt::WindowView* view = binding_.viewFor(application_.mainWindow());
+    return view ? view->frame() : nullptr;
+}
+
+}  // namespace torvi::app
