@@ -29,7 +29,8 @@ void paintDrawing(QPainter& painter, const Drawing& drawing) {
                 // A vertical stroke of one pixel: a filled column is the same and far cheaper.
                 const int top = toPixels(std::min(line->y1, line->y2));
                 const int bottom = toPixels(std::max(line->y1, line->y2));
-                painter.fillRect(QRect(toPixels(line->x1), top, 1, bottom - top + 1), toQColor(line->colour));
+                painter.fillRect(QRect(toPixels(line->x1), top, 1, bottom - top + 1),
+                                 toQColor(line->colour));
                 continue;
             }
             QPen pen(toQColor(line->colour));
@@ -44,7 +45,8 @@ void paintDrawing(QPainter& painter, const Drawing& drawing) {
             painter.setFont(font);
             painter.setPen(toQColor(text.colour));
             const double ascent = QFontMetricsF(font).ascent();
-            painter.drawText(QPointF(toPixelsF(text.x), toPixelsF(text.y) + ascent), toQString(text.text));
+            painter.drawText(QPointF(toPixelsF(text.x), toPixelsF(text.y) + ascent),
+                             toQString(text.text));
         }
     }
     painter.restore();
@@ -77,7 +79,7 @@ void LabelView::sync() {
     if (label_.fitted) {
         // Fitted to the text as this font measures it, whatever the design size says.
         const QFontMetrics metrics(screenFont(label_.font));
-        const int width = metrics.horizontalAdvance(toQString(label_.caption()));
+        const int width = metrics.horizontalAdvance(toQString(label_.caption())) + 1;
         if (label_.alignment == Alignment::Right) box.setLeft(box.right() + 1 - width);
         if (label_.alignment == Alignment::Centre)
             box.setLeft(box.left() + (box.width() - width) / 2);
@@ -105,8 +107,9 @@ void LabelView::paintEvent(QPaintEvent*) {
     const Qt::Alignment horizontal = label_.alignment == Alignment::Centre  ? Qt::AlignHCenter
                                      : label_.alignment == Alignment::Right ? Qt::AlignRight
                                                                             : Qt::AlignLeft;
-    painter.drawText(rect(), horizontal | Qt::AlignTop | Qt::TextWordWrap,
-                     toQString(label_.caption()));
+    // A label fitted to its text keeps it on one line; a fixed one wraps it at word boundaries.
+    const int wrap = label_.fitted ? Qt::TextSingleLine : Qt::TextWordWrap;
+    painter.drawText(rect(), horizontal | Qt::AlignTop | wrap, toQString(label_.caption()));
 }
 
 void LabelView::mouseReleaseEvent(QMouseEvent* event) {
