@@ -14,7 +14,9 @@ CalculationOutcome refuse(Refusal refusal, EntryBox box, int boxIndex = 0) {
 }
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-__attribute__((target("avx"))) void clearUpperVectorHalves() { __builtin_ia32_vzeroupper(); }
+__attribute__((target("avx"))) void clearUpperVectorHalves() {
+    __builtin_ia32_vzeroupper();
+}
 #endif
 
 // Code elsewhere in the process (seen after a Qt application starts) can leave the upper halves
