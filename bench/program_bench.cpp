@@ -15,6 +15,7 @@
 #include "results/form3.h"
 #include "results/form4.h"
 #include "shell/mdi_form1.h"
+#include "tests/support/typed_entries.h"
 #include "ui/qt/window_view.h"
 #include "ui/user.h"
 
@@ -36,13 +37,7 @@ struct Program {
     ~Program() { QApplication::processEvents(); }
     input::Form1& enter(const std::vector<std::string>& energies) {
         ui::User user(application);
-        user.shortcut('D');
-        user.type(std::to_string(energies.size()));
-        user.enter();
-        for (const std::string& energy : energies) {
-            user.type(energy);
-            user.enter();
-        }
+        torvi::testing::typeEntries(user, energies);
         return *application.find<input::Form1>();
     }
     void paint(ui::Window& window) {

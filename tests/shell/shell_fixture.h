@@ -8,6 +8,7 @@
 #include "results/form2.h"
 #include "results/form3.h"
 #include "shell/mdi_form1.h"
+#include "tests/support/typed_entries.h"
 #include "ui/user.h"
 
 namespace torvi::shell::testing {
@@ -23,13 +24,7 @@ class Program : public ::testing::Test {
     input::Form1& dataInput() { return application.form<input::Form1>(); }
     // Opens Data Input with Ctrl+D and types a count and energies, each confirmed with Enter.
     void typeEntries(const std::vector<std::string>& energies) {
-        user.shortcut('D');
-        user.type(std::to_string(energies.size()));
-        user.enter();
-        for (const std::string& energy : energies) {
-            user.type(energy);
-            user.enter();
-        }
+        torvi::testing::typeEntries(user, energies);
     }
     void calculate(const std::vector<std::string>& energies) {
         typeEntries(energies);

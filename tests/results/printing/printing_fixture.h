@@ -7,6 +7,7 @@
 
 #include "input/form1.h"
 #include "shell/mdi_form1.h"
+#include "tests/support/typed_entries.h"
 #include "ui/qt/qt_printers.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/user.h"
@@ -24,13 +25,7 @@ class PrintingProgram : public ::testing::Test {
         main->show();
     }
     void calculate(const std::vector<std::string>& energies) {
-        user.shortcut('D');
-        user.type(std::to_string(energies.size()));
-        user.enter();
-        for (const std::string& energy : energies) {
-            user.type(energy);
-            user.enter();
-        }
+        torvi::testing::typeEntries(user, energies);
         ASSERT_TRUE(main->mnuCalc->enabled());
         user.choose(*main->mnuCalc);
         ASSERT_TRUE(main->mnuPrint->enabled());
