@@ -57,6 +57,16 @@ def elements(window):
     return {node.description: node for node in descendants(window) if node.description}
 
 
+def eventually(condition, seconds=10):
+    """Waits until the program has caught up with the keys sent to it."""
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        if condition():
+            return True
+        time.sleep(0.1)
+    return False
+
+
 def text_of(node):
     return node.queryText().getText(0, -1)
 
@@ -75,10 +85,12 @@ check(found["Text1"].name == "Number of Conformers", f"count box named {found['T
 
 keys("type", "2")
 keys("key", "Return")
+eventually(lambda: shown(elements(window)["Text2(2)"]))
 for energy in ("0", "1"):
     keys("type", energy)
     keys("key", "Return")
 
+eventually(lambda: elements(window).get("Command1") is not None and enabled(elements(window)["Command1"]))
 found = elements(window)
 for name, node in found.items():
     if shown(node) and node.getRoleName() not in ("filler",):
