@@ -45,15 +45,11 @@ void Form4::Form_Load() {
     for (int j = 0; j <= core::HpgState::kSteps; ++j) {
         plot.currentY = 520;
         plot.currentX = plot.currentX + 1;
+        // The bottom of the bands so far, unrounded, so that rounding does not add up.
         double y = plot.currentY;
         for (int i = count; i >= 1; --i) {
-            const double height = HpgState->population(j, i) * 2000;
-            const ui::Rgb colour = Line2(i).colour;
-            plot.drawLine(ui::LineRun{plot.currentX, static_cast<int>(std::lround(y)),
-                                      plot.currentX, static_cast<int>(std::lround(y + height)),
-                                      colour, 1});
-            y += height;
-            plot.currentY = static_cast<int>(std::lround(y));
+            y += HpgState->population(j, i) * 2000;
+            plot.lineTo(plot.currentX, static_cast<int>(std::lround(y)), Line2(i).colour);
         }
     }
 }

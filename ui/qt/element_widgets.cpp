@@ -68,8 +68,6 @@ void FormView::paintEvent(QPaintEvent*) {
     paintDrawing(painter, window_.drawing);
 }
 
-void FormView::mouseReleaseEvent(QMouseEvent*) {}
-
 LabelView::LabelView(Label& label, QWidget* parent) : QLabel(parent), label_(label) {
     sync();
 }

@@ -30,7 +30,6 @@ class FormView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     Window& window_;
