@@ -22,22 +22,6 @@ const std::set<std::string> kKnownMessages = {
     "The temperature limits must be different!", "System Information Is Unavailable At This Time",
 };
 
-// One program, fresh for each session.
-struct World {
-    explicit World(Registry& registry) {
-        application.setPrinters(&printers);
-        main = &application.form<MDIForm1>();
-        main->show();
-        main->registry = &registry;  // System Info finds nothing and says so
-    }
-    ui::FixedTextMetrics metrics{68, 195};
-    ui::RecordingMessageBoxes messages;
-    ui::RecordingPrinters printers{metrics};
-    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
-    ui::User user{application};
-    MDIForm1* main = nullptr;
-};
-
 class Session : public ::testing::Test {
   protected:
     template <typename T>
@@ -195,7 +179,7 @@ class Session : public ::testing::Test {
 
     MemoryRegistry registry;
     std::mt19937 random;
-    std::unique_ptr<World> world;
+    std::unique_ptr<ProgramWorld> world;  // one program, fresh for each session
 };
 
 TEST_F(Session, RandomUserSessionsKeepEveryPromise) {
@@ -208,7 +192,7 @@ TEST_F(Session, RandomUserSessionsKeepEveryPromise) {
         const unsigned seed = first + static_cast<unsigned>(session);
         SCOPED_TRACE("seed " + std::to_string(seed) +
                      " (replay with TORVI_SEED=" + std::to_string(seed) + ")");
-        world = std::make_unique<World>(registry);
+        world = std::make_unique<ProgramWorld>(&registry);  // System Info finds nothing
         random.seed(seed);
         for (int stepNumber = 0; stepNumber < 300; ++stepNumber) {
             step();

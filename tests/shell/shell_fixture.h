@@ -13,14 +13,24 @@
 
 namespace torvi::shell::testing {
 
-class Program : public ::testing::Test {
-  protected:
-    void SetUp() override {
+// The program with its main window shown; System Info looks in the given registry when one is set.
+struct ProgramWorld {
+    explicit ProgramWorld(Registry* registry = nullptr) {
         application.setPrinters(&printers);
         main = &application.form<MDIForm1>();
         main->show();
+        main->registry = registry;
     }
+    ui::FixedTextMetrics metrics{68, 195};
+    ui::RecordingMessageBoxes messages;
+    ui::RecordingPrinters printers{metrics};
+    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    ui::User user{application};
+    MDIForm1* main = nullptr;
+};
 
+class Program : public ::testing::Test, protected ProgramWorld {
+  protected:
     input::Form1& dataInput() { return application.form<input::Form1>(); }
     // Opens Data Input with Ctrl+D and types a count and energies, each confirmed with Enter.
     void typeEntries(const std::vector<std::string>& energies) {
@@ -43,13 +53,6 @@ class Program : public ::testing::Test {
         }
         return names;
     }
-
-    ui::FixedTextMetrics metrics{68, 195};
-    ui::RecordingMessageBoxes messages;
-    ui::RecordingPrinters printers{metrics};
-    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
-    ui::User user{application};
-    MDIForm1* main = nullptr;
 };
 
 }  // namespace torvi::shell::testing

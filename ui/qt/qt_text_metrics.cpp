@@ -49,6 +49,10 @@ QFont printerFont(const Font& font) {
     return result;
 }
 
+QFontMetricsF QtTextMetrics::metricsFor(const Font& font) const {
+    return device_ ? QFontMetricsF(printerFont(font), device_) : QFontMetricsF(screenFont(font));
+}
+
 double QtTextMetrics::toTwipsOnDevice(double units) const {
     if (device_ == nullptr) return units * kTwipsPerPixel;
     return units * 1440.0 / device_->logicalDpiY();
@@ -56,20 +60,17 @@ double QtTextMetrics::toTwipsOnDevice(double units) const {
 
 int QtTextMetrics::textWidth(const Font& font, std::string_view text) const {
     const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetricsF metrics =
-        device_ ? QFontMetricsF(printerFont(font), device_) : QFontMetricsF(screenFont(font));
+    const QFontMetricsF metrics = metricsFor(font);
     return static_cast<int>(std::lround(toTwipsOnDevice(metrics.horizontalAdvance(string))));
 }
 
 int QtTextMetrics::lineHeight(const Font& font) const {
-    const QFontMetricsF metrics =
-        device_ ? QFontMetricsF(printerFont(font), device_) : QFontMetricsF(screenFont(font));
+    const QFontMetricsF metrics = metricsFor(font);
     return static_cast<int>(std::lround(toTwipsOnDevice(metrics.height())));
 }
 
 int QtTextMetrics::averageCharWidth(const Font& font) const {
-    const QFontMetricsF metrics =
-        device_ ? QFontMetricsF(printerFont(font), device_) : QFontMetricsF(screenFont(font));
+    const QFontMetricsF metrics = metricsFor(font);
     return static_cast<int>(std::lround(toTwipsOnDevice(metrics.averageCharWidth())));
 }
 

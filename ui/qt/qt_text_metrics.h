@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QRect>
 
 #include "ui/text_metrics.h"
@@ -40,6 +41,7 @@ class QtTextMetrics : public TextMetrics {
 
   private:
     double toTwipsOnDevice(double units) const;
+    QFontMetricsF metricsFor(const Font& font) const;
     QPaintDevice* device_ = nullptr;
 };
 
