@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "input/form1.h"
 #include "results/display_rules.h"
+#include "results/results_table.h"
 
 namespace torvi::results {
 
@@ -12,9 +13,7 @@ Form3::Form3(ui::Application& application) : Window(application, "Form3", ui::Wi
     setCaption("Results - Table");
     icon = "torvi-32.png";
     backColour = ui::colours::activeTitleText;
-    // A condensed 8-point face: lines of about 195 twips and print zones close to the 950 twips
-    // the width rule allows for each column.
-    font = ui::Font{"DejaVu Sans Condensed", 8, false};
+    font = kTableFont;
 }
 
 void Form3::Form_Load() {

@@ -10,6 +10,8 @@ using namespace ui;
 const TableLayout kWindowLayout{1,     100, 4000,           0, 11200, {275, 655, 1035},
                                 false, 0,   "Conf. Energy", 5, 4};
 
+const Font kTableFont{"DejaVu Sans Condensed", 8, false};
+
 TableLayout paperLayout(int conformerCount) {
     return {
         5,  1000,          5000, 700, conformerCount == 10 ? 12200 : 11200, {285, 665, 1045}, true,
@@ -107,7 +109,7 @@ std::string printTable(Printers& printers, const core::CalculationState& state,
     if (!job) return problem;
     job->setOrientation(state.conformerCount == 10 ? Orientation::Landscape
                                                    : Orientation::Portrait);
-    PrintTarget target(*job, job->metrics(), job->font());
+    PrintTarget target(*job, job->metrics(), kTableFont);
     writeTable(target, paperLayout(state.conformerCount), state, energyTexts, nullptr);
     return job->endDocument();
 }

@@ -8,7 +8,6 @@ class RecordingJob : public PrintJob {
     RecordingJob(RecordingPrinters& printers, const TextMetrics& metrics)
         : printers_(printers), metrics_(metrics) {}
     const TextMetrics& metrics() const override { return metrics_; }
-    Font font() const override { return printers_.printerFont; }
     void setOrientation(Orientation orientation) override { document_.orientation = orientation; }
     void drawText(const TextRun& run) override { document_.items.emplace_back(run); }
     void drawLine(const LineRun& run) override { document_.items.emplace_back(run); }

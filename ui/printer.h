@@ -16,8 +16,6 @@ enum class Orientation { Portrait, Landscape };
 class PrintJob : public DrawingSink {
   public:
     virtual const TextMetrics& metrics() const = 0;
-    // The printer's own font.
-    virtual Font font() const = 0;
     // Set before any output.
     virtual void setOrientation(Orientation orientation) = 0;
     // Finishes the page and hands the document over. Empty on success, else what went wrong.
@@ -45,7 +43,6 @@ class RecordingPrinters : public Printers {
     std::vector<Document> documents;
     bool available = true;  // false: no default printer
     std::string refusal;    // not empty: the print system refuses the document
-    Font printerFont{"Arial", 10, false};
 
   private:
     const TextMetrics& metrics_;

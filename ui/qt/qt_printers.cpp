@@ -11,13 +11,14 @@ namespace {
 
 class QtPrintJob : public PrintJob {
   public:
-    QtPrintJob(const QPrinterInfo& info, Font font)
-        : printer_(info, QPrinter::HighResolution), metrics_(&printer_), font_(std::move(font)) {
+    explicit QtPrintJob(const QPrinterInfo& info)
+        : printer_(info, QPrinter::HighResolution), metrics_(&printer_) {
         printer_.setDocName("Torvi");
+        // Many queues announce no colour and would turn every colour of the page grey.
+        printer_.setColorMode(QPrinter::Color);
     }
 
     const TextMetrics& metrics() const override { return metrics_; }
-    Font font() const override { return font_; }
     void setOrientation(Orientation orientation) override {
         printer_.setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                           : QPageLayout::Portrait);
@@ -53,7 +54,6 @@ class QtPrintJob : public PrintJob {
   private:
     QPrinter printer_;
     QtTextMetrics metrics_;
-    Font font_;
     std::vector<DrawItem> items_;
 };
 
@@ -65,7 +65,7 @@ std::unique_ptr<PrintJob> QtPrinters::open(std::string& problem) {
         problem = "No printer is available. Print Table needs a default printer.";
         return nullptr;
     }
-    return std::make_unique<QtPrintJob>(info, printerFont);
+    return std::make_unique<QtPrintJob>(info);
 }
 
 }  // namespace torvi::ui::qt

@@ -8,8 +8,6 @@ namespace torvi::ui::qt {
 class QtPrinters : public Printers {
   public:
     std::unique_ptr<PrintJob> open(std::string& problem) override;
-    // The font the printed table uses when the printer offers no other.
-    Font printerFont{"Arial", 8, false};
 };
 
 }  // namespace torvi::ui::qt

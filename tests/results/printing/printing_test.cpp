@@ -1,9 +1,15 @@
+#include <QImage>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 #include <thread>
 
 #include "printing_fixture.h"
+#include "results/results_table.h"
 
 namespace torvi::printing {
 namespace {
@@ -60,15 +66,103 @@ PageSize pageSize(const std::string& pdf) {
     return size;
 }
 
-class Spooler : public PrintingProgram {};
+// A word of the page's text and its box, in points from the page's top-left corner.
+struct Word {
+    double xMin, yMin, xMax, yMax;
+    std::string text;
+};
+
+std::vector<Word> words(const std::string& pdf) {
+    const std::string html = run("pdftotext -bbox '" + pdf + "' -");
+    static const std::regex word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<Word> result;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), word);
+         it != std::sregex_iterator(); ++it) {
+        result.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
+                          std::stod((*it)[4]), (*it)[5]});
+    }
+    return result;
+}
+
+// The words on the same line as the leftmost word with this text, left to right after it.
+std::vector<Word> lineAfter(const std::vector<Word>& all, const std::string& first) {
+    const Word* start = nullptr;
+    for (const Word& w : all) {
+        if (w.text == first && (start == nullptr || w.xMin < start->xMin)) start = &w;
+    }
+    if (start == nullptr) return {};
+    std::vector<Word> line;
+    for (const Word& w : all) {
+        if (std::abs(w.yMin - start->yMin) < 1 && w.xMin > start->xMax) line.push_back(w);
+    }
+    std::sort(line.begin(), line.end(),
+              [](const Word& a, const Word& b) { return a.xMin < b.xMin; });
+    return line;
+}
+
+// Every one of the 11 temperature rows holds one cell per conformer, and every word lies on the
+// page.
+void expectEveryCellOnThePage(const std::vector<Word>& all, int count, const PageSize& page) {
+    for (const char* temperature :
+         {"-50", "-42", "-34", "-26", "-18", "-10", "-2", "6", "14", "22", "30"}) {
+        const std::vector<Word> row = lineAfter(all, temperature);
+        EXPECT_EQ(row.size(), static_cast<std::size_t>(count)) << "row " << temperature;
+    }
+    const std::vector<Word> numbers = lineAfter(all, "#");
+    ASSERT_EQ(numbers.size(), static_cast<std::size_t>(count));
+    EXPECT_EQ(numbers.back().text, std::to_string(count));
+    for (const Word& w : all) {
+        EXPECT_GE(w.xMin, 0) << w.text;
+        EXPECT_LE(w.xMax, page.width) << w.text;
+        EXPECT_LE(w.yMax, page.height) << w.text;
+    }
+}
+
+// The colour the ink of a word's box has: "black", "red", "green", "blue", or "none".
+std::string inkColour(const QImage& image, const Word& word, double pixelsPerPoint) {
+    std::map<std::string, int> votes;
+    const QRect box(QPoint(int(word.xMin * pixelsPerPoint), int(word.yMin * pixelsPerPoint)),
+                    QPoint(int(word.xMax * pixelsPerPoint), int(word.yMax * pixelsPerPoint)));
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int low = std::min({c.red(), c.green(), c.blue()});
+            const int high = std::max({c.red(), c.green(), c.blue()});
+            if (low > 180) continue;  // paper
+            if (high - low < 40) {
+                ++votes["black"];
+            } else if (high == c.blue()) {
+                ++votes["blue"];
+            } else if (high == c.green()) {
+                ++votes["green"];
+            } else {
+                ++votes["red"];
+            }
+        }
+    }
+    std::string colour = "none";
+    int most = 0;
+    for (const auto& [name, count] : votes) {
+        if (count > most) colour = name, most = count;
+    }
+    return colour;
+}
+
+class Spooler : public PrintingProgram {
+  protected:
+    std::string print() {
+        const std::size_t before =
+            std::distance(fs::directory_iterator(spoolerFolder + "/out"), fs::directory_iterator{});
+        user.choose(*main->mnuPrint);
+        EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
+        return waitForDocument(before + 1);
+    }
+};
 
 TEST_F(Spooler, TheTwoConformerExamplePrintsInPortraitWithTheWindowsCells) {
     calculate({"0", "1"});
-    const std::size_t before =
-        std::distance(fs::directory_iterator(spoolerFolder + "/out"), fs::directory_iterator{});
-    user.choose(*main->mnuPrint);
-    EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
-    const std::string pdf = waitForDocument(before + 1);
+    const std::string pdf = print();
     ASSERT_FALSE(pdf.empty()) << "no document reached the spooler's device";
     const PageSize size = pageSize(pdf);
     EXPECT_EQ(size.pages, 1);
@@ -84,19 +178,87 @@ TEST_F(Spooler, TheTwoConformerExamplePrintsInPortraitWithTheWindowsCells) {
     }
 }
 
-TEST_F(Spooler, TenConformersPrintInLandscape) {
+TEST_F(Spooler, NineConformersPrintEveryColumnOnAPortraitPageInTheWindowsColours) {
+    calculate({"0", "0,1", "0,2", "0,3", "0,4", "0,5", "0,6", "0,7", "0,8"});
+    const std::string pdf = print();
+    ASSERT_FALSE(pdf.empty());
+    const PageSize size = pageSize(pdf);
+    EXPECT_EQ(size.pages, 1);
+    EXPECT_LT(size.width, size.height);
+    const std::vector<Word> all = words(pdf);
+    expectEveryCellOnThePage(all, 9, size);
+
+    // The page as a printer puts it on paper, two pixels to the point.
+    const std::string png = spoolerFolder + "/page";
+    run("pdftoppm -r 144 -png -singlefile '" + pdf + "' '" + png + "'");
+    const QImage page(QString::fromStdString(png + ".png"));
+    ASSERT_FALSE(page.isNull());
+    auto colourOf = [&](const std::string& text) {
+        const auto word =
+            std::find_if(all.begin(), all.end(), [&](const Word& w) { return w.text == text; });
+        return word == all.end() ? std::string("missing") : inkColour(page, *word, 2);
+    };
+    EXPECT_EQ(colourOf("Distribution,"), "blue");
+    EXPECT_EQ(colourOf("Conformer"), "black");
+    EXPECT_EQ(colourOf("Conf.Energy"), "green");
+    EXPECT_EQ(colourOf("Temperature"), "red");
+    EXPECT_EQ(colourOf("-50"), "red");
+    const std::vector<Word> firstRow = lineAfter(all, "-50");
+    ASSERT_FALSE(firstRow.empty());
+    EXPECT_EQ(inkColour(page, firstRow.front(), 2), "blue");
+    EXPECT_EQ(inkColour(page, firstRow.back(), 2), "blue");
+    // The three horizontal rules: black rows of pixels across most of the page's width.
+    int rules = 0;
+    bool inRule = false;
+    for (int y = 0; y < page.height(); ++y) {
+        int dark = 0;
+        for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 100;
+        const bool rule = dark > page.width() / 2;
+        rules += rule && !inRule;
+        inRule = rule;
+    }
+    EXPECT_EQ(rules, 3);
+}
+
+TEST_F(Spooler, TenConformersPrintEveryColumnOnALandscapePage) {
     calculate({"0", "0,1", "0,2", "0,3", "0,4", "0,5", "0,6", "0,7", "0,8", "0,9"});
-    const std::size_t before =
-        std::distance(fs::directory_iterator(spoolerFolder + "/out"), fs::directory_iterator{});
-    user.choose(*main->mnuPrint);
-    const std::string pdf = waitForDocument(before + 1);
+    const std::string pdf = print();
     ASSERT_FALSE(pdf.empty());
     const PageSize size = pageSize(pdf);
     EXPECT_EQ(size.pages, 1);
     EXPECT_GT(size.width, size.height);
-    const std::string text = run("pdftotext -layout '" + pdf + "' -");
-    EXPECT_NE(text.find("Conf.Energy"), std::string::npos);
-    EXPECT_NE(text.find(",9"), std::string::npos);
+    expectEveryCellOnThePage(words(pdf), 10, size);
+}
+
+// A4 is the default page here; on Letter, and for every count, the widest printed row must still
+// end inside the printable area the printer gives each page size.
+TEST_F(Spooler, EveryCountFitsThePrintableWidthOfA4AndLetter) {
+    std::string problem;
+    const std::unique_ptr<ui::PrintJob> job = printers.open(problem);
+    ASSERT_NE(job, nullptr) << problem;
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    for (int count = 1; count <= 10; ++count) {
+        std::vector<std::string> energies;
+        for (int i = 0; i < count; ++i) energies.push_back("-1,2345E-300");  // the longest form
+        core::CalculationState state;
+        state.conformerCount = static_cast<std::int16_t>(count);
+        state.tempLow = 0.01;
+        state.tempStep = 1;
+        for (int i = 1; i <= count; ++i) state.population.set(0, i, 99.99);
+        ui::Drawing page;
+        ui::PrintTarget target(page, job->metrics(), results::kTableFont);
+        results::writeTable(target, results::paperLayout(count), state, energies, nullptr);
+        int rightEnd = 0;
+        for (const ui::TextRun& run : page.texts())
+            rightEnd = std::max(rightEnd, run.x + job->metrics().textWidth(run.font, run.text));
+        for (QPageSize::PageSizeId size : {QPageSize::A4, QPageSize::Letter}) {
+            printer.setPageSize(QPageSize(size));
+            printer.setPageOrientation(count == 10 ? QPageLayout::Landscape
+                                                   : QPageLayout::Portrait);
+            const double printable = printer.pageRect(QPrinter::Point).width() * 20;
+            EXPECT_LE(rightEnd, printable) << count << " conformers on " << size;
+        }
+    }
 }
 
 class NoPrinter : public PrintingProgram {};
