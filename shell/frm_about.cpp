@@ -41,8 +41,8 @@ frmAbout::frmAbout(ui::Application& application)
     : Window(application, "frmAbout", ui::WindowKind::TopLevel) {
     setBorderStyle(ui::BorderStyle::FixedDialog);
     setClientSize(5730, 3555);
-    const ui::FrameSize frame = ui::frameSize(ui::BorderStyle::FixedDialog);
-    move(2340 - frame.side, 1935 - frame.top);
+    // The client area stands at its design place on the screen.
+    move(2340 - frame().side, 1935 - frame().top);
     showInTaskbar = false;
 
     picIcon = &add<ui::PictureBox>("picIcon", kNoIndex, Rect{240, 240, 540, 540});
@@ -58,11 +58,13 @@ frmAbout::frmAbout(ui::Application& application)
     lblVersion = label("lblVersion", {1050, 780, 3885, 225}, "Version", Font{"Arial", 12, false});
     lblDescription = label("lblDescription", {1050, 1200, 3885, 930}, kDescription, Font{});
     lblDescription->foreColour = ui::colours::black;
-    ui::LineElement& grey = add<ui::LineElement>("Line1", 1, 90, 2280, 5654, 2280);
-    grey.colour = ui::Rgb{128, 128, 128};
+    // The etched separator: the grey line lies over the top row of the 2-pixel white one, whose
+    // second row shows below it.
     ui::LineElement& white = add<ui::LineElement>("Line1", 0, 120, 2280, 5669, 2280);
     white.colour = ui::colours::white;
     white.thickness = 2;
+    ui::LineElement& grey = add<ui::LineElement>("Line1", 1, 90, 2280, 5654, 2280);
+    grey.colour = ui::Rgb{128, 128, 128};
     Line1.add(1, grey);
     Line1.add(0, white);
     lblDisclaimer = label("lblDisclaimer", {120, 2385, 3870, 1065}, kDisclaimer, Font{});

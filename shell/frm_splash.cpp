@@ -10,7 +10,9 @@ using ui::Rect;
 
 frmSplash::frmSplash(ui::Application& application)
     : Window(application, "frmSplash", ui::WindowKind::TopLevel) {
-    setBorderStyle(ui::BorderStyle::None);
+    // A fixed dialog border without caption or control box: no title bar.
+    setBorderStyle(ui::BorderStyle::FixedDialog);
+    controlBox = false;
     setClientSize(7380, 4245);
     centredOnScreen = true;
     keyPreview = true;

@@ -53,38 +53,48 @@ void Label::fitToText() {
 TextBox::TextBox(Window& window, std::string name, int index, Rect geometry, std::string text)
     : Element(window, ElementKind::TextBox, std::move(name), index), text_(std::move(text)) {
     setGeometry(geometry);
-    cursor_ = static_cast<int>(text_.size());
+    selectionStart_ = static_cast<int>(text_.size());
 }
 
 void TextBox::setText(std::string text) {
     text_ = std::move(text);
-    cursor_ = static_cast<int>(text_.size());
+    selectionStart_ = static_cast<int>(text_.size());
+    selectionLength_ = 0;
     changed(Property::Text);
     if (onChange) onChange();
 }
 
-void TextBox::setCursor(int cursor) {
-    cursor_ = std::clamp(cursor, 0, static_cast<int>(text_.size()));
+void TextBox::select(int start, int length) {
+    const int size = static_cast<int>(text_.size());
+    start = std::clamp(start, 0, size);
+    length = std::clamp(length, 0, size - start);
+    if (start == selectionStart_ && length == selectionLength_) return;
+    selectionStart_ = start;
+    selectionLength_ = length;
+    changed(Property::Selection);
 }
 
 void TextBox::insertTypedCharacter(int keyAscii) {
     std::string text = text_;
-    auto at = static_cast<std::size_t>(std::clamp(cursor_, 0, static_cast<int>(text.size())));
+    std::size_t start = static_cast<std::size_t>(std::min(selectionStart_, int(text.size())));
+    std::size_t end = std::min(start + static_cast<std::size_t>(selectionLength_), text.size());
     if (keyAscii == 8) {
-        if (at == 0) return;
-        std::size_t start = at - 1;
-        while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
-        text.erase(start, at - start);
-        at = start;
+        if (start == end) {
+            if (start == 0) return;
+            --start;
+            while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
+        }
+        text.erase(start, end - start);
+        end = start;
     } else if (keyAscii >= 32 && keyAscii != 127) {
         const std::string character = utf8(keyAscii);
-        text.insert(at, character);
-        at += character.size();
+        text.replace(start, end - start, character);
+        end = start + character.size();
     } else {
         return;  // Enter, Esc and other control codes leave the text alone
     }
     setText(std::move(text));
-    cursor_ = static_cast<int>(at);
+    setCursor(static_cast<int>(end));
 }
 
 CommandButton::CommandButton(Window& window, std::string name, int index, Rect geometry,
@@ -125,6 +135,11 @@ ImageElement::ImageElement(Window& window, std::string name, int index, Rect geo
 Timer::Timer(Window& window, std::string name, int index, int intervalMilliseconds)
     : Element(window, ElementKind::Timer, std::move(name), index), interval_(intervalMilliseconds) {
     setVisible(false);
+}
+
+void Timer::setInterval(int milliseconds) {
+    interval_ = milliseconds;
+    changed(Property::Timer);
 }
 
 void Timer::setRunning(bool running) {

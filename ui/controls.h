@@ -42,10 +42,17 @@ class TextBox : public Element {
     const std::string& text() const { return text_; }
     bool empty() const { return text_.empty(); }
     // Writes the text and raises the change event before returning, every time, even when the
-    // text is the same. The insertion point goes to the end.
+    // text is the same. The insertion point goes to the end, with nothing selected.
     void setText(std::string text);
-    int cursor() const { return cursor_; }
-    void setCursor(int cursor);
+
+    // The selection, in bytes of the text; the insertion point stands at its end. A box that
+    // receives the focus by Tab or by a rule has its whole text selected.
+    int selectionStart() const { return selectionStart_; }
+    int selectionLength() const { return selectionLength_; }
+    int cursor() const { return selectionStart_ + selectionLength_; }
+    void select(int start, int length);
+    void selectAll() { select(0, static_cast<int>(text_.size())); }
+    void setCursor(int cursor) { select(cursor, 0); }
     bool takesFocus() const override { return true; }
 
     // A key typed in the box, with its character code (13 Enter, 8 Backspace, 27 Esc), raised
@@ -53,13 +60,14 @@ class TextBox : public Element {
     std::function<void(int keyAscii)> onKeyPress;
     std::function<void()> onChange;
 
-    // Puts a typed character into the text at the insertion point (Backspace removes the one
-    // before it; Enter and Esc change nothing).
+    // Puts a typed character in place of the selection, or at the insertion point (Backspace
+    // removes the selection or the character before it; Enter and Esc change nothing).
     void insertTypedCharacter(int keyAscii);
 
   private:
     std::string text_;
-    int cursor_ = 0;  // in bytes
+    int selectionStart_ = 0;
+    int selectionLength_ = 0;
 };
 
 class CommandButton : public Element {
@@ -124,6 +132,7 @@ class Timer : public Element {
   public:
     Timer(Window& window, std::string name, int index, int intervalMilliseconds);
     int interval() const { return interval_; }
+    void setInterval(int milliseconds);
     bool running() const { return running_; }
     void setRunning(bool running);
     std::function<void()> onTimer;

@@ -24,7 +24,18 @@ enum class ElementKind {
 };
 
 // The properties a view mirrors; an element reports each change it undergoes.
-enum class Property { Text, Geometry, Visible, Enabled, Checked, Style, Drawing, Picture, Timer };
+enum class Property {
+    Text,
+    Selection,
+    Geometry,
+    Visible,
+    Enabled,
+    Checked,
+    Style,
+    Drawing,
+    Picture,
+    Timer
+};
 
 inline constexpr int kNoIndex = -1;
 

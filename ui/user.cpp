@@ -78,7 +78,10 @@ void deliverClick(Element& element) {
         }
         if (element.takesFocus()) {
             if (!window.setFocus(element)) return;
-            if (element.kind() != ElementKind::CommandButton) return;
+            if (auto* box = dynamic_cast<TextBox*>(&element)) {
+                if (window.focused() == box) box->setCursor(static_cast<int>(box->text().size()));
+                return;
+            }
             // A leave handler may have switched the button off meanwhile.
             if (window.closed() || !usable(element)) return;
         }
@@ -127,6 +130,18 @@ void deliverClose(Window& window) {
 void deliverActivate(Window& window) {
     window.application().dispatch([&] {
         if (!window.closed()) window.application().activate(window);
+    });
+}
+
+void deliverTimer(Timer& timer) {
+    timer.window().application().dispatch([&] {
+        if (!timer.window().closed()) timer.fire();
+    });
+}
+
+void deliverGeometry(Window& window, const Rect& geometry) {
+    window.application().dispatch([&] {
+        if (!window.closed()) window.setGeometry(geometry);
     });
 }
 

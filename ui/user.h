@@ -16,8 +16,9 @@ namespace torvi::ui {
 void deliverKey(Window& window, int keyAscii, bool applyEdit = true);
 // Tab or Shift+Tab: the focus moves along the tab order, passing over hidden and disabled elements.
 void deliverTab(Window& window, bool forward = true);
-// A click: a text box takes the focus; a button takes the focus and, when still enabled, raises
-// its click event; other elements raise their click event.
+// A click: a text box takes the focus with the insertion point at its end (a binding then puts it
+// where the user clicked); a button takes the focus and, when still enabled, raises its click
+// event; other elements raise their click event.
 void deliverClick(Element& element);
 // The user put the focus into an element by other means than a click on it.
 void deliverFocus(Element& element);
@@ -28,6 +29,10 @@ void deliverMenu(MenuItem& item);
 bool deliverShortcut(Window& window, char letter);
 void deliverClose(Window& window);
 void deliverActivate(Window& window);
+// A tick of a running timer.
+void deliverTimer(Timer& timer);
+// The user moved or resized a child window: the window takes the new outer geometry.
+void deliverGeometry(Window& window, const Rect& geometry);
 
 // The same, aimed at the active window, for tests.
 class User {

@@ -13,12 +13,12 @@ constexpr int kMaximumNestedFocusMoves = 16;
 
 }  // namespace
 
-FrameSize frameSize(BorderStyle style) {
+FrameSize frameSize(BorderStyle style, bool titleBar) {
     switch (style) {
         case BorderStyle::Sizable:
-            return {60, 345};
+            return {60, titleBar ? 345 : 60};
         case BorderStyle::FixedDialog:
-            return {45, 330};
+            return {45, titleBar ? 330 : 45};
         case BorderStyle::None:
             break;
     }
@@ -46,19 +46,23 @@ void Window::setGeometry(const Rect& geometry) {
     notify(WindowProperty::Geometry);
 }
 
+bool Window::hasTitleBar() const {
+    return borderStyle_ != BorderStyle::None && (controlBox || !caption_.empty());
+}
+
 int Window::clientWidth() const {
-    return geometry_.width - 2 * frameSize(borderStyle_).side;
+    return geometry_.width - 2 * frame().side;
 }
 
 int Window::clientHeight() const {
-    const FrameSize frame = frameSize(borderStyle_);
-    return geometry_.height - frame.top - frame.side;
+    const FrameSize border = frame();
+    return geometry_.height - border.top - border.side;
 }
 
 void Window::setClientSize(int width, int height) {
-    const FrameSize frame = frameSize(borderStyle_);
-    setGeometry(
-        {geometry_.left, geometry_.top, width + 2 * frame.side, height + frame.top + frame.side});
+    const FrameSize border = frame();
+    setGeometry({geometry_.left, geometry_.top, width + 2 * border.side,
+                 height + border.top + border.side});
 }
 
 void Window::load() {
@@ -126,6 +130,8 @@ bool Window::setFocus(Element& element) {
 
     Element* previous = focused_;
     focused_ = &element;
+    // A box that receives the focus this way has its whole text selected, so typing replaces it.
+    if (element.kind() == ElementKind::TextBox) static_cast<TextBox&>(element).selectAll();
     notify(WindowProperty::Focus);
     ++focusDepth_;
     if (previous != nullptr && previous->onLostFocus) previous->onLostFocus();

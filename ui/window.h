@@ -22,7 +22,7 @@ struct FrameSize {
     int side;
     int top;  // border plus title bar
 };
-FrameSize frameSize(BorderStyle style);
+FrameSize frameSize(BorderStyle style, bool titleBar = true);
 
 class Window {
   public:
@@ -40,6 +40,10 @@ class Window {
     std::string icon;  // resource name of the window icon
     BorderStyle borderStyle() const { return borderStyle_; }
     void setBorderStyle(BorderStyle style);
+    // The close box; a bordered window without it and without a caption has no title bar.
+    bool controlBox = true;
+    bool hasTitleBar() const;
+    FrameSize frame() const { return frameSize(borderStyle_, hasTitleBar()); }
     bool keyPreview = false;       // the window's key handler sees each key first
     bool centredOnScreen = false;  // top-level windows placed in the middle of the screen
     bool showInTaskbar = true;

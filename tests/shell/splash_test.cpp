@@ -10,7 +10,8 @@ TEST_F(Program, ShowSplashOpensItPinnedAndLoadsDataInput) {
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(splash->visible());
     EXPECT_TRUE(splash->centredOnScreen);
-    EXPECT_EQ(splash->borderStyle(), ui::BorderStyle::None);
+    EXPECT_EQ(splash->borderStyle(), ui::BorderStyle::FixedDialog);
+    EXPECT_FALSE(splash->hasTitleBar());
     EXPECT_EQ(splash->lblVersion->caption(), "Version 1.0");
     EXPECT_EQ(splash->lblProductName->caption(), "Torvi");
     EXPECT_EQ(splash->Label1->caption(), "Fixed");
