@@ -6,14 +6,21 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 #include "input/form1.h"
 #include "results/form2.h"
 #include "results/form3.h"
+#include "shell/frm_about.h"
+#include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
+#include "tests/support/typed_entries.h"
 #include "ui/qt/element_widgets.h"
 #include "ui/qt/qt_binding.h"
 #include "ui/qt/qt_message_boxes.h"
@@ -101,6 +108,170 @@ TEST_F(Program, TheDefaultExampleWithTheKeyboardOnlyThroughTheButtonAndTheMenu) 
     binding->viewFor(main)->actionFor(main->mnuCalc)->trigger();
     EXPECT_EQ(main->state.population.block(), byButton);
     EXPECT_TRUE(binding->viewFor(main)->actionFor(main->mnuPrint)->isEnabled());
+}
+
+// After every user action the element the model holds as focused is the widget with Qt's focus,
+// and a typed character lands in the box whose key rules ran, in place of its selection.
+TEST_F(Program, KeyboardFocusStaysWithTheBoxWhoseRulesRun) {
+    QTest::keySequence(frame, QKeySequence("Ctrl+D"));
+    input::Form1& form = *application.find<input::Form1>();
+    QWidget* client = binding->viewFor(&form)->form();
+    auto text = [&](ui::TextBox& box) {
+        EXPECT_EQ(qobject_cast<QLineEdit*>(widget(box))->text().toStdString(), box.text());
+        return box.text();
+    };
+    auto inStep = [&](ui::Element& expected) {
+        QApplication::processEvents();  // as before the user's next action
+        EXPECT_EQ(form.focused(), &expected) << form.focused()->designName();
+        return QApplication::focusWidget() == widget(expected);
+    };
+    type("2");
+    press(Qt::Key_Return);
+    ASSERT_TRUE(inStep(form.Text2(1)));
+
+    // Clicks where nothing can take the focus: the window's background, a label, a disabled button.
+    QTest::mouseClick(client, Qt::LeftButton, {}, QPoint(330, 40));
+    EXPECT_TRUE(inStep(form.Text2(1)));
+    QTest::mouseClick(widget(*form.Label1), Qt::LeftButton);
+    EXPECT_TRUE(inStep(form.Text2(1)));
+    QTest::mouseClick(widget(*form.Command1), Qt::LeftButton);
+    EXPECT_TRUE(inStep(form.Text2(1)));
+    type("0");
+    EXPECT_EQ(text(form.Text2(1)), "0");
+    press(Qt::Key_Return);
+    type("1");
+    press(Qt::Key_Return);
+
+    // The rule moved the focus to the lower Celsius box and selected "-50": typing replaces it.
+    ASSERT_TRUE(inStep(form.Text3(0)));
+    type("-40");
+    EXPECT_EQ(text(form.Text3(0)), "-40");
+    ASSERT_FALSE(form.Text4(0).enabled());
+    QTest::mouseClick(widget(form.Text4(0)), Qt::LeftButton);  // a disabled box
+    EXPECT_TRUE(inStep(form.Text3(0)));
+    press(Qt::Key_Return);
+    EXPECT_EQ(text(form.Text4(0)), "233,15");
+    ASSERT_TRUE(inStep(form.Text3(1)));
+    press(Qt::Key_Tab);
+    ASSERT_TRUE(inStep(form.Text4(0)));
+    ASSERT_TRUE(form.Command1->enabled());
+
+    // A press on the button released beside it is no click: nothing moves.
+    QTest::mousePress(widget(*form.Command1), Qt::LeftButton);
+    QTest::mouseRelease(widget(*form.Command1), Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_TRUE(inStep(form.Text4(0)));
+    EXPECT_EQ(main->state.conformerCount, 0);
+
+    // Back to the count box, which Shift+Tab selects; Calculate is on again from the leave rules.
+    for (int step = 0; step < 5; ++step) press(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(inStep(*form.Text1));
+    ASSERT_TRUE(form.Command1->enabled());
+    // The count box's rule sends the focus to the button, yet the 1 replaces the selected 2.
+    type("1");
+    EXPECT_EQ(text(*form.Text1), "1");
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), widget(*form.focused()));
+
+    // A click puts the insertion point where it lands, before the 3 of "30".
+    QTest::mouseClick(widget(form.Text3(1)), Qt::LeftButton, {}, QPoint(3, 10));
+    ASSERT_TRUE(inStep(form.Text3(1)));
+    type("1");
+    EXPECT_EQ(text(form.Text3(1)), "130");
+}
+
+// The frames of the design. Where a window manager draws the frame (a test run under X with one)
+// the frame it drew counts; the offscreen platform draws none, so there the geometry the binding
+// asks for counts.
+TEST_F(Program, WindowsAreFramedAsDesigned) {
+    const bool windowManager = QGuiApplication::platformName() != "offscreen";
+    // The main window's 10000 x 7000 twips are its outer size, frame and caption included.
+    if (windowManager) {
+        (void)QTest::qWaitFor([&] { return frame->frameGeometry().size() == QSize(667, 467); },
+                              3000);
+        EXPECT_EQ(frame->frameGeometry().size(), QSize(667, 467));
+    } else {
+        EXPECT_EQ(frame->size(), QSize(667 - 2 * 4, 467 - 23 - 4));
+    }
+
+    // The About box: its client area at its design place, a close box and nothing more.
+    binding->viewFor(main)->actionFor(main->mnuAbout)->trigger();
+    ui::Window* about = application.find<shell::frmAbout>();
+    ASSERT_NE(about, nullptr);
+    QWidget* aboutFrame = binding->viewFor(about)->frame();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(aboutFrame));
+    (void)QTest::qWaitFor([&] { return aboutFrame->geometry() == QRect(156, 129, 382, 237); },
+                          3000);
+    EXPECT_EQ(aboutFrame->geometry(), QRect(156, 129, 382, 237));
+    const Qt::WindowFlags flags = aboutFrame->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint) && flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint) ||
+                 flags.testFlag(Qt::WindowMaximizeButtonHint));
+    // Its etched separator: the grey line, and the white line showing below it.
+    const QImage aboutImage = paint(*about);
+    EXPECT_EQ(aboutImage.pixelColor(200, 152), QColor(128, 128, 128));
+    EXPECT_EQ(aboutImage.pixelColor(200, 153), QColor(255, 255, 255));
+
+    // The splash: a fixed dialog border of its own around the client area, no title bar.
+    binding->viewFor(main)->actionFor(main->mnuSplash)->trigger();
+    ui::Window* splash = application.find<shell::frmSplash>();
+    ASSERT_NE(splash, nullptr);
+    QWidget* splashFrame = binding->viewFor(splash)->frame();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(splashFrame));
+    EXPECT_TRUE(splashFrame->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(splashFrame->size(), QSize(492 + 6, 283 + 6));
+    EXPECT_EQ(binding->viewFor(splash)->form()->geometry(), QRect(3, 3, 492, 283));
+    const QImage border = splashFrame->grab().toImage();
+    EXPECT_EQ(border.pixelColor(1, 1), QColor(255, 255, 255));
+    EXPECT_EQ(border.pixelColor(border.width() - 1, border.height() - 1), QColor(0, 0, 0));
+    EXPECT_EQ(border.pixelColor(border.width() - 2, border.height() - 2), QColor(128, 128, 128));
+}
+
+// Cascade, the display order and Calculate place the child windows whatever the user did with
+// them; a minimised window comes back when it is brought forward; a wide one can be scrolled to.
+TEST_F(Program, ChildWindowsGoWhereTheDesignSaysWhateverTheUserDid) {
+    typeTheExample();
+    binding->viewFor(main)->actionFor(main->mnuCalc)->trigger();
+    results::Form3* table = application.find<results::Form3>();
+    ASSERT_NE(table, nullptr);
+    QMdiSubWindow* tableWindow = binding->viewFor(table)->subWindow();
+    ASSERT_EQ(tableWindow->pos(), QPoint(33, 20));
+
+    // The user drags the table window by its title bar.
+    auto moveMouse = [&](QPoint to, Qt::MouseButtons held) {
+        QMouseEvent move(QEvent::MouseMove, to, tableWindow->mapToGlobal(to), Qt::NoButton, held,
+                         Qt::NoModifier);
+        QApplication::sendEvent(tableWindow, &move);
+    };
+    moveMouse(QPoint(100, 8), Qt::NoButton);
+    QTest::mousePress(tableWindow, Qt::LeftButton, {}, QPoint(100, 8));
+    moveMouse(QPoint(160, 68), Qt::LeftButton);
+    QTest::mouseRelease(tableWindow, Qt::LeftButton, {}, QPoint(160, 68));
+    ASSERT_EQ(tableWindow->pos(), QPoint(93, 80));
+    EXPECT_EQ(table->geometry().left, 93 * 15);
+    binding->viewFor(main)->actionFor(main->mnuCasc)->trigger();
+    EXPECT_EQ(tableWindow->pos(), QPoint(33, 20));
+
+    // The user minimises Data Input; Ctrl+D brings it back where it was.
+    input::Form1* form = application.find<input::Form1>();
+    QMdiSubWindow* dataWindow = binding->viewFor(form)->subWindow();
+    dataWindow->showMinimized();
+    QApplication::processEvents();
+    QTest::keySequence(frame, QKeySequence("Ctrl+D"));
+    EXPECT_FALSE(dataWindow->isMinimized());
+    EXPECT_EQ(dataWindow->geometry(), QRect(QPoint(0, 0), dataWindow->geometry().size()));
+    EXPECT_EQ(application.activeWindow(), form);
+
+    // Ten conformers: the table window is wider than the workspace, which scrolls.
+    QMdiArea* workspace = binding->mdiArea();
+    EXPECT_FALSE(workspace->horizontalScrollBar()->isVisible());
+    ui::deliverClose(*form);
+    ui::User user(application);
+    torvi::testing::typeEntries(user, {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"});
+    ASSERT_TRUE(main->mnuCalc->enabled());
+    binding->viewFor(main)->actionFor(main->mnuCalc)->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(tableWindow->width(), 757);
+    EXPECT_TRUE(workspace->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(Program, TheGraphShowsTheStackedColoursInProportion) {

@@ -92,6 +92,34 @@ TEST_F(Binding, AHandlerMovingTheFocusDoesNotRedirectTheCharacter) {
     EXPECT_EQ(demo->log, (Log{"KeyPress 1 120", "LostFocus 1", "GotFocus 2", "Change 1 x"}));
 }
 
+TEST_F(Binding, AKeyReachesTheModelOnceAndAWindowClosedByItsKeyRuleTakesNoEdit) {
+    // Ctrl+B is no shortcut and no edit command: the box ignores it and Qt passes it on.
+    QTest::keyClick(edit(demo->Text1(1)), Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(demo->log, (Log{"KeyPress 1 2"}));
+    demo->keyAction = [&](int, int) { demo->close(); };
+    QTest::keyClicks(edit(demo->Text1(1)), "x");
+    QApplication::processEvents();
+    EXPECT_EQ(application.find<DemoWindow>(), nullptr);
+    EXPECT_EQ(binding->viewFor(demo), nullptr);
+}
+
+TEST_F(Binding, TimersTickInTheEventLoopWhileRunning) {
+    demo->Timer1->setInterval(20);
+    demo->Timer1->setRunning(true);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return std::count(demo->log.begin(), demo->log.end(), "Timer") >= 2; }, 2000));
+    demo->Timer1->setRunning(false);
+    QApplication::processEvents();
+    const auto ticks = std::count(demo->log.begin(), demo->log.end(), "Timer");
+    QTest::qWait(100);
+    EXPECT_EQ(std::count(demo->log.begin(), demo->log.end(), "Timer"), ticks);
+    // A tick that closes its own window.
+    demo->Timer1->onTimer = [&] { demo->close(); };
+    demo->Timer1->setRunning(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return application.find<DemoWindow>() == nullptr; }, 2000));
+    QTest::qWait(60);
+}
+
 TEST_F(Binding, TabFollowsTheDesignOrderPassingOverDisabledBoxes) {
     demo->Text1(2).setEnabled(false);
     QTest::keyClick(edit(demo->Text1(1)), Qt::Key_Tab);

@@ -19,6 +19,14 @@ void clickOnRelease(QMouseEvent* event, Element& element) {
     if (event->button() == Qt::LeftButton) deliverClick(element);
 }
 
+// Positions in a text: bytes of its UTF-8 form in the model, UTF-16 units in Qt.
+int toIndex(const std::string& text, int bytes) {
+    return static_cast<int>(QString::fromUtf8(text.data(), bytes).size());
+}
+int toBytes(const QString& text, int index) {
+    return static_cast<int>(text.left(index).toUtf8().size());
+}
+
 }  // namespace
 
 void paintDrawing(QPainter& painter, const Drawing& drawing) {
@@ -59,7 +67,8 @@ QPixmap loadPicture(const Picture& picture) {
 
 FormView::FormView(Window& window, QWidget* parent) : QWidget(parent), window_(window) {
     setAutoFillBackground(false);
-    setFocusPolicy(Qt::ClickFocus);
+    // A click where no element can take the focus leaves it where it was.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void FormView::paintEvent(QPaintEvent*) {
@@ -69,10 +78,10 @@ void FormView::paintEvent(QPaintEvent*) {
 }
 
 LabelView::LabelView(Label& label, QWidget* parent) : QLabel(parent), label_(label) {
-    sync();
+    sync(Property::Text);
 }
 
-void LabelView::sync() {
+void LabelView::sync(Property) {
     QRect box = toPixels(label_.geometry());
     if (label_.fitted) {
         // Fitted to the text as this font measures it, whatever the design size says.
@@ -118,16 +127,22 @@ TextBoxView::TextBoxView(TextBox& box, WindowView& view, QWidget* parent)
     : QLineEdit(parent), box_(box), view_(view) {
     setFrame(true);
     setFont(screenFont(Font{}));
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const int cursor = static_cast<int>(text.left(cursorPosition()).toUtf8().size());
-        deliverEdit(box_, text.toStdString(), cursor);
+    // The connection goes with the window's view, so that nothing reaches a box whose window has
+    // gone while this widget waits for its deletion.
+    connect(this, &QLineEdit::textEdited, &view_, [this](const QString& text) {
+        deliverEdit(box_, text.toStdString(), toBytes(text, cursorPosition()));
     });
-    sync();
+    setText(toQString(box_.text()));
+    sync(Property::Geometry);
 }
 
-void TextBoxView::sync() {
-    const QString text = toQString(box_.text());
-    if (this->text() != text) setText(text);
+void TextBoxView::sync(Property property) {
+    if (property == Property::Text || property == Property::Selection) {
+        const QString text = toQString(box_.text());
+        if (this->text() != text) setText(text);
+        showSelection();
+        return;
+    }
     setGeometry(toPixels(box_.geometry()));
     setVisible(box_.visible());
     setEnabled(box_.enabled());
@@ -136,20 +151,43 @@ void TextBoxView::sync() {
     setAccessibleDescription(toQString(box_.designName()));
 }
 
+void TextBoxView::showSelection() {
+    const std::string& text = box_.text();
+    const int start = toIndex(text, box_.selectionStart());
+    const int end = toIndex(text, box_.cursor());
+    if (end > start) {
+        if (selectionStart() != start || selectionEnd() != end) setSelection(start, end - start);
+    } else if (hasSelectedText() || cursorPosition() != end) {
+        setCursorPosition(end);
+    }
+}
+
+void TextBoxView::reportSelection() {
+    const QString shown = text();
+    if (hasSelectedText()) {
+        const int start = toBytes(shown, selectionStart());
+        box_.select(start, toBytes(shown, selectionEnd()) - start);
+    } else {
+        box_.setCursor(toBytes(shown, cursorPosition()));
+    }
+}
+
 void TextBoxView::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     if (event->reason() == Qt::MouseFocusReason && !view_.syncing()) deliverClick(box_);
 }
 
-ButtonView::ButtonView(CommandButton& button, QWidget* parent)
+ButtonView::ButtonView(CommandButton& button, WindowView& view, QWidget* parent)
     : QPushButton(parent), button_(button) {
     setFont(screenFont(Font{}));
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] { deliverClick(button_); });
-    sync();
+    // Tab and the model give the focus; a press that is released elsewhere changes nothing.
+    setFocusPolicy(Qt::TabFocus);
+    connect(this, &QPushButton::clicked, &view, [this] { deliverClick(button_); });
+    sync(Property::Text);
 }
 
-void ButtonView::sync() {
+void ButtonView::sync(Property) {
     setText(toQString(button_.caption()));
     setGeometry(toPixels(button_.geometry()));
     setVisible(button_.visible());
@@ -160,10 +198,10 @@ void ButtonView::sync() {
 }
 
 BoxView::BoxView(Element& element, QWidget* parent) : QWidget(parent), element_(element) {
-    sync();
+    sync(Property::Picture);
 }
 
-void BoxView::sync() {
+void BoxView::sync(Property) {
     setGeometry(toPixels(element_.geometry()));
     setVisible(element_.visible());
     setEnabled(element_.enabled());
@@ -221,29 +259,38 @@ void BoxView::mouseReleaseEvent(QMouseEvent* event) {
 
 LineView::LineView(LineElement& line, QWidget* parent) : QWidget(parent), line_(line) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    sync();
+    sync(Property::Geometry);
 }
 
-void LineView::sync() {
-    // The widget covers the line with room for its thickness on every side.
+void LineView::sync(Property) {
+    // The widget covers the line and its thickness below and to the right of it.
     const int pad = line_.thickness;
     const QPoint start(toPixels(line_.x1), toPixels(line_.y1));
     const QPoint end(toPixels(line_.x2), toPixels(line_.y2));
-    const QRect bounds = QRect(start, end).normalized().adjusted(-pad, -pad, pad + 1, pad + 1);
-    setGeometry(bounds);
+    setGeometry(QRect(start, end).normalized().adjusted(0, 0, pad, pad));
     setVisible(line_.visible());
     update();
 }
 
 void LineView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const QPoint offset = geometry().topLeft();
+    const QPoint start = QPoint(toPixels(line_.x1), toPixels(line_.y1)) - offset;
+    const QPoint end = QPoint(toPixels(line_.x2), toPixels(line_.y2)) - offset;
+    const int thickness = line_.thickness;
+    if (start.y() == end.y() || start.x() == end.x()) {
+        // Level and upright lines: a band from the line's coordinates downward or rightward.
+        const QRect band = QRect(start, end).normalized();
+        painter.fillRect(start.y() == end.y() ? band.adjusted(0, 0, 0, thickness - 1)
+                                              : band.adjusted(0, 0, thickness - 1, 0),
+                         toQColor(line_.colour));
+        return;
+    }
     QPen pen(toQColor(line_.colour));
-    pen.setWidth(line_.thickness);
+    pen.setWidth(thickness);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
-    const QPoint offset = geometry().topLeft();
-    painter.drawLine(QPoint(toPixels(line_.x1), toPixels(line_.y1)) - offset,
-                     QPoint(toPixels(line_.x2), toPixels(line_.y2)) - offset);
+    painter.drawLine(start, end);
 }
 
 }  // namespace torvi::ui::qt

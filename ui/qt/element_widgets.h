@@ -17,6 +17,13 @@ namespace torvi::ui::qt {
 
 class WindowView;
 
+// What every element's widget does: mirror one changed property of its element.
+class ElementView {
+  public:
+    virtual ~ElementView() = default;
+    virtual void sync(Property property) = 0;
+};
+
 // Paints a persistent drawing whose coordinates are twips, at 15 twips per pixel.
 void paintDrawing(QPainter& painter, const Drawing& drawing);
 // A picture resource, or a null pixmap when there is none.
@@ -36,10 +43,10 @@ class FormView : public QWidget {
 };
 
 // A QLabel, so that screen readers meet a label with its text; it paints the model's style itself.
-class LabelView : public QLabel {
+class LabelView : public QLabel, public ElementView {
   public:
     LabelView(Label& label, QWidget* parent);
-    void sync();
+    void sync(Property property) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,34 +56,41 @@ class LabelView : public QLabel {
     Label& label_;
 };
 
-class TextBoxView : public QLineEdit {
+// The model edits the text: a typed character replaces the model's selection, which the view
+// keeps equal to Qt's. Edits Qt makes itself (paste, cut, Delete) come back as edit events.
+class TextBoxView : public QLineEdit, public ElementView {
   public:
     TextBoxView(TextBox& box, WindowView& view, QWidget* parent);
-    void sync();
+    void sync(Property property) override;
     TextBox& box() const { return box_; }
+    // Tells the model where the user has put the insertion point and the selection.
+    void reportSelection();
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
 
   private:
+    void showSelection();
+
     TextBox& box_;
     WindowView& view_;
 };
 
-class ButtonView : public QPushButton {
+// A button takes the focus only when it is clicked, that is, released where it was pressed.
+class ButtonView : public QPushButton, public ElementView {
   public:
-    ButtonView(CommandButton& button, QWidget* parent);
-    void sync();
+    ButtonView(CommandButton& button, WindowView& view, QWidget* parent);
+    void sync(Property property) override;
 
   private:
     CommandButton& button_;
 };
 
 // Frames, picture areas and images: a box that can be clicked.
-class BoxView : public QWidget {
+class BoxView : public QWidget, public ElementView {
   public:
     BoxView(Element& element, QWidget* parent);
-    void sync();
+    void sync(Property property) override;
     // The picture area's drawing changed: paint it afresh into the kept image.
     void drawingChanged();
 
@@ -94,10 +108,11 @@ class BoxView : public QWidget {
     bool keptValid_ = false;
 };
 
-class LineView : public QWidget {
+// A line thicker than one pixel grows down and to the right of its coordinates.
+class LineView : public QWidget, public ElementView {
   public:
     LineView(LineElement& line, QWidget* parent);
-    void sync();
+    void sync(Property property) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,6 @@
 #include "ui/qt/qt_binding.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -11,6 +11,8 @@ namespace torvi::ui::qt {
 QtBinding::QtBinding(Application& application) : application_(application) {
     application_.setObserver(this);
     for (Window* window : application_.stackingOrder()) windowCreated(*window);
+    QObject::connect(qApp, &QApplication::focusChanged, &context_,
+                     [this](QWidget*, QWidget* now) { focusChanged(now); });
 }
 
 QtBinding::~QtBinding() {
@@ -52,7 +54,8 @@ void QtBinding::elementChanged(Element& element, Property property) {
     if (WindowView* view = viewFor(&element.window())) view->syncElement(element, property);
 }
 
-void QtBinding::activeWindowChanged(Window*) {
+void QtBinding::activeWindowChanged(Window* window) {
+    if (WindowView* view = viewFor(window)) view->restoreIfMinimised();
     if (!application_.inEvent()) syncActivation();
 }
 
@@ -77,6 +80,24 @@ void QtBinding::syncActivation() {
         view->frame()->activateWindow();
     }
     view->syncFocus();
+}
+
+void QtBinding::focusChanged(QWidget* now) {
+    if (syncing() || application_.inEvent() || now == nullptr) return;
+    for (const auto& [window, view] : views_) {
+        // The main window holds the child windows: they answer for what lies inside them.
+        if (window->kind() == WindowKind::Main && view->mdiArea()->isAncestorOf(now)) continue;
+        if (view->frame() != now && !view->frame()->isAncestorOf(now)) continue;
+        const Element* element = view->elementFor(now);
+        // A box or button the user reached is reported to the model as a click or a Tab.
+        if (element != nullptr && element->takesFocus()) return;
+        if (window->focused() == nullptr) return;
+        // Any other part of a window holds no focus of its own: it goes back where the model
+        // has it once Qt has finished moving it.
+        QMetaObject::invokeMethod(
+            &context_, [this] { syncActivation(); }, Qt::QueuedConnection);
+        return;
+    }
 }
 
 void QtBinding::ended() {

@@ -3,6 +3,7 @@
 // change into it, forwards the user's input as model events, and keeps Qt's focus where the
 // model says it is after each event.
 
+#include <QObject>
 #include <map>
 #include <memory>
 
@@ -40,9 +41,13 @@ class QtBinding : public ApplicationObserver {
 
   private:
     friend class SyncGuard;
+    // Qt moved its focus by itself (a click where nothing takes the focus, a window part).
+    void focusChanged(QWidget* now);
+
     Application& application_;
     std::map<const Window*, std::unique_ptr<WindowView>> views_;
     int syncing_ = 0;
+    QObject context_;  // owns the binding's connections to Qt
 };
 
 // Marks changes the binding makes itself, so that Qt's reactions to them are not taken for input.

@@ -7,8 +7,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "ui/application.h"
 #include "ui/qt/element_widgets.h"
@@ -45,6 +49,32 @@ class ClosableFrame : public Base {
     Window& window_;
 };
 
+// A top-level window. Without a title bar it draws its own fixed dialog border around the
+// client area, the raised edge of a dialog frame, since window managers draw none there.
+class TopLevelFrame : public ClosableFrame<QWidget> {
+  public:
+    using ClosableFrame::ClosableFrame;
+    int border = 0;  // pixels of painted border, 0 when the window manager frames the window
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (border == 0) return;
+        QPainter painter(this);
+        const QRect outer = rect();
+        const auto edge = [&](const QRect& box, QColor light, QColor dark) {
+            painter.setPen(light);
+            painter.drawLine(box.topLeft(), box.topRight());
+            painter.drawLine(box.topLeft(), box.bottomLeft());
+            painter.setPen(dark);
+            painter.drawLine(box.bottomLeft(), box.bottomRight());
+            painter.drawLine(box.topRight(), box.bottomRight());
+        };
+        painter.fillRect(rect(), toQColor(colours::buttonFace));
+        edge(outer, toQColor(colours::buttonFace), Qt::black);
+        edge(outer.adjusted(1, 1, -1, -1), Qt::white, QColor(128, 128, 128));
+    }
+};
+
 // The character code a key carries, or -1 for keys without one (arrows, Delete, modifiers).
 int characterCode(const QKeyEvent& event) {
     switch (event.key()) {
@@ -59,6 +89,11 @@ int characterCode(const QKeyEvent& event) {
             return -1;
         default:
             break;
+    }
+    // Ctrl with a letter is its control character (Ctrl+B is 2), whatever text the platform sends.
+    if (event.modifiers() & Qt::ControlModifier) {
+        const int key = event.key();
+        return key >= Qt::Key_A && key <= Qt::Key_Z ? key - Qt::Key_A + 1 : -1;
     }
     const QString text = event.text();
     if (text.isEmpty()) return -1;
@@ -80,6 +115,12 @@ WindowView::WindowView(QtBinding& binding, Window& window) : binding_(binding), 
 
 WindowView::~WindowView() {
     SyncGuard guard(binding_);
+    // A timer may be the one whose tick closed this window: it goes when its signal has returned.
+    for (auto& [timer, ticker] : timers_) {
+        ticker->stop();
+        ticker->disconnect();
+        ticker->deleteLater();
+    }
     if (frame_) {
         frame_->hide();
         frame_->deleteLater();
@@ -92,6 +133,9 @@ void WindowView::createFrame() {
             auto* main = new ClosableFrame<QMainWindow>(binding_, window_);
             mdiArea_ = new QMdiArea(main);
             mdiArea_->setBackground(toQColor(colours::applicationWorkspace));
+            // A child window reaching beyond the workspace can be scrolled into view.
+            mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
             main->setCentralWidget(mdiArea_);
             QObject::connect(mdiArea_, &QMdiArea::subWindowActivated, mdiArea_,
                              [this](QMdiSubWindow* sub) {
@@ -108,6 +152,8 @@ void WindowView::createFrame() {
         case WindowKind::Child: {
             auto* sub = new ClosableFrame<QMdiSubWindow>(binding_, window_);
             sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            // A click on the window's own parts leaves the keyboard focus with its elements.
+            sub->setFocusPolicy(Qt::NoFocus);
             form_ = new FormView(window_, sub);
             sub->setWidget(form_);
             if (QMdiArea* area = binding_.mdiArea()) area->addSubWindow(sub);
@@ -120,10 +166,11 @@ void WindowView::createFrame() {
             if (Window* main = binding_.application().mainWindow()) {
                 if (WindowView* view = binding_.viewFor(main)) parent = view->frame();
             }
-            auto* top = new ClosableFrame<QWidget>(binding_, window_, parent);
+            auto* top = new TopLevelFrame(binding_, window_, parent);
+            if (!window_.hasTitleBar()) top->border = toPixels(window_.frame().side);
             form_ = new FormView(window_, top);
             auto* layout = new QVBoxLayout(top);
-            layout->setContentsMargins(0, 0, 0, 0);
+            layout->setContentsMargins(top->border, top->border, top->border, top->border);
             layout->addWidget(form_);
             frame_ = top;
             break;
@@ -132,7 +179,8 @@ void WindowView::createFrame() {
     frame_->installEventFilter(this);
     if (form_) {
         form_->installEventFilter(this);
-        form_->setFocusPolicy(Qt::StrongFocus);
+        // A window without elements that take the focus holds it itself, for its keys.
+        if (window_.tabOrder.empty()) form_->setFocusPolicy(Qt::StrongFocus);
         form_->setAccessibleName(toQString(window_.caption()));
         form_->setAccessibleDescription(toQString(window_.name()));
     }
@@ -161,7 +209,7 @@ void WindowView::createElements() {
                 widget = new TextBoxView(static_cast<TextBox&>(element), *this, parent);
                 break;
             case ElementKind::CommandButton:
-                widget = new ButtonView(static_cast<CommandButton&>(element), parent);
+                widget = new ButtonView(static_cast<CommandButton&>(element), *this, parent);
                 break;
             case ElementKind::Frame:
             case ElementKind::PictureBox:
@@ -171,13 +219,21 @@ void WindowView::createElements() {
             case ElementKind::Line:
                 widget = new LineView(static_cast<LineElement&>(element), parent);
                 break;
-            case ElementKind::Timer:
+            case ElementKind::Timer: {
+                auto& timer = static_cast<Timer&>(element);
+                auto* ticker = new QTimer();
+                QObject::connect(ticker, &QTimer::timeout, this, [&timer] { deliverTimer(timer); });
+                timers_[&timer] = ticker;
+                syncTimer(timer);
+                break;
+            }
             case ElementKind::MenuItem:
                 break;
         }
         if (widget == nullptr) continue;
         widget->installEventFilter(this);
         widgets_[&element] = widget;
+        views_[&element] = dynamic_cast<ElementView*>(widget);
         elements_[widget] = &element;
         if (auto* picture = dynamic_cast<PictureBox*>(&element)) {
             auto* view = static_cast<BoxView*>(widget);
@@ -246,28 +302,78 @@ bool WindowView::syncing() const {
     return binding_.syncing();
 }
 
+QMargins WindowView::frameMargins() const {
+    const QWindow* handle = frame_->windowHandle();
+    if (handle != nullptr && frame_->isVisible() && !handle->frameMargins().isNull())
+        return handle->frameMargins();
+    const FrameSize border = window_.frame();
+    return QMargins(toPixels(border.side), toPixels(border.top), toPixels(border.side),
+                    toPixels(border.side));
+}
+
 void WindowView::syncGeometry() {
     const Rect outer = window_.geometry();
     switch (window_.kind()) {
-        case WindowKind::Main:
-            frame_->resize(toPixels(outer.width), toPixels(outer.height));
+        case WindowKind::Main: {
+            // The outer size includes the frame and the title bar.
+            const QMargins margins = frameMargins();
+            frame_->resize(toPixels(outer.width) - margins.left() - margins.right(),
+                           toPixels(outer.height) - margins.top() - margins.bottom());
             break;
+        }
         case WindowKind::Child:
             frame_->setGeometry(toPixels(outer));
             break;
         case WindowKind::TopLevel: {
-            const QSize client(toPixels(window_.clientWidth()), toPixels(window_.clientHeight()));
-            frame_->setFixedSize(client);
+            // Qt places a top-level window by its client area; a painted border is part of it.
+            const auto* top = static_cast<TopLevelFrame*>(frame_.data());
+            const FrameSize border = window_.frame();
+            const QSize size(toPixels(window_.clientWidth()) + 2 * top->border,
+                             toPixels(window_.clientHeight()) + 2 * top->border);
+            QPoint position(toPixels(outer.left + border.side) - top->border,
+                            toPixels(outer.top + border.top) - top->border);
             if (window_.centredOnScreen) {
                 const QRect screen = QGuiApplication::primaryScreen()->geometry();
-                frame_->move(screen.center() - QPoint(client.width() / 2, client.height() / 2));
-            } else {
-                const FrameSize border = frameSize(window_.borderStyle());
-                frame_->move(toPixels(outer.left + border.side), toPixels(outer.top + border.top));
+                position = screen.center() - QPoint(size.width() / 2, size.height() / 2);
             }
+            frame_->setFixedSize(size);
+            frame_->setGeometry(QRect(position, size));
             break;
         }
     }
+}
+
+void WindowView::syncTimer(const Timer& timer) {
+    QTimer* ticker = timers_.at(&timer);
+    if (!timer.running()) {
+        ticker->stop();
+    } else if (!ticker->isActive() || ticker->interval() != timer.interval()) {
+        ticker->start(timer.interval());
+    }
+}
+
+void WindowView::restoreIfMinimised() {
+    if (subWindow_ == nullptr || !subWindow_->isMinimized()) return;
+    SyncGuard guard(binding_);
+    subWindow_->showNormal();
+    syncGeometry();
+}
+
+void WindowView::reportGeometry() {
+    if (subWindow_ == nullptr || syncing() || window_.closed() || !subWindow_->isVisible() ||
+        subWindow_->isMinimized() || subWindow_->isMaximized()) {
+        return;
+    }
+    const QRect shown = subWindow_->geometry();
+    if (shown == toPixels(window_.geometry())) return;
+    // Only what the user changed is taken, so that the rest keeps its exact twips.
+    const Rect model = window_.geometry();
+    const auto twips = [](int pixels, int current) {
+        return toPixels(current) == pixels ? current : toTwips(pixels);
+    };
+    deliverGeometry(window_,
+                    Rect{twips(shown.x(), model.left), twips(shown.y(), model.top),
+                         twips(shown.width(), model.width), twips(shown.height(), model.height)});
 }
 
 void WindowView::syncWindow(WindowProperty property) {
@@ -286,12 +392,15 @@ void WindowView::syncWindow(WindowProperty property) {
             break;
         case WindowProperty::Style:
             if (window_.kind() == WindowKind::TopLevel) {
+                // Exactly the decorations of the design: a title bar with the close box alone,
+                // or no decoration from the window manager at all.
                 Qt::WindowFlags flags = Qt::Window;
-                if (window_.borderStyle() == BorderStyle::None) flags |= Qt::FramelessWindowHint;
-                if (window_.borderStyle() == BorderStyle::FixedDialog) {
+                if (!window_.hasTitleBar()) {
+                    flags = Qt::Tool | Qt::FramelessWindowHint;
+                } else if (window_.borderStyle() == BorderStyle::FixedDialog) {
                     flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
-                            Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowCloseButtonHint;
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+                    if (window_.controlBox) flags |= Qt::WindowCloseButtonHint;
                 }
                 const bool shown = frame_->isVisible();
                 frame_->setWindowFlags(flags);
@@ -314,14 +423,9 @@ void WindowView::syncElement(Element& element, Property property) {
         action->setChecked(item->checked());
         return;
     }
-    QWidget* widget = widgetFor(&element);
-    if (widget == nullptr) return;
-    if (auto* label = dynamic_cast<LabelView*>(widget)) label->sync();
-    if (auto* box = dynamic_cast<TextBoxView*>(widget)) box->sync();
-    if (auto* button = dynamic_cast<ButtonView*>(widget)) button->sync();
-    if (auto* view = dynamic_cast<BoxView*>(widget)) view->sync();
-    if (auto* line = dynamic_cast<LineView*>(widget)) line->sync();
-    (void)property;
+    if (auto* timer = dynamic_cast<Timer*>(&element)) return syncTimer(*timer);
+    const auto found = views_.find(&element);
+    if (found != views_.end() && found->second != nullptr) found->second->sync(property);
 }
 
 void WindowView::syncFocus() {
@@ -340,26 +444,55 @@ void WindowView::syncFocus() {
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || window_.closed()) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & Qt::AltModifier) return false;  // menu access keys are Qt's
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-        if (key->modifiers() & Qt::ControlModifier) return false;
-        deliverTab(window_, key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+    if (window_.closed()) return false;
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            return keyPressed(watched, *static_cast<QKeyEvent*>(event));
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+            if (watched != frame_) return false;
+            if (window_.kind() == WindowKind::Child) {
+                reportGeometry();
+            } else if (window_.kind() == WindowKind::Main && !syncing()) {
+                // The window manager's frame is known once the window is shown.
+                SyncGuard guard(binding_);
+                syncGeometry();
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool WindowView::keyPressed(QObject* watched, QKeyEvent& key) {
+    // A key the focused widget does not take travels on to its parents: it was seen already.
+    QWidget* focus = QApplication::focusWidget();
+    if (watched != focus && !(focus == nullptr && watched == frame_)) return false;
+    if (key.modifiers() & Qt::AltModifier) return false;  // menu access keys are Qt's
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) {
+        if (key.modifiers() & Qt::ControlModifier) return false;
+        deliverTab(window_, key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));
         return true;
     }
-    const int code = characterCode(*key);
-    if (code < 0) return false;
+    const int code = characterCode(key);
+    if (code < 0) return false;  // arrows, Delete: Qt's own, an edit comes back as an edit event
 
     // The key goes to the element Qt gave it to, so that is the one the model must see.
     Element* target = elementFor(watched);
     if (target != nullptr && target->takesFocus() && target != window_.focused()) {
         window_.adoptFocus(target);
     }
-    const bool intoTextBox = dynamic_cast<TextBoxView*>(watched) != nullptr;
-    deliverKey(window_, code, false);
-    // The widget edits by itself: the character then enters that same box.
-    return !(intoTextBox && code != 13 && code != 27);
+    // A character or Backspace typed into a box is the model's edit: it enters the box whose key
+    // rules ran, in place of the selection the user saw, wherever those rules moved the focus.
+    auto* box = dynamic_cast<TextBoxView*>(watched);
+    const bool modelEdits = box != nullptr && (code == 8 || code >= 32);
+    if (box != nullptr) box->reportSelection();
+    const QPointer<WindowView> alive(this);
+    deliverKey(window_, code, modelEdits);
+    if (alive.isNull()) return true;  // the window closed with its boxes
+    // Control characters (Ctrl+V, Ctrl+Z and the like) are Qt's edit commands.
+    return !(box != nullptr && !modelEdits && code != 13 && code != 27);
 }
 
 }  // namespace torvi::ui::qt

@@ -10,13 +10,16 @@
 #include "ui/window.h"
 
 class QAction;
+class QKeyEvent;
 class QMainWindow;
 class QMdiArea;
 class QMdiSubWindow;
+class QTimer;
 class QWidget;
 
 namespace torvi::ui::qt {
 
+class ElementView;
 class FormView;
 class QtBinding;
 
@@ -41,6 +44,8 @@ class WindowView : public QObject {
     // the model adopts the element that holds Qt's focus instead, without events.
     void syncFocus();
     bool syncing() const;
+    // A window brought to the front that the user had minimised comes back at its place.
+    void restoreIfMinimised();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +55,13 @@ class WindowView : public QObject {
     void createElements();
     void createMenus();
     void syncGeometry();
+    void syncTimer(const Timer& timer);
+    // The frame the window manager drew around a top-level window, once it is known; before
+    // that, and where the platform draws none, the frame the model assumes.
+    QMargins frameMargins() const;
+    bool keyPressed(QObject* watched, QKeyEvent& key);
+    // The user moved or resized a child window: the model takes the new place.
+    void reportGeometry();
     QWidget* parentFor(Element& element) const;
 
     QtBinding& binding_;
@@ -60,8 +72,10 @@ class WindowView : public QObject {
     QMdiSubWindow* subWindow_ = nullptr;
     FormView* form_ = nullptr;
     std::map<const Element*, QWidget*> widgets_;
+    std::map<const Element*, ElementView*> views_;
     std::map<const QObject*, Element*> elements_;
     std::map<const MenuItem*, QAction*> actions_;
+    std::map<const Timer*, QTimer*> timers_;
 };
 
 }  // namespace torvi::ui::qt
