@@ -33,6 +33,8 @@ EnergyDisplay energyDisplay(double energy) {
 
 double roundHalfUp2(double value) {
     const double hundredths = value * 100;
+    // A value too large to be scaled has no hundredths to round: it stays as it is, not infinite.
+    if (!std::isfinite(hundredths)) return value;
     double rounded = std::floor(hundredths);
     if (hundredths - rounded >= 0.5) rounded += 1;
     return rounded / 100;

@@ -41,8 +41,15 @@ TEST(Calculation, TwoConformersOverTheDefaultRange) {
 TEST(Calculation, FollowsTheStatedArithmeticToTheLastBit) {
     CalculationState state;
     ASSERT_TRUE(calculatePopulations(defaultRange({"0,3", "1,25", "0,7"}), state).completed());
-    for (int j : {0, 1, 37, 100}) {
-        const double temperature = state.tempLow + j * state.tempStep;
+    // Point j stands for 223.15 + j x 0.7999999999999997 K, the product formed first: worked out
+    // by hand, these doubles differ at points 38 and 68 from 223.15 + 80 x j / 100, whose
+    // factors then differ in their last bits.
+    const std::pair<int, double> temperatures[] = {{0, 223.15},
+                                                   {1, 223.95000000000002},
+                                                   {38, 253.54999999999998},
+                                                   {68, 277.54999999999995},
+                                                   {100, 303.15}};
+    for (const auto& [j, temperature] : temperatures) {
         double sum = 0;
         for (int i = 1; i <= 3; ++i)
             sum += std::exp(-state.relativeEnergy[i] / (1.98717 * temperature));

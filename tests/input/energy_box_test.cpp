@@ -12,7 +12,7 @@ TEST_F(DataInput, EnterInAnEmptyEnergyBoxDoesNothing) {
     EXPECT_TRUE(messages.texts.empty());
 }
 
-TEST_F(DataInput, EnterRewritesThePointAndGoesToTheNextEmptyRow) {
+TEST_F(DataInput, EnterChecksThenRewritesThePointAndGoesToTheNextEmptyRow) {
     enter("3");
     enter("0");
     user.type("1.5");
@@ -20,6 +20,24 @@ TEST_F(DataInput, EnterRewritesThePointAndGoesToTheNextEmptyRow) {
     EXPECT_EQ(form->Text2(2).text(), "1,5");
     EXPECT_EQ(form->focused(), &form->Text2(3));
     EXPECT_TRUE(calculateOff());
+    // "1.5,2" converts (the point groups digits) but "1,5,2" does not. Checked before the
+    // rewrite it passes, and only the leave rule, on the way to the Celsius box, objects.
+    user.type("1.5,2");
+    user.enter();
+    EXPECT_EQ(form->Text2(3).text(), "1,5,2");
+    EXPECT_EQ(messages.texts, (Texts{"Something is wrong with your number!"}));
+    EXPECT_EQ(form->focused(), &form->Text2(3));
+}
+
+TEST_F(DataInput, EnterWithEveryRowFilledRunsTheEnablingRuleAfterItsScan) {
+    enter("3");
+    enter("0");  // box 1's leave found box 2 empty: the next energy leave checks nothing
+    ASSERT_TRUE(form->skipNextEnergyCheck);
+    form->Text2(3).setText("2");
+    user.type("1");
+    user.enter();  // to box 3; box 2's leave only clears the flag, so the scan's rule decides
+    EXPECT_EQ(form->focused(), &form->Text2(3));
+    EXPECT_TRUE(calculateOn());
 }
 
 TEST_F(DataInput, EnterInTheLastRowGoesToTheLowerCelsiusBox) {
@@ -87,8 +105,16 @@ TEST_F(DataInput, LeavingWithAnEarlierRowEmptySendsTheFocusThere) {
 TEST_F(DataInput, LeavingAGoodNumberRewritesItAndRunsTheEnablingRule) {
     enterCountAndEnergies({"0", "1"});
     user.click(form->Text2(2));
+    form->Text2(2).setText("1.5,2");
+    ASSERT_TRUE(calculateOff());
+    user.tab(false);  // into the filled box 1, which runs no rule of its own on gaining the focus
+    EXPECT_EQ(form->Text2(2).text(), "1,5,2");
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(form->focused(), &form->Text2(1));
+    EXPECT_TRUE(calculateOff());  // the rewritten text no longer converts
     form->Text2(2).setText("2.5");
-    user.click(form->Text3(0));
+    user.click(form->Text2(2));
+    user.tab(false);
     EXPECT_EQ(form->Text2(2).text(), "2,5");
     EXPECT_TRUE(calculateOn());
 }

@@ -20,7 +20,7 @@ class Temperatures : public DataInput {
     }
 };
 
-TEST_F(Temperatures, CelsiusEnterWritesKelvinWithTheCommaAndMovesOn) {
+TEST_F(Temperatures, CelsiusEnterAndLeaveRewriteThePointBeforeTheyConvert) {
     retype(form->Text3(0), "25.5");
     user.enter();
     EXPECT_EQ(form->Text3(0).text(), "25,5");
@@ -28,6 +28,11 @@ TEST_F(Temperatures, CelsiusEnterWritesKelvinWithTheCommaAndMovesOn) {
     EXPECT_EQ(form->focused(), &form->Text3(1));
     EXPECT_TRUE(form->Text3(0).enabled());
     EXPECT_TRUE(form->Text4(0).enabled());
+    // Read before the rewrite, "25.5" would be 255 with a digit-group point.
+    retype(form->Text3(1), "25.5");
+    user.tab();
+    EXPECT_EQ(form->Text3(1).text(), "25,5");
+    EXPECT_EQ(form->Text4(1).text(), "298,65");
 }
 
 TEST_F(Temperatures, CelsiusEnterBoundIsMinus273Point14) {
@@ -81,20 +86,34 @@ TEST_F(Temperatures, TypingInACelsiusBoxKeepsCalculateOffUntilTheValueIsConfirme
     user.enter();  // both boxes of the pair are disabled while the rule scans, so it stays off
     EXPECT_EQ(form->Text4(1).text(), "313,15");
     EXPECT_TRUE(calculateOff());
+    EXPECT_TRUE(form->Text3(1).enabled());  // enabled again once the rule has scanned
+    EXPECT_TRUE(form->Text4(1).enabled());
     user.tab();
     EXPECT_TRUE(calculateOn());
 }
 
 TEST_F(Temperatures, KelvinEnterWritesCelsius) {
-    retype(form->Text4(0), "300");
+    retype(form->Text4(0), "300.5");
     user.enter();
-    EXPECT_EQ(form->Text3(0).text(), "26,85");
+    EXPECT_EQ(form->Text4(0).text(), "300,5");
+    EXPECT_EQ(form->Text3(0).text(), "27,35");
     EXPECT_EQ(form->focused(), &form->Text4(1));
     retype(form->Text4(1), "-10");
     user.enter();
     EXPECT_EQ(form->Text3(1).text(), "-283,15");
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_TRUE(calculateOn());  // the rule runs after re-enabling the pair
+}
+
+TEST_F(Temperatures, EnterInTheUpperBoxesGoesToAnEmptyEnergyRow) {
+    for (ui::TextBox* box : {&form->Text3(1), &form->Text4(1)}) {
+        retype(*box, "40");
+        form->Text2(1).setText("");
+        user.enter();
+        EXPECT_EQ(form->focused(), &form->Text2(1)) << box->designName();
+        EXPECT_TRUE(form->Text3(1).enabled() && form->Text4(1).enabled()) << box->designName();
+        form->Text2(1).setText("0");
+    }
 }
 
 TEST_F(Temperatures, KelvinFailureDisablesCelsiusAndKeepsTheFocus) {
@@ -129,6 +148,14 @@ TEST_F(Temperatures, NonEnterKeysInAKelvinBoxRunTheEnablingRule) {
     EXPECT_EQ(form->Text4(0).text(), "223,155");
     EXPECT_TRUE(calculateOff());
     EXPECT_FALSE(form->Text3(0).enabled());
+}
+
+TEST_F(Temperatures, EscInsertsNothingButRunsTheEnablingRule) {
+    user.click(form->Text4(0));
+    form->Text2(1).setText("0");  // a change: off, though every entry is there
+    ASSERT_TRUE(calculateOff());
+    user.escape();
+    EXPECT_TRUE(calculateOn());
 }
 
 TEST_F(Temperatures, FocusingACelsiusBoxSwitchesCalculateOn) {

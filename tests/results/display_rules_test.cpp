@@ -52,6 +52,9 @@ TEST(RoundHalfUp2, HalvesGoTowardPlusInfinity) {
     EXPECT_EQ(roundHalfUp2(-50.00000000001), -50);
     EXPECT_EQ(roundHalfUp2(0.285), 0.28);  // times 100 gives 28.4999...
     EXPECT_EQ(roundHalfUp2(2.675), 2.68);  // times 100 gives exactly 267.5
+    // A temperature of 1E+307 K has no hundredths: it is shown as it is, not as infinity.
+    EXPECT_EQ(roundHalfUp2(1e307), 1e307);
+    EXPECT_EQ(roundHalfUp2(-1.5e307), -1.5e307);
 }
 
 TEST(TableWidth, GrowsBy950ForEachConformerBeyondSeven) {

@@ -45,8 +45,16 @@ TEST_F(Graph, DesignState) {
     EXPECT_EQ(graph->Label2(3).top(), 3750);
     EXPECT_EQ(graph->Label2(4).top(), 3960);
     EXPECT_EQ(graph->Label1(7).caption(), "# 7");
+    const ui::Rgb cellColours[] = {{255, 255, 0},   {0, 0, 255},     {255, 128, 0}, {255, 0, 255},
+                                   {0, 255, 255},   {224, 224, 224}, {0, 192, 192}, {192, 192, 0},
+                                   {192, 192, 255}, {255, 224, 192}};
+    for (int i = 1; i <= 10; ++i) {
+        for (int k : {0, 10}) EXPECT_EQ(cell(i, k).fillColour, cellColours[i - 1]) << i;
+        if (i > 1) {
+            EXPECT_EQ(graph->Picture1(i).fillColour, cellColours[i - 1]) << i;
+        }
+    }
     EXPECT_EQ(graph->Picture1(1).fillColour, (ui::Rgb{255, 255, 128}));
-    EXPECT_EQ(cell(1, 0).fillColour, (ui::Rgb{255, 255, 0}));
     EXPECT_EQ(cell(9, 5).container(), &graph->Picture12(5));
     EXPECT_FALSE(cell(1, 0).visible());
     EXPECT_FALSE(graph->Label1(0).visible());
@@ -95,6 +103,13 @@ TEST_F(Graph, TenConformersAndTheLegendHeader) {
         EXPECT_LE(top + 9, 2895);
     }
     EXPECT_EQ(graph->Label4(10).caption(), "0,9");
+}
+
+TEST_F(Graph, LongFormEnergiesKeepTheirExponentInTheLegend) {
+    show({"12,34567", "-0,00012345", "1000000"});
+    EXPECT_EQ(graph->Label4(1).caption(), "1,23 E 1");
+    EXPECT_EQ(graph->Label4(2).caption(), "-1,24 E-4");
+    EXPECT_EQ(graph->Label4(3).caption(), "10 E 5");
 }
 
 TEST_F(Graph, ATinyShareGetsAZeroHeightCell) {

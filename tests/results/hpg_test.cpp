@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "input/form1.h"
 #include "results/form4.h"
 
@@ -55,6 +57,40 @@ TEST_F(Hpg, EqualEnergiesGiveTwoBandsOf1000Twips) {
         EXPECT_EQ(strokes[1], (ui::LineRun{320 + j, 1520, 320 + j, 2520, plot.Line2(1).colour, 1}));
     }
     EXPECT_EQ(plot.Picture1->drawing.currentX, 5320);
+}
+
+TEST_F(Hpg, EachColumnStacksItsBandsFromTheTopInTheKeysColours) {
+    Form4& plot = open("3", {"0", "0,5", "1"});
+    const double temperature = 223.15 + 37 * (80.0 / 5000);
+    double factors[4] = {0, 1, 0, 0};
+    factors[2] = std::exp(-500 / (1.98717 * temperature));
+    factors[3] = std::exp(-1000 / (1.98717 * temperature));
+    const double sum = factors[1] + factors[2] + factors[3];
+    const auto strokes = column(plot, 37);
+    ASSERT_EQ(strokes.size(), 3u);
+    double bottom = 520;
+    for (int i = 3; i >= 1; --i) {
+        const ui::LineRun& stroke = strokes[static_cast<std::size_t>(3 - i)];
+        EXPECT_EQ(stroke.y1, std::lround(bottom)) << i;
+        bottom += factors[i] / sum * 2000;
+        EXPECT_NEAR(stroke.y2, bottom, 0.5) << i;
+        EXPECT_EQ(stroke.colour, kHpgColours[i]) << i;
+        EXPECT_EQ(stroke.colour, plot.Line2(i).colour) << i;
+    }
+    EXPECT_EQ(strokes.back().y2, 2520);
+}
+
+TEST_F(Hpg, EqualLimitsGiveIdenticalColumns) {
+    Form4& plot = open("2", {"0", "0,5"}, "298,15", "298,15");
+    ASSERT_EQ(plot.Picture1->drawing.lines().size(), 2u * 5001u);
+    const auto first = column(plot, 0);
+    for (int j : {1, 2500, 5000}) {
+        const auto strokes = column(plot, j);
+        ASSERT_EQ(strokes.size(), 2u);
+        EXPECT_EQ(strokes[0].y2, first[0].y2) << j;
+        EXPECT_EQ(strokes[1].y1, first[1].y1) << j;
+    }
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(Hpg, OneConformerFillsEachColumn) {

@@ -59,8 +59,6 @@ TEST_F(Table, TwoConformersOverTheDefaultRange) {
     EXPECT_EQ(words(y0 + 7 * 195), (std::vector<std::string>{"°C"}));
     EXPECT_EQ(textsOnLine(y0 + 7 * 195)[0].x, 4 * 68);
 
-    const char* temperatures[] = {"-50 ", " -42 ", " -34 ", " -26 ", " -18 ", " -10 ",
-                                  " -2 ", " 6 ",   " 14 ",  " 22 ",  " 30 "};
     for (int k = 0; k <= 10; ++k) {
         const auto row = textsOnLine(y0 + (8 + k) * 195);
         ASSERT_EQ(row.size(), 3u) << k;
@@ -80,7 +78,8 @@ TEST_F(Table, TwoConformersOverTheDefaultRange) {
     EXPECT_EQ(words(y0 + 8 * 195)[2], " 9,49 ");
     EXPECT_EQ(words(y0 + 18 * 195)[1], " 84,02 ");
     EXPECT_EQ(words(y0 + 18 * 195)[2], " 15,98 ");
-    (void)temperatures;
+    // Bold ends with the header.
+    for (const TextRun& run : drawing.texts()) EXPECT_EQ(run.font.bold, run.y == y0) << run.text;
 }
 
 TEST_F(Table, RulesOnTheWindow) {
@@ -90,7 +89,8 @@ TEST_F(Table, RulesOnTheWindow) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], (ui::LineRun{952 - 30, 100, 952 - 30, 4000, ui::colours::black, 1}));
     EXPECT_EQ(lines[1], (ui::LineRun{0, 195 + 275, 11200, 195 + 275, ui::colours::black, 1}));
-    EXPECT_EQ(lines[3].y1, 195 + 1035);
+    EXPECT_EQ(lines[2], (ui::LineRun{0, 195 + 655, 11200, 195 + 655, ui::colours::black, 1}));
+    EXPECT_EQ(lines[3], (ui::LineRun{0, 195 + 1035, 11200, 195 + 1035, ui::colours::black, 1}));
     // Each horizontal rule falls inside an empty line.
     for (int offset : {275, 655, 1035}) {
         const int line = offset / 195;

@@ -8,26 +8,13 @@
 #include "results/form2.h"
 #include "results/form3.h"
 #include "shell/mdi_form1.h"
+#include "tests/support/program_world.h"
 #include "tests/support/typed_entries.h"
 #include "ui/user.h"
 
 namespace torvi::shell::testing {
 
-// The program with its main window shown; System Info looks in the given registry when one is set.
-struct ProgramWorld {
-    explicit ProgramWorld(Registry* registry = nullptr) {
-        application.setPrinters(&printers);
-        main = &application.form<MDIForm1>();
-        main->show();
-        main->registry = registry;
-    }
-    ui::FixedTextMetrics metrics{68, 195};
-    ui::RecordingMessageBoxes messages;
-    ui::RecordingPrinters printers{metrics};
-    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
-    ui::User user{application};
-    MDIForm1* main = nullptr;
-};
+using torvi::testing::ProgramWorld;
 
 class Program : public ::testing::Test, protected ProgramWorld {
   protected:

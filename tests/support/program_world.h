@@ -1,0 +1,29 @@
+#pragma once
+// The whole program on the window model, without a toolkit: the main window shown, recording
+// message boxes and a recording printer, and an empty registry so that System Info never starts a
+// program of the host. For the tests, the random sessions and the fuzzer.
+
+#include "shell/mdi_form1.h"
+#include "shell/system_info.h"
+#include "ui/user.h"
+
+namespace torvi::testing {
+
+struct ProgramWorld {
+    ProgramWorld() {
+        application.setPrinters(&printers);
+        main = &application.form<shell::MDIForm1>();
+        main->show();
+        main->registry = &registry;
+    }
+    // Columns of 68 twips (print zones of 952) and lines of 195.
+    ui::FixedTextMetrics metrics{68, 195};
+    ui::RecordingMessageBoxes messages;
+    ui::RecordingPrinters printers{metrics};
+    shell::MemoryRegistry registry;
+    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    ui::User user{application};
+    shell::MDIForm1* main = nullptr;
+};
+
+}  // namespace torvi::testing
