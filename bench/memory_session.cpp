@@ -17,11 +17,11 @@
 #include "shell/frm_about.h"
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
+#include "tests/support/user.h"
 #include "ui/qt/qt_binding.h"
 #include "ui/qt/qt_message_boxes.h"
 #include "ui/qt/qt_printers.h"
 #include "ui/qt/qt_text_metrics.h"
-#include "ui/user.h"
 
 namespace {
 

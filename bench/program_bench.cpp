@@ -16,8 +16,8 @@
 #include "results/form4.h"
 #include "shell/mdi_form1.h"
 #include "tests/support/typed_entries.h"
+#include "tests/support/user.h"
 #include "ui/qt/window_view.h"
-#include "ui/user.h"
 
 namespace {
 

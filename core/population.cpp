@@ -5,27 +5,13 @@
 #include <utility>
 
 #include "core/number_text.h"
+#include "core/vector_unit.h"
 
 namespace torvi::core {
 namespace {
 
-CalculationOutcome refuse(Refusal refusal, EntryBox box, int boxIndex = 0) {
+CalculationOutcome refuse(Refusal refusal, EntryBox box = EntryBox::None, int boxIndex = 0) {
     return CalculationOutcome{refusal, box, boxIndex};
-}
-
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-__attribute__((target("avx"))) void clearUpperVectorHalves() {
-    __builtin_ia32_vzeroupper();
-}
-#endif
-
-// Code elsewhere in the process (seen after a Qt application starts) can leave the upper halves
-// of the AVX registers dirty; every plain SSE instruction of the loop below then pays a
-// transition penalty, which made a run twenty times slower. Clearing them first avoids it.
-void prepareVectorUnit() {
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    if (__builtin_cpu_supports("avx")) clearUpperVectorHalves();
-#endif
 }
 
 }  // namespace
@@ -38,7 +24,7 @@ CalculationOutcome calculatePopulations(const CalculationInput& input,
     const int count = countFromText(input.countText);
     const int maxConformers = std::min(options.maxConformers, kConformerSlots - 1);
     if (count < 1 || count > maxConformers || count > static_cast<int>(input.energyTexts.size())) {
-        return refuse(Refusal::CountOutOfRange, EntryBox::Count);
+        return refuse(Refusal::CountOutOfRange);
     }
     const std::optional<double> first = parseNumber(input.lowKelvinText);
     if (!first) return refuse(Refusal::InvalidEntry, EntryBox::Kelvin, 0);

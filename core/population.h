@@ -28,12 +28,12 @@ enum class Refusal {
 };
 
 // Which entry box a refusal points at.
-enum class EntryBox { None, Count, Energy, Kelvin };
+enum class EntryBox { None, Energy, Kelvin };
 
 struct CalculationOutcome {
     Refusal refusal = Refusal::None;
-    EntryBox box = EntryBox::None;
-    int boxIndex = 0;  // energy conformer 1..10, or kelvin box 0 and 1
+    EntryBox box = EntryBox::None;  // none for a count out of range
+    int boxIndex = 0;               // energy conformer 1..10, or kelvin box 0 and 1
 
     bool completed() const { return refusal == Refusal::None; }
 };

@@ -7,7 +7,8 @@ namespace torvi::input {
 class CalculateCommand {
   public:
     virtual ~CalculateCommand() = default;
-    virtual void setCalculateEnabled(bool enabled) = 0;
+    // The Calculate menu item only; the window's button is its own.
+    virtual void setCalculateMenuItemEnabled(bool enabled) = 0;
     virtual void mnuCalc_Click() = 0;
 };
 

@@ -1,6 +1,7 @@
 // What happens when the user confirms an entry with Enter or leaves its box: checks, the decimal
 // comma, the coupling of each Celsius box with its kelvin partner, focus moves and messages.
 
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "input/form1.h"
 
@@ -12,10 +13,7 @@ using core::parseNumber;
 namespace {
 
 constexpr int kEnter = 13;
-constexpr char kNotAnInteger[] = "Number of conformers must be an Integer";
-constexpr char kTooMany[] = "Maximum number of conformers in this mode is 10!";
-constexpr char kWrongNumber[] = "Something is wrong with your number!";
-constexpr char kImpossibleTemperature[] = "This temperature is not possible. Please check!";
+using namespace core::messages;
 
 }  // namespace
 
@@ -49,7 +47,7 @@ void Form1::Text1_KeyPress(int keyAscii) {
         }
 
         if (entryCount > 10) {
-            application().messageBox(kTooMany);
+            application().messageBox(kTooManyConformers);
             Text1->setText("");
             return;
         }
@@ -67,12 +65,7 @@ void Form1::Text1_KeyPress(int keyAscii) {
             Text3(i).setVisible(true);
             Text4(i).setVisible(true);
         }
-        for (int i = 1; i <= entryCount; ++i) {
-            if (Text2(i).empty()) {
-                setFocus(Text2(i));
-                return;
-            }
-        }
+        if (focusFirstEmptyEnergy() != EnergyScan::AllEntered) return;
     }
     // Every key, Enter or not, before its character reaches the box.
     EnMnuCalc();

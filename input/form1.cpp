@@ -30,7 +30,7 @@ void Form1::Form_Load() {
 
 void Form1::Form_Unload() {
     // The boxes go with the window, so Calculate has nothing left to read.
-    if (CalculateCommand* command = calculateCommand()) command->setCalculateEnabled(false);
+    if (CalculateCommand* command = calculateCommand()) command->setCalculateMenuItemEnabled(false);
 }
 
 CalculateCommand* Form1::calculateCommand() const {
@@ -38,7 +38,7 @@ CalculateCommand* Form1::calculateCommand() const {
 }
 
 void Form1::setCalculate(bool on) {
-    if (CalculateCommand* command = calculateCommand()) command->setCalculateEnabled(on);
+    if (CalculateCommand* command = calculateCommand()) command->setCalculateMenuItemEnabled(on);
     Command1->setEnabled(on);
 }
 

@@ -1,6 +1,7 @@
 // The Calculate command: the entries of the Data Input window into the calculation state, then
 // the results on screen, or a message that says why the entries cannot be used.
 
+#include "core/messages.h"
 #include "core/population.h"
 #include "input/form1.h"
 #include "shell/mdi_form1.h"
@@ -24,13 +25,14 @@ void MDIForm1::mnuCalc_Click() {
             // Calculate is never on for such entries; there is nothing to compute or to say.
             return;
         case core::Refusal::EqualLimits:
-            application().messageBox("The temperature limits must be different!");
+            application().messageBox(core::messages::kEqualLimits);
             break;
         case core::Refusal::TemperatureNotPossible:
-            application().messageBox("This temperature is not possible. Please check!");
+            application().messageBox(core::messages::kImpossibleTemperature);
+            focusBox = form->Text3.find(outcome.boxIndex);
             break;
         case core::Refusal::NonFinite:
-            application().messageBox("Something is wrong with your number!");
+            application().messageBox(core::messages::kWrongNumber);
             focusBox = outcome.box == core::EntryBox::Energy ? form->Text2.find(outcome.boxIndex)
                                                              : form->Text4.find(outcome.boxIndex);
             break;

@@ -1,6 +1,7 @@
 // The results of a completed calculation on screen and on paper, and the commands that bring
 // the results windows forward.
 
+#include "core/messages.h"
 #include "input/form1.h"
 #include "results/display_rules.h"
 #include "results/form2.h"
@@ -108,7 +109,7 @@ void MDIForm1::mnuPrint_Click() {
     ui::Printers* printers = application().printers();
     const std::string problem =
         printers ? results::printTable(*printers, displayed.state, displayed.energyTexts)
-                 : "No printer is available. Print Table needs a default printer.";
+                 : core::messages::kNoPrinter;
     if (!problem.empty()) application().messageBox(problem);
 }
 

@@ -1,5 +1,6 @@
 #include "shell/frm_about.h"
 
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "shell/mdi_form1.h"
 
@@ -119,7 +120,7 @@ void frmAbout::StartSysInfo() {
         path += "\\MSINFO32.EXE";
         if (starter().fileExists(path) && starter().start(path)) return;
     }
-    application().messageBox("System Information Is Unavailable At This Time");
+    application().messageBox(core::messages::kNoSystemInformation);
 }
 
 bool frmAbout::GetKeyValue(std::uint32_t root, const std::string& keyPath,

@@ -66,7 +66,7 @@ void MDIForm1::MDIForm_Load() {
     setWidth(10000);
 }
 
-void MDIForm1::setCalculateEnabled(bool enabled) {
+void MDIForm1::setCalculateMenuItemEnabled(bool enabled) {
     mnuCalc->setEnabled(enabled);
 }
 

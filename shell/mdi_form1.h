@@ -53,7 +53,7 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     void Form_Load() override { MDIForm_Load(); }
     void MDIForm_Load();
 
-    void setCalculateEnabled(bool enabled) override;
+    void setCalculateMenuItemEnabled(bool enabled) override;
     void mnuCalc_Click() override;
     // Shows the results of a completed calculation.
     void DispRes();

@@ -1,5 +1,7 @@
 #include "ui/printer.h"
 
+#include "core/messages.h"
+
 namespace torvi::ui {
 namespace {
 
@@ -27,7 +29,7 @@ class RecordingJob : public PrintJob {
 
 std::unique_ptr<PrintJob> RecordingPrinters::open(std::string& problem) {
     if (!available) {
-        problem = "No printer is available. Print Table needs a default printer.";
+        problem = core::messages::kNoPrinter;
         return nullptr;
     }
     return std::make_unique<RecordingJob>(*this, metrics_);

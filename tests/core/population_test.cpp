@@ -197,14 +197,14 @@ TEST(CalculationRefusal, CountsAndTextsThatDoNotConvertWriteNothing) {
         EntryBox box;
         int boxIndex;
     } cases[] = {
-        {{"0", "223,15", "303,15", ten}, Refusal::CountOutOfRange, EntryBox::Count, 0},
+        {{"0", "223,15", "303,15", ten}, Refusal::CountOutOfRange, EntryBox::None, 0},
         {{"11", "223,15", "303,15", std::vector<std::string>(11, "1")},
          Refusal::CountOutOfRange,
-         EntryBox::Count,
+         EntryBox::None,
          0},
-        {{"65537", "223,15", "303,15", ten}, Refusal::CountOutOfRange, EntryBox::Count, 0},
-        {{"3", "223,15", "303,15", {"1", "2"}}, Refusal::CountOutOfRange, EntryBox::Count, 0},
-        {{"", "223,15", "303,15", ten}, Refusal::CountOutOfRange, EntryBox::Count, 0},
+        {{"65537", "223,15", "303,15", ten}, Refusal::CountOutOfRange, EntryBox::None, 0},
+        {{"3", "223,15", "303,15", {"1", "2"}}, Refusal::CountOutOfRange, EntryBox::None, 0},
+        {{"", "223,15", "303,15", ten}, Refusal::CountOutOfRange, EntryBox::None, 0},
         {{"2", "x", "303,15", ten}, Refusal::InvalidEntry, EntryBox::Kelvin, 0},
         {{"2", "223,15", "", ten}, Refusal::InvalidEntry, EntryBox::Kelvin, 1},
         {{"2", "223,15", "303,15", {"1", "1,2,3"}}, Refusal::InvalidEntry, EntryBox::Energy, 2},

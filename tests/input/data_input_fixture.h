@@ -5,7 +5,7 @@
 
 #include "input/calculate_command.h"
 #include "input/form1.h"
-#include "ui/user.h"
+#include "tests/support/user.h"
 
 namespace torvi::input::testing {
 
@@ -13,7 +13,7 @@ class StandInMain : public ui::Window, public CalculateCommand {
   public:
     explicit StandInMain(ui::Application& application)
         : Window(application, "Main", ui::WindowKind::Main) {}
-    void setCalculateEnabled(bool enabled) override { calculateEnabled = enabled; }
+    void setCalculateMenuItemEnabled(bool enabled) override { calculateEnabled = enabled; }
     void mnuCalc_Click() override { ++calculations; }
     bool calculateEnabled = true;
     int calculations = 0;

@@ -98,6 +98,11 @@ TEST_F(Temperatures, KelvinEnterWritesCelsius) {
     EXPECT_EQ(form->Text4(0).text(), "300,5");
     EXPECT_EQ(form->Text3(0).text(), "27,35");
     EXPECT_EQ(form->focused(), &form->Text4(1));
+    // Box 1 keeps the focus (Calculate is off while the rule scans), so no leave rule follows.
+    retype(form->Text4(1), "400.5");
+    user.enter();
+    EXPECT_EQ(form->focused(), &form->Text4(1));
+    EXPECT_EQ(form->Text3(1).text(), "127,35");
     retype(form->Text4(1), "-10");
     user.enter();
     EXPECT_EQ(form->Text3(1).text(), "-283,15");

@@ -3,7 +3,7 @@
 #include "core/population.h"
 #include "input/form1.h"
 #include "results/form2.h"
-#include "ui/user.h"
+#include "tests/support/user.h"
 
 namespace torvi::results {
 namespace {

@@ -53,14 +53,14 @@ TEST_F(Program, RangesAtOrBelowZeroKelvinAreRefused) {
     calculate({"0", "1"});
     const auto populationsBefore = main->state.population.block();
     input::Form1& form = dataInput();
-    user.click(form.Text3(0));
-    form.Text3(0).setText("-273,15");
+    user.click(form.Text3(1));
+    form.Text3(1).setText("-273,15");
     user.tab();  // the leave rule accepts exactly 0 K
-    ASSERT_EQ(form.Text4(0).text(), "0");
+    ASSERT_EQ(form.Text4(1).text(), "0");
     user.click(form.Text3(0));
     user.choose(*main->mnuCalc);
     EXPECT_EQ(messages.texts, (Texts{"This temperature is not possible. Please check!"}));
-    EXPECT_EQ(form.focused(), &form.Text3(0));
+    EXPECT_EQ(form.focused(), &form.Text3(1));  // the box of the impossible limit
     EXPECT_EQ(main->state.population.block(), populationsBefore);
 }
 

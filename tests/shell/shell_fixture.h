@@ -10,7 +10,7 @@
 #include "shell/mdi_form1.h"
 #include "tests/support/program_world.h"
 #include "tests/support/typed_entries.h"
-#include "ui/user.h"
+#include "tests/support/user.h"
 
 namespace torvi::shell::testing {
 

@@ -5,7 +5,7 @@
 
 #include "shell/mdi_form1.h"
 #include "shell/system_info.h"
-#include "ui/user.h"
+#include "tests/support/user.h"
 
 namespace torvi::testing {
 

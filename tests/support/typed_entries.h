@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/user.h"
+#include "tests/support/user.h"
 
 namespace torvi::testing {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "demo_window.h"
-#include "ui/user.h"
+#include "tests/support/user.h"
 
 namespace torvi::ui::testing {
 namespace {

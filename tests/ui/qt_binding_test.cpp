@@ -10,12 +10,12 @@
 #include <QTimer>
 
 #include "demo_window.h"
+#include "tests/support/user.h"
 #include "ui/qt/element_widgets.h"
 #include "ui/qt/qt_binding.h"
 #include "ui/qt/qt_message_boxes.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/window_view.h"
-#include "ui/user.h"
 
 namespace torvi::ui::testing {
 namespace {

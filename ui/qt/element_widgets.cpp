@@ -6,7 +6,7 @@
 
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/window_view.h"
-#include "ui/user.h"
+#include "ui/user_input.h"
 
 namespace torvi::ui::qt {
 namespace {

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "core/messages.h"
 #include "ui/qt/qt_text_metrics.h"
 
 namespace torvi::ui::qt {
@@ -28,7 +29,7 @@ class QtPrintJob : public PrintJob {
 
     std::string endDocument() override {
         QPainter painter;
-        if (!painter.begin(&printer_)) return "The printer did not accept the document.";
+        if (!painter.begin(&printer_)) return core::messages::kPrinterRefused;
         const double scale = printer_.logicalDpiY() / 1440.0;  // device units per twip
         for (const DrawItem& item : items_) {
             if (const auto* line = std::get_if<LineRun>(&item)) {
@@ -47,7 +48,7 @@ class QtPrintJob : public PrintJob {
                                  QString::fromStdString(text.text));
             }
         }
-        if (!painter.end()) return "The print system did not accept the document.";
+        if (!painter.end()) return core::messages::kSpoolerRefused;
         return {};
     }
 
@@ -62,7 +63,7 @@ class QtPrintJob : public PrintJob {
 std::unique_ptr<PrintJob> QtPrinters::open(std::string& problem) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        problem = "No printer is available. Print Table needs a default printer.";
+        problem = core::messages::kNoPrinter;
         return nullptr;
     }
     return std::make_unique<QtPrintJob>(info);

@@ -18,7 +18,7 @@
 #include "ui/qt/element_widgets.h"
 #include "ui/qt/qt_binding.h"
 #include "ui/qt/qt_text_metrics.h"
-#include "ui/user.h"
+#include "ui/user_input.h"
 
 namespace torvi::ui::qt {
 namespace {

@@ -8,9 +8,9 @@
 #include "input/form1.h"
 #include "shell/mdi_form1.h"
 #include "tests/support/typed_entries.h"
+#include "tests/support/user.h"
 #include "ui/qt/qt_printers.h"
 #include "ui/qt/qt_text_metrics.h"
-#include "ui/user.h"
 
 namespace torvi::printing {
 

@@ -1,9 +1,8 @@
 #pragma once
 // What a user does, as events into the model. The toolkit binding forwards real input through
-// these functions; tests call them to drive windows the way a user does. Each runs as one event.
+// these functions, and the tests' user drives windows through them. Each runs as one event.
 
 #include <string>
-#include <string_view>
 
 #include "ui/application.h"
 
@@ -33,27 +32,5 @@ void deliverActivate(Window& window);
 void deliverTimer(Timer& timer);
 // The user moved or resized a child window: the window takes the new outer geometry.
 void deliverGeometry(Window& window, const Rect& geometry);
-
-// The same, aimed at the active window, for tests.
-class User {
-  public:
-    explicit User(Application& application) : application_(application) {}
-
-    void key(int keyAscii);
-    // Each character of the UTF-8 text as a key.
-    void type(std::string_view text);
-    void enter() { key(13); }
-    void backspace() { key(8); }
-    void escape() { key(27); }
-    void tab(bool forward = true);
-    void click(Element& element) { deliverClick(element); }
-    void choose(MenuItem& item) { deliverMenu(item); }
-    bool shortcut(char letter);
-    void close(Window& window) { deliverClose(window); }
-    void wait(int milliseconds) { application_.advanceTime(milliseconds); }
-
-  private:
-    Application& application_;
-};
 
 }  // namespace torvi::ui
