@@ -2,17 +2,40 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 
+#include "app/command_line.h"
 #include "app/torvi_program.h"
 
 int main(int argc, char* argv[]) {
+    using torvi::app::CommandLine;
+    QCoreApplication::setApplicationName("Torvi");
+    QCoreApplication::setApplicationVersion("1.0");
+
+    // The command line is read without a display: help, version, tables and mistakes need none.
+    CommandLine command;
+    {
+        QCoreApplication core(argc, argv);
+        command = torvi::app::readCommandLine(QCoreApplication::arguments());
+    }
+    switch (command.action) {
+        case CommandLine::Action::Print:
+            std::fputs(command.output.c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Table:
+            return torvi::app::printTable(command);
+        case CommandLine::Action::Refuse:
+            std::fprintf(stderr, "%s\n", command.output.c_str());
+            return 2;
+        case CommandLine::Action::Window:
+            break;
+    }
+
     QApplication qtApplication(argc, argv);
-    QApplication::setApplicationName("Torvi");
-    QApplication::setApplicationVersion("1.0");
     QApplication::setDesktopFileName("org.torvi.Torvi");
     QApplication::setWindowIcon(QIcon(":/torvi/torvi-32.png"));
-
     torvi::app::TorviProgram program;
     if (program.application().ended()) return 0;
+    if (command.showHpg) program.showHpgCommand();
     return QApplication::exec();
 }

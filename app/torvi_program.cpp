@@ -12,6 +12,10 @@ TorviProgram::TorviProgram()
     application_.dispatch([&] { application_.form<shell::MDIForm1>().show(); });
 }
 
+void TorviProgram::showHpgCommand() {
+    if (auto* main = application_.find<shell::MDIForm1>()) main->mnuHPG->setVisible(true);
+}
+
 QWidget* TorviProgram::mainFrame() const {
     ui::qt::WindowView* view = binding_.viewFor(application_.mainWindow());
     return view ? view->frame() : nullptr;

@@ -22,6 +22,8 @@ class TorviProgram {
     ui::qt::QtBinding& binding() { return binding_; }
     // The main window's Qt frame.
     QWidget* mainFrame() const;
+    // Makes the hidden HPG command visible on the menu bar.
+    void showHpgCommand();
 
   private:
     ui::qt::QtTextMetrics metrics_;

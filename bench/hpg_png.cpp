@@ -29,8 +29,6 @@ int main(int argc, char* argv[]) {
     const torvi::ui::Rect box = plot.Picture1->geometry();
     QImage image(box.width / 15, box.height / 15, QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    torvi::ui::qt::paintDrawing(painter, plot.Picture1->drawing);
-    painter.end();
+    torvi::ui::qt::drawInto(image, plot.Picture1->drawing);
     return image.save(argv[1]) ? 0 : 1;
 }

@@ -40,13 +40,12 @@ double roundHalfUp2(double value) {
     return rounded / 100;
 }
 
-double temperatureCell(const core::CalculationState& state, int row) {
-    const int j = 10 * row;
-    return roundHalfUp2((state.tempLow + j * state.tempStep) - 273.15);
+double temperatureCell(const core::CalculationState& state, int point) {
+    return roundHalfUp2((state.tempLow + point * state.tempStep) - 273.15);
 }
 
-double populationCell(const core::CalculationState& state, int row, int conformer) {
-    return roundHalfUp2(state.population(10 * row, conformer));
+double populationCell(const core::CalculationState& state, int point, int conformer) {
+    return roundHalfUp2(state.population(point, conformer));
 }
 
 int tableWidth(int conformerCount) {

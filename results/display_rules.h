@@ -18,9 +18,10 @@ EnergyDisplay energyDisplay(double energy);
 // Rounds to hundredths, an exact half upward (toward plus infinity), on the double as it is.
 double roundHalfUp2(double value);
 
-// Row k (0 to 10) of the table stands for temperature point 10 k.
-double temperatureCell(const core::CalculationState& state, int row);
-double populationCell(const core::CalculationState& state, int row, int conformer);
+// The cells of temperature point j (0 to 100): its temperature in degrees Celsius and the
+// population of a conformer, each rounded to hundredths.
+double temperatureCell(const core::CalculationState& state, int point);
+double populationCell(const core::CalculationState& state, int point, int conformer);
 
 // Table width in twips for N conformers: 8500, and 950 more for each conformer beyond 7.
 int tableWidth(int conformerCount);

@@ -38,6 +38,7 @@ class Form2 : public ui::Window, public GraphValues {
     std::int16_t graphCount = 0;
 
     void Form_Load() override;
+    Copy copy() const override { return {.text = {}, .html = {}, .picture = true}; }
     // Shows the legend rows and cells of the conformers in use and hides the others.
     void PrepGraph();
 

@@ -6,6 +6,7 @@
 #include "input/form1.h"
 #include "results/display_rules.h"
 #include "results/results_table.h"
+#include "results/table_text.h"
 
 namespace torvi::results {
 
@@ -27,6 +28,13 @@ void Form3::Form_Load() {
         const double width = 8500 + 950 * (std::min(count, 10.0) - 7);
         setWidth(static_cast<int>(width));
     }
+}
+
+Form3::Copy Form3::copy() const {
+    const int zone = 14 * application().metrics().averageCharWidth(font);
+    const TableCells cells = tableCells(drawing, zone);
+    if (cells.empty()) return {};
+    return {delimited(cells, '\t'), htmlTable(cells), false};
 }
 
 }  // namespace torvi::results

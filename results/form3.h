@@ -10,6 +10,8 @@ class Form3 : public ui::Window {
     explicit Form3(ui::Application& application);
     // Sizes the window: 8500 x 5500, wider when the count box names more than 7 conformers.
     void Form_Load() override;
+    // The table as shown, as cells of text.
+    Copy copy() const override;
 };
 
 }  // namespace torvi::results

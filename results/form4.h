@@ -25,6 +25,7 @@ class Form4 : public ui::Window {
     std::unique_ptr<core::HpgState> HpgState = std::make_unique<core::HpgState>();
 
     void Form_Load() override;
+    Copy copy() const override { return {.text = {}, .html = {}, .picture = true}; }
 };
 
 }  // namespace torvi::results

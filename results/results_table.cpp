@@ -35,7 +35,7 @@ void emptyLines(PrintTarget& target, int count) {
 }  // namespace
 
 void writeTable(PrintTarget& target, const TableLayout& layout, const core::CalculationState& state,
-                const std::vector<std::string>& energyTexts, GraphValues* graph) {
+                const std::vector<std::string>& energyTexts, GraphValues* graph, int pointStep) {
     const int count = state.conformerCount;
     target.setColour(colours::black);
     emptyLines(target, layout.emptyLinesBefore);
@@ -87,31 +87,28 @@ void writeTable(PrintTarget& target, const TableLayout& layout, const core::Calc
     }
     target.print({Tab{layout.degreeTab}, NoSpace{}, Text{"°C"}});
 
-    for (int row = 0; row <= 10; ++row) {
-        const double temperature = temperatureCell(state, row);
+    for (int j = 0; j <= 100; j += pointStep) {
+        const int row = j / 10;  // the graph's column, when the rows are every tenth point
+        const double temperature = temperatureCell(state, j);
         target.setColour(colours::red);
         target.print({Tab{layout.temperatureTab}, NoSpace{}, Number{temperature}, NextZone{}});
         if (graph) graph->setTemperatureText(row, core::formatNumber(temperature));
         for (int i = 1; i <= count; ++i) {
             target.setColour(colours::blue);
-            target.print({Number{populationCell(state, row, i)}, NextZone{}});
-            if (graph) graph->setCellHeight(i, row, state.population(10 * row, i));
+            target.print({Number{populationCell(state, j, i)}, NextZone{}});
+            if (graph) graph->setCellHeight(i, row, state.population(j, i));
         }
         target.print({});
         if (graph) graph->stackColumn(row, count);
     }
 }
 
-std::string printTable(Printers& printers, const core::CalculationState& state,
+std::string printTable(PrintJob& job, const core::CalculationState& state,
                        const std::vector<std::string>& energyTexts) {
-    std::string problem;
-    std::unique_ptr<PrintJob> job = printers.open(problem);
-    if (!job) return problem;
-    job->setOrientation(state.conformerCount == 10 ? Orientation::Landscape
-                                                   : Orientation::Portrait);
-    PrintTarget target(*job, job->metrics(), kTableFont);
+    job.setOrientation(state.conformerCount == 10 ? Orientation::Landscape : Orientation::Portrait);
+    PrintTarget target(job, job.metrics(), kTableFont);
     writeTable(target, paperLayout(state.conformerCount), state, energyTexts, nullptr);
-    return job->endDocument();
+    return job.endDocument();
 }
 
 }  // namespace torvi::results

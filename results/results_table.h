@@ -41,13 +41,15 @@ class GraphValues {
     virtual void stackColumn(int column, int conformerCount) = 0;
 };
 
-// The typed energy texts of conformers 1 to N are energyTexts[0] to energyTexts[N - 1].
+// The typed energy texts of conformers 1 to N are energyTexts[0] to energyTexts[N - 1]. A row
+// stands for every tenth temperature point (the graph's columns), or every pointStep-th.
 void writeTable(ui::PrintTarget& target, const TableLayout& layout,
                 const core::CalculationState& state, const std::vector<std::string>& energyTexts,
-                GraphValues* graph);
+                GraphValues* graph, int pointStep = 10);
 
-// Prints the table as one document on the default printer. Empty on success, else the problem.
-std::string printTable(ui::Printers& printers, const core::CalculationState& state,
+// Writes the table as the one page of a print job (on a printer or into a file) and ends the
+// document. Empty on success, else the problem.
+std::string printTable(ui::PrintJob& job, const core::CalculationState& state,
                        const std::vector<std::string>& energyTexts);
 
 }  // namespace torvi::results

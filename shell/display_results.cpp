@@ -106,10 +106,19 @@ void MDIForm1::mnuGraph_Click() {
 }
 
 void MDIForm1::mnuPrint_Click() {
+    namespace messages = core::messages;
     ui::Printers* printers = application().printers();
-    const std::string problem =
-        printers ? results::printTable(*printers, displayed.state, displayed.energyTexts)
-                 : core::messages::kNoPrinter;
+    if (printers == nullptr) return application().messageBox(messages::kNoPrinter);
+    std::unique_ptr<ui::PrintJob> job = printers->openDefault();
+    if (job == nullptr) {
+        // Without a printer the same page can go into a PDF file.
+        if (!application().ask(messages::kSaveAsPdfInstead)) return;
+        const std::optional<std::string> file = application().chooseSaveFile(
+            messages::kSaveAsPdfTitle, messages::kPdfFileName, messages::kPdfFilter);
+        if (!file) return;
+        job = printers->openFile(*file);
+    }
+    const std::string problem = results::printTable(*job, displayed.state, displayed.energyTexts);
     if (!problem.empty()) application().messageBox(problem);
 }
 

@@ -9,6 +9,19 @@ void RecordingMessageBoxes::show(const std::string& title, const std::string& te
     texts.push_back(text);
 }
 
+bool RecordingMessageBoxes::ask(const std::string& title, const std::string& question) {
+    lastTitle = title;
+    questions.push_back(question);
+    return answer;
+}
+
+std::optional<std::string> RecordingMessageBoxes::chooseSaveFile(const std::string&,
+                                                                 const std::string& proposedName,
+                                                                 const std::string&) {
+    proposedNames.push_back(proposedName);
+    return chosenFile;
+}
+
 Application::Application(ApplicationInfo info, const TextMetrics& metrics,
                          MessageBoxes& messageBoxes)
     : info_(std::move(info)), metrics_(&metrics), messageBoxes_(messageBoxes) {}
@@ -21,6 +34,16 @@ Application::~Application() {
 
 void Application::messageBox(const std::string& text) {
     messageBoxes_.show(info_.title, text);
+}
+
+bool Application::ask(const std::string& question) {
+    return messageBoxes_.ask(info_.title, question);
+}
+
+std::optional<std::string> Application::chooseSaveFile(const std::string& title,
+                                                       const std::string& proposedName,
+                                                       const std::string& filter) {
+    return messageBoxes_.chooseSaveFile(title, proposedName, filter);
 }
 
 void Application::adopt(std::type_index type, std::unique_ptr<Window> window) {

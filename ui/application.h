@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <typeindex>
 #include <vector>
@@ -21,18 +22,34 @@ struct ApplicationInfo {
     int minor = 0;
 };
 
-// Modal message boxes: a text, an OK button only and the application title as caption.
+// Modal dialogs with the application title as caption: a message with an OK button only, a
+// question with Yes and No, and the choice of a file to save.
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
     virtual void show(const std::string& title, const std::string& text) = 0;
+    // True for Yes.
+    virtual bool ask(const std::string& title, const std::string& question) = 0;
+    // A file name, proposed in the user's documents folder, among the files a filter such as
+    // "PDF files (*.pdf)" names; nothing when the user cancels.
+    virtual std::optional<std::string> chooseSaveFile(const std::string& title,
+                                                      const std::string& proposedName,
+                                                      const std::string& filter) = 0;
 };
 
 class RecordingMessageBoxes : public MessageBoxes {
   public:
     void show(const std::string& title, const std::string& text) override;
+    bool ask(const std::string& title, const std::string& question) override;
+    std::optional<std::string> chooseSaveFile(const std::string& title,
+                                              const std::string& proposedName,
+                                              const std::string& filter) override;
     std::vector<std::string> texts;
     std::string lastTitle;
+    std::vector<std::string> questions;
+    bool answer = false;                    // what every question is answered
+    std::optional<std::string> chosenFile;  // what every save dialog gives
+    std::vector<std::string> proposedNames;
 };
 
 // What a view of the model is told. Every method has an empty default.
@@ -63,6 +80,12 @@ class Application {
 
     // A modal message box; returns when the user has closed it.
     void messageBox(const std::string& text);
+    // A modal question with Yes and No; true for Yes.
+    bool ask(const std::string& question);
+    // A modal save dialog; nothing when the user cancels.
+    std::optional<std::string> chooseSaveFile(const std::string& title,
+                                              const std::string& proposedName,
+                                              const std::string& filter);
 
     // The window of type T, created (and loaded) on first reference.
     template <typename T>

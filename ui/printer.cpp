@@ -1,14 +1,14 @@
 #include "ui/printer.h"
 
-#include "core/messages.h"
-
 namespace torvi::ui {
 namespace {
 
 class RecordingJob : public PrintJob {
   public:
-    RecordingJob(RecordingPrinters& printers, const TextMetrics& metrics)
-        : printers_(printers), metrics_(metrics) {}
+    RecordingJob(RecordingPrinters& printers, const TextMetrics& metrics, std::string file)
+        : printers_(printers), metrics_(metrics) {
+        document_.file = std::move(file);
+    }
     const TextMetrics& metrics() const override { return metrics_; }
     void setOrientation(Orientation orientation) override { document_.orientation = orientation; }
     void drawText(const TextRun& run) override { document_.items.emplace_back(run); }
@@ -27,12 +27,13 @@ class RecordingJob : public PrintJob {
 
 }  // namespace
 
-std::unique_ptr<PrintJob> RecordingPrinters::open(std::string& problem) {
-    if (!available) {
-        problem = core::messages::kNoPrinter;
-        return nullptr;
-    }
-    return std::make_unique<RecordingJob>(*this, metrics_);
+std::unique_ptr<PrintJob> RecordingPrinters::openDefault() {
+    if (!available) return nullptr;
+    return std::make_unique<RecordingJob>(*this, metrics_, std::string());
+}
+
+std::unique_ptr<PrintJob> RecordingPrinters::openFile(const std::string& path) {
+    return std::make_unique<RecordingJob>(*this, metrics_, path);
 }
 
 }  // namespace torvi::ui

@@ -26,8 +26,10 @@ class PrintJob : public DrawingSink {
 class Printers {
   public:
     virtual ~Printers() = default;
-    // A job on the system's default printer, or nullptr with the reason in problem.
-    virtual std::unique_ptr<PrintJob> open(std::string& problem) = 0;
+    // A job on the system's default printer, or nullptr when there is none.
+    virtual std::unique_ptr<PrintJob> openDefault() = 0;
+    // A job that writes the page a printer would get into a PDF file.
+    virtual std::unique_ptr<PrintJob> openFile(const std::string& path) = 0;
 };
 
 // Keeps every finished document in memory: for tests.
@@ -36,9 +38,11 @@ class RecordingPrinters : public Printers {
     struct Document {
         Orientation orientation = Orientation::Portrait;
         std::vector<DrawItem> items;
+        std::string file;  // empty for the printer
     };
     explicit RecordingPrinters(const TextMetrics& metrics) : metrics_(metrics) {}
-    std::unique_ptr<PrintJob> open(std::string& problem) override;
+    std::unique_ptr<PrintJob> openDefault() override;
+    std::unique_ptr<PrintJob> openFile(const std::string& path) override;
 
     std::vector<Document> documents;
     bool available = true;  // false: no default printer

@@ -107,6 +107,15 @@ class Window {
     // What is drawn on the window itself.
     Drawing drawing;
 
+    // What Ctrl+C copies from the window: a table as tab-separated text and as HTML, or the
+    // window's picture; nothing unless the window says so.
+    struct Copy {
+        std::string text;
+        std::string html;
+        bool picture = false;
+    };
+    virtual Copy copy() const { return {}; }
+
     // Handlers a window may provide.
     virtual void Form_Load() {}
     virtual void Form_Unload() {}

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -272,6 +274,43 @@ TEST_F(Program, ChildWindowsGoWhereTheDesignSaysWhateverTheUserDid) {
     QApplication::processEvents();
     EXPECT_EQ(tableWindow->width(), 757);
     EXPECT_TRUE(workspace->horizontalScrollBar()->isVisible());
+}
+
+// Ctrl+C in a results window: the table as text and as an HTML table, the graphs as pictures.
+TEST_F(Program, ResultsGoOnTheClipboard) {
+    typeTheExample();
+    binding->viewFor(main)->actionFor(main->mnuCalc)->trigger();
+    QTest::keySequence(frame, QKeySequence("Ctrl+T"));
+    press(Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    const QStringList lines = copied->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 13);
+    EXPECT_EQ(lines[0], "Conformer #\t1\t2");
+    EXPECT_EQ(lines[1], "Conf. Energy\t0\t1");
+    EXPECT_EQ(lines[2], "-50\t90,51\t9,49");
+    EXPECT_TRUE(lines[9].startsWith("6\t")) << lines[9].toStdString();
+    EXPECT_EQ(lines[12], "30\t84,02\t15,98");
+    EXPECT_TRUE(copied->html().contains("<tr><td>-50</td><td>90,51</td><td>9,49</td></tr>"));
+
+    QTest::keySequence(frame, QKeySequence("Ctrl+G"));
+    press(Qt::Key_C, Qt::ControlModifier);
+    const QImage graph = qvariant_cast<QImage>(QApplication::clipboard()->mimeData()->imageData());
+    results::Form2* graphWindow = application.find<results::Form2>();
+    EXPECT_EQ(graph, paint(*graphWindow));
+
+    main->mnuHPG->setVisible(true);  // as torvi --show-hpg starts
+    binding->viewFor(main)->actionFor(main->mnuHPG)->trigger();
+    ui::Window* plot = application.activeWindow();
+    ASSERT_EQ(plot->name(), "Form4");
+    press(Qt::Key_C, Qt::ControlModifier);
+    const QImage hpg = qvariant_cast<QImage>(QApplication::clipboard()->mimeData()->imageData());
+    EXPECT_EQ(hpg.size(), binding->viewFor(plot)->form()->size());
+    // The plot's middle column: conformer 2's blue band on top, conformer 1's yellow down to the
+    // base line (the plot area starts at 1440, 600 twips; the column at 320 + 2500 inside it).
+    const int x = (1440 + 320 + 2500) / 15;
+    EXPECT_EQ(hpg.pixelColor(x, (600 + 540) / 15), QColor(0, 0, 255));
+    EXPECT_EQ(hpg.pixelColor(x, (600 + 2500) / 15), QColor(255, 255, 0));
 }
 
 TEST_F(Program, TheGraphShowsTheStackedColoursInProportion) {

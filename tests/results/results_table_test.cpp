@@ -128,18 +128,14 @@ TEST_F(Table, LongFormEnergies) {
 TEST_F(Table, PrintingGoesToTheRecordingPrinterAsOneDocument) {
     ui::RecordingPrinters printers{metrics};
     calculate({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"});
-    EXPECT_EQ(printTable(printers, state, energyTexts), "");
+    EXPECT_EQ(printTable(*printers.openDefault(), state, energyTexts), "");
     calculate({"0", "1"});
-    EXPECT_EQ(printTable(printers, state, energyTexts), "");
+    EXPECT_EQ(printTable(*printers.openDefault(), state, energyTexts), "");
     ASSERT_EQ(printers.documents.size(), 2u);
     EXPECT_EQ(printers.documents[0].orientation, ui::Orientation::Landscape);
     EXPECT_EQ(printers.documents[1].orientation, ui::Orientation::Portrait);
-    printers.available = false;
-    EXPECT_EQ(printTable(printers, state, energyTexts),
-              "No printer is available. Print Table needs a default printer.");
-    printers.available = true;
     printers.refusal = "The print system did not accept the document.";
-    EXPECT_EQ(printTable(printers, state, energyTexts), printers.refusal);
+    EXPECT_EQ(printTable(*printers.openDefault(), state, energyTexts), printers.refusal);
     EXPECT_EQ(printers.documents.size(), 2u);
 }
 

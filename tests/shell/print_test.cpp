@@ -52,12 +52,23 @@ TEST_F(Program, PrintTablePrintsTheRunOnScreenWhateverWasTypedOrRefusedSince) {
     EXPECT_EQ(printers.documents[1].items, printers.documents[0].items);
 }
 
-TEST_F(Program, WithoutAPrinterPrintTableSaysSoAndGoesOn) {
+TEST_F(Program, WithoutAPrinterPrintTableOffersAPdfFile) {
     calculate({"0", "1"});
     printers.available = false;
-    user.choose(*main->mnuPrint);
-    EXPECT_EQ(messages.texts,
-              (Texts{"No printer is available. Print Table needs a default printer."}));
+    user.choose(*main->mnuPrint);  // No
+    EXPECT_EQ(messages.questions,
+              (Texts{"No printer is available. Save the table as a PDF file instead?"}));
+    EXPECT_TRUE(messages.proposedNames.empty());
+    messages.answer = true;
+    user.choose(*main->mnuPrint);  // Yes, then Cancel in the save dialog
+    EXPECT_EQ(messages.proposedNames, (Texts{"Torvi table.pdf"}));
+    EXPECT_TRUE(printers.documents.empty());
+    messages.chosenFile = "/tmp/table.pdf";
+    user.choose(*main->mnuPrint);  // Yes, then a file
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_EQ(printers.documents[0].file, "/tmp/table.pdf");
+    EXPECT_TRUE(messages.texts.empty());
+    printers.documents.clear();
     printers.available = true;
     printers.refusal = "The print system did not accept the document.";
     user.choose(*main->mnuPrint);

@@ -29,35 +29,74 @@ int toBytes(const QString& text, int index) {
 
 }  // namespace
 
+namespace {
+
+// A vertical stroke one pixel wide, the stuff of the fine plot.
+bool isPixelColumn(const DrawItem& item) {
+    const auto* line = std::get_if<LineRun>(&item);
+    return line != nullptr && line->x1 == line->x2 && line->thickness == 1;
+}
+
+void paintItem(QPainter& painter, const DrawItem& item) {
+    if (const auto* line = std::get_if<LineRun>(&item)) {
+        if (isPixelColumn(item)) {
+            const int top = toPixels(std::min(line->y1, line->y2));
+            const int bottom = toPixels(std::max(line->y1, line->y2));
+            painter.fillRect(QRect(toPixels(line->x1), top, 1, bottom - top + 1),
+                             toQColor(line->colour));
+            return;
+        }
+        QPen pen(toQColor(line->colour));
+        pen.setWidth(line->thickness);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(toPixelsF(line->x1), toPixelsF(line->y1)),
+                         QPointF(toPixelsF(line->x2), toPixelsF(line->y2)));
+    } else {
+        const auto& text = std::get<TextRun>(item);
+        const QFont font = screenFont(text.font);
+        painter.setFont(font);
+        painter.setPen(toQColor(text.colour));
+        const double ascent = QFontMetricsF(font).ascent();
+        painter.drawText(QPointF(toPixelsF(text.x), toPixelsF(text.y) + ascent),
+                         toQString(text.text));
+    }
+}
+
+}  // namespace
+
 void paintDrawing(QPainter& painter, const Drawing& drawing) {
     painter.save();
-    for (const DrawItem& item : drawing.items()) {
-        if (const auto* line = std::get_if<LineRun>(&item)) {
-            if (line->x1 == line->x2 && line->thickness == 1) {
-                // A vertical stroke of one pixel: a filled column is the same and far cheaper.
-                const int top = toPixels(std::min(line->y1, line->y2));
-                const int bottom = toPixels(std::max(line->y1, line->y2));
-                painter.fillRect(QRect(toPixels(line->x1), top, 1, bottom - top + 1),
-                                 toQColor(line->colour));
-                continue;
-            }
-            QPen pen(toQColor(line->colour));
-            pen.setWidth(line->thickness);
-            pen.setCapStyle(Qt::FlatCap);
-            painter.setPen(pen);
-            painter.drawLine(QPointF(toPixelsF(line->x1), toPixelsF(line->y1)),
-                             QPointF(toPixelsF(line->x2), toPixelsF(line->y2)));
-        } else {
-            const auto& text = std::get<TextRun>(item);
-            const QFont font = screenFont(text.font);
-            painter.setFont(font);
-            painter.setPen(toQColor(text.colour));
-            const double ascent = QFontMetricsF(font).ascent();
-            painter.drawText(QPointF(toPixelsF(text.x), toPixelsF(text.y) + ascent),
-                             toQString(text.text));
+    for (const DrawItem& item : drawing.items()) paintItem(painter, item);
+    painter.restore();
+}
+
+void drawInto(QImage& image, const Drawing& drawing) {
+    const std::vector<DrawItem>& items = drawing.items();
+    std::size_t next = 0;
+    while (next < items.size()) {
+        if (!isPixelColumn(items[next])) {
+            // Whatever is not a pixel column goes through a painter, in its turn.
+            QPainter painter(&image);
+            for (; next < items.size() && !isPixelColumn(items[next]); ++next)
+                paintItem(painter, items[next]);
+            continue;
+        }
+        // Pixel columns are written straight into the image: tens of thousands of them make the
+        // fine plot, where a painter's call for each would cost more than the pixels.
+        uchar* const pixels = image.bits();
+        const qsizetype stride = image.bytesPerLine();
+        for (; next < items.size() && isPixelColumn(items[next]); ++next) {
+            const auto& line = std::get<LineRun>(items[next]);
+            const int x = toPixels(line.x1);
+            if (x < 0 || x >= image.width()) continue;
+            const int top = std::max(0, toPixels(std::min(line.y1, line.y2)));
+            const int bottom = std::min(image.height() - 1, toPixels(std::max(line.y1, line.y2)));
+            const QRgb colour = qRgb(line.colour.red, line.colour.green, line.colour.blue);
+            for (int y = top; y <= bottom; ++y)
+                reinterpret_cast<QRgb*>(pixels + y * stride)[x] = colour;
         }
     }
-    painter.restore();
 }
 
 QPixmap loadPicture(const Picture& picture) {
@@ -220,12 +259,12 @@ void BoxView::drawingChanged() {
 }
 
 void BoxView::renderPicture(PictureBox& picture) {
-    kept_ = QPixmap(size());
-    QPainter painter(&kept_);
-    painter.fillRect(rect(), toQColor(picture.fillColour));
-    if (!pixmap_.isNull()) painter.drawPixmap(0, 0, pixmap_);  // cut to the box
-    paintDrawing(painter, picture.drawing);
+    kept_ = QImage(size(), QImage::Format_RGB32);
+    kept_.fill(toQColor(picture.fillColour));
+    if (!pixmap_.isNull()) QPainter(&kept_).drawPixmap(0, 0, pixmap_);  // cut to the box
+    drawInto(kept_, picture.drawing);
     if (picture.bordered) {
+        QPainter painter(&kept_);
         painter.setPen(QColor(128, 128, 128));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
@@ -236,7 +275,7 @@ void BoxView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (auto* picture = dynamic_cast<PictureBox*>(&element_)) {
         if (!keptValid_ || kept_.size() != size()) renderPicture(*picture);
-        painter.drawPixmap(0, 0, kept_);
+        painter.drawImage(0, 0, kept_);
     } else if (auto* image = dynamic_cast<ImageElement*>(&element_)) {
         if (pixmap_.isNull()) return;
         if (image->stretch) {

@@ -1,24 +1,54 @@
 #include "ui/qt/qt_message_boxes.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include "ui/qt/qt_binding.h"
 #include "ui/qt/window_view.h"
 
 namespace torvi::ui::qt {
 
-void QtMessageBoxes::show(const std::string& title, const std::string& text) {
+QWidget* QtMessageBoxes::owner() const {
     QWidget* parent = QApplication::activeWindow();
     if (parent == nullptr && binding_ != nullptr) {
         if (WindowView* main = binding_->viewFor(binding_->application().mainWindow())) {
             parent = main->frame();
         }
     }
+    return parent;
+}
+
+void QtMessageBoxes::show(const std::string& title, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Ok, parent);
+                    QString::fromStdString(text), QMessageBox::Ok, owner());
     box.setObjectName("messageBox");
     box.exec();
+}
+
+bool QtMessageBoxes::ask(const std::string& title, const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
+                    QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No, owner());
+    box.setObjectName("question");
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtMessageBoxes::chooseSaveFile(const std::string& title,
+                                                          const std::string& proposedName,
+                                                          const std::string& filter) {
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QString file = QFileDialog::getSaveFileName(
+        owner(), QString::fromStdString(title),
+        documents.filePath(QString::fromStdString(proposedName)), QString::fromStdString(filter));
+    if (file.isEmpty()) return std::nullopt;
+    // A name typed without the filter's extension gets it, as the filter promises.
+    const QString extension = QFileInfo(QString::fromStdString(proposedName)).suffix();
+    if (QFileInfo(file).suffix().isEmpty() && !extension.isEmpty()) file += "." + extension;
+    return file.toStdString();
 }
 
 }  // namespace torvi::ui::qt

@@ -1,5 +1,7 @@
 #include "ui/qt/qt_printers.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,11 +14,18 @@ namespace {
 
 class QtPrintJob : public PrintJob {
   public:
-    explicit QtPrintJob(const QPrinterInfo& info)
-        : printer_(info, QPrinter::HighResolution), metrics_(&printer_) {
+    // On the given printer, or into a PDF file when the printer is none.
+    QtPrintJob(const QPrinterInfo& info, QString file)
+        : printer_(info, QPrinter::HighResolution), metrics_(&printer_), file_(std::move(file)) {
         printer_.setDocName("Torvi");
         // Many queues announce no colour and would turn every colour of the page grey.
         printer_.setColorMode(QPrinter::Color);
+        if (!file_.isEmpty()) {
+            printer_.setOutputFormat(QPrinter::PdfFormat);
+            printer_.setOutputFileName(file_);
+            // The margins a printer leaves, so that the file holds the page it would print.
+            printer_.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+        }
     }
 
     const TextMetrics& metrics() const override { return metrics_; }
@@ -28,8 +37,31 @@ class QtPrintJob : public PrintJob {
     void drawLine(const LineRun& run) override { items_.emplace_back(run); }
 
     std::string endDocument() override {
+        if (!file_.isEmpty()) {
+            // Asking the file system first gives the reason a file cannot be written.
+            QFile file(file_);
+            if (!file.open(QIODevice::WriteOnly)) return notSaved(file.errorString());
+        }
         QPainter painter;
-        if (!painter.begin(&printer_)) return core::messages::kPrinterRefused;
+        if (!painter.begin(&printer_)) {
+            return file_.isEmpty() ? core::messages::kPrinterRefused
+                                   : notSaved("the PDF could not be written");
+        }
+        paint(painter);
+        if (!painter.end()) {
+            return file_.isEmpty() ? core::messages::kSpoolerRefused
+                                   : notSaved("the PDF could not be written");
+        }
+        if (!file_.isEmpty() && QFileInfo(file_).size() == 0) return notSaved("the file is empty");
+        return {};
+    }
+
+  private:
+    std::string notSaved(const QString& reason) const {
+        return core::messages::notSaved(file_.toStdString(), reason.toStdString());
+    }
+
+    void paint(QPainter& painter) {
         const double scale = printer_.logicalDpiY() / 1440.0;  // device units per twip
         for (const DrawItem& item : items_) {
             if (const auto* line = std::get_if<LineRun>(&item)) {
@@ -48,25 +80,24 @@ class QtPrintJob : public PrintJob {
                                  QString::fromStdString(text.text));
             }
         }
-        if (!painter.end()) return core::messages::kSpoolerRefused;
-        return {};
     }
 
-  private:
     QPrinter printer_;
     QtTextMetrics metrics_;
+    QString file_;
     std::vector<DrawItem> items_;
 };
 
 }  // namespace
 
-std::unique_ptr<PrintJob> QtPrinters::open(std::string& problem) {
+std::unique_ptr<PrintJob> QtPrinters::openDefault() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        problem = core::messages::kNoPrinter;
-        return nullptr;
-    }
-    return std::make_unique<QtPrintJob>(info);
+    if (info.isNull()) return nullptr;
+    return std::make_unique<QtPrintJob>(info, QString());
+}
+
+std::unique_ptr<PrintJob> QtPrinters::openFile(const std::string& path) {
+    return std::make_unique<QtPrintJob>(QPrinterInfo(), QString::fromStdString(path));
 }
 
 }  // namespace torvi::ui::qt

@@ -1,12 +1,14 @@
 #include "ui/qt/window_view.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -465,11 +467,28 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
+bool WindowView::copyToClipboard() {
+    const Window::Copy content = window_.copy();
+    if (content.text.empty() && !content.picture) return false;
+    auto* data = new QMimeData;
+    if (!content.text.empty()) {
+        data->setText(QString::fromStdString(content.text));
+        data->setHtml(QString::fromStdString(content.html));
+    }
+    if (content.picture && form_) data->setImageData(form_->grab().toImage());
+    QGuiApplication::clipboard()->setMimeData(data);
+    return true;
+}
+
 bool WindowView::keyPressed(QObject* watched, QKeyEvent& key) {
     // A key the focused widget does not take travels on to its parents: it was seen already.
     QWidget* focus = QApplication::focusWidget();
     if (watched != focus && !(focus == nullptr && watched == frame_)) return false;
     if (key.modifiers() & Qt::AltModifier) return false;  // menu access keys are Qt's
+    if (key.matches(QKeySequence::Copy) && dynamic_cast<TextBoxView*>(watched) == nullptr &&
+        copyToClipboard()) {
+        return true;
+    }
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) {
         if (key.modifiers() & Qt::ControlModifier) return false;
         deliverTab(window_, key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));

@@ -60,6 +60,8 @@ class WindowView : public QObject {
     // that, and where the platform draws none, the frame the model assumes.
     QMargins frameMargins() const;
     bool keyPressed(QObject* watched, QKeyEvent& key);
+    // Ctrl+C: what the window offers to copy goes on the clipboard; false when it offers nothing.
+    bool copyToClipboard();
     // The user moved or resized a child window: the model takes the new place.
     void reportGeometry();
     QWidget* parentFor(Element& element) const;

@@ -8,6 +8,8 @@
 #include <regex>
 #include <thread>
 
+#include <unistd.h>
+
 #include "printing_fixture.h"
 #include "results/results_table.h"
 
@@ -233,9 +235,8 @@ TEST_F(Spooler, TenConformersPrintEveryColumnOnALandscapePage) {
 // A4 is the default page here; on Letter, and for every count, the widest printed row must still
 // end inside the printable area the printer gives each page size.
 TEST_F(Spooler, EveryCountFitsThePrintableWidthOfA4AndLetter) {
-    std::string problem;
-    const std::unique_ptr<ui::PrintJob> job = printers.open(problem);
-    ASSERT_NE(job, nullptr) << problem;
+    const std::unique_ptr<ui::PrintJob> job = printers.openDefault();
+    ASSERT_NE(job, nullptr);
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     for (int count = 1; count <= 10; ++count) {
         std::vector<std::string> energies;
@@ -263,13 +264,43 @@ TEST_F(Spooler, EveryCountFitsThePrintableWidthOfA4AndLetter) {
 
 class NoPrinter : public PrintingProgram {};
 
-TEST_F(NoPrinter, PrintTableSaysThereIsNoPrinterAndTheProgramGoesOn) {
-    calculate({"0", "1"});
+// The question and the save dialog are answered by the recording message boxes; the page goes
+// through the real print path into the file.
+TEST_F(NoPrinter, PrintTableSavesThePrintersPageAsAPdfFileInstead) {
+    const fs::path folder = fs::temp_directory_path() / ("torvi-pdf-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const std::string file = (folder / "Torvi table.pdf").string();
+    calculate({"0", "0,1", "0,2", "0,3", "0,4", "0,5", "0,6", "0,7", "0,8"});
+    messages.chosenFile = file;
+    user.choose(*main->mnuPrint);  // No
+    EXPECT_EQ(messages.questions,
+              (Texts{"No printer is available. Save the table as a PDF file instead?"}));
+    EXPECT_FALSE(fs::exists(file));
+    messages.answer = true;
     user.choose(*main->mnuPrint);
-    EXPECT_EQ(messages.texts,
-              (Texts{"No printer is available. Print Table needs a default printer."}));
+    EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
+    ASSERT_TRUE(fs::exists(file));
+    const PageSize size = pageSize(file);
+    EXPECT_EQ(size.pages, 1);
+    EXPECT_LT(size.width, size.height);
+    const std::vector<Word> all = words(file);
+    expectEveryCellOnThePage(all, 9, size);
+    run("pdftoppm -r 144 -png -singlefile '" + file + "' '" + folder.string() + "/page'");
+    const QImage page(QString::fromStdString(folder.string() + "/page.png"));
+    const auto energy =
+        std::find_if(all.begin(), all.end(), [](const Word& w) { return w.text == "Conf.Energy"; });
+    ASSERT_NE(energy, all.end());
+    EXPECT_EQ(inkColour(page, *energy, 2), "green");
+
+    // A file that cannot be written is named, with the reason, and nothing claims it was saved.
+    const std::string nowhere = (folder / "missing" / "Torvi table.pdf").string();
+    messages.chosenFile = nowhere;
+    user.choose(*main->mnuPrint);
+    EXPECT_EQ(messages.texts, (Texts{"The table could not be saved as " + nowhere +
+                                     ": No such file or directory."}));
+    EXPECT_FALSE(fs::exists(nowhere));
     EXPECT_FALSE(application.ended());
-    EXPECT_TRUE(main->mnuPrint->enabled());
+    fs::remove_all(folder);
 }
 
 }  // namespace
