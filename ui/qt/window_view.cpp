@@ -321,6 +321,7 @@ void WindowView::syncGeometry() {
             const QMargins margins = frameMargins();
             frame_->resize(toPixels(outer.width) - margins.left() - margins.right(),
                            toPixels(outer.height) - margins.top() - margins.bottom());
+            appliedMargins_ = margins;
             break;
         }
         case WindowKind::Child:
@@ -343,6 +344,17 @@ void WindowView::syncGeometry() {
             break;
         }
     }
+}
+
+void WindowView::refitFrame() {
+    const QMargins now = frameMargins();
+    if (now == appliedMargins_ || syncing()) return;
+    // The outer size stays; the client area gives the frame what it took.
+    const int wider = appliedMargins_.left() + appliedMargins_.right() - now.left() - now.right();
+    const int taller = appliedMargins_.top() + appliedMargins_.bottom() - now.top() - now.bottom();
+    appliedMargins_ = now;
+    SyncGuard guard(binding_);
+    frame_->resize(frame_->width() + wider, frame_->height() + taller);
 }
 
 void WindowView::syncTimer(const Timer& timer) {
@@ -456,10 +468,13 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
             if (watched != frame_) return false;
             if (window_.kind() == WindowKind::Child) {
                 reportGeometry();
-            } else if (window_.kind() == WindowKind::Main && !syncing()) {
-                // The window manager's frame is known once the window is shown.
-                SyncGuard guard(binding_);
-                syncGeometry();
+            } else if (window_.kind() == WindowKind::Main) {
+                refitFrame();
+                // The window manager tells its frame some time after the window is shown.
+                if (event->type() == QEvent::Show) {
+                    for (int milliseconds : {50, 250, 1000})
+                        QTimer::singleShot(milliseconds, this, [this] { refitFrame(); });
+                }
             }
             return false;
         default:

@@ -2,6 +2,7 @@
 // Mirrors one model window into Qt: a sub-window of the main window's MDI area, a top-level
 // window, or the main window itself, with a widget for every element.
 
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -59,6 +60,8 @@ class WindowView : public QObject {
     // The frame the window manager drew around a top-level window, once it is known; before
     // that, and where the platform draws none, the frame the model assumes.
     QMargins frameMargins() const;
+    // The main window's frame became known or changed: its client area makes room for it.
+    void refitFrame();
     bool keyPressed(QObject* watched, QKeyEvent& key);
     // Ctrl+C: what the window offers to copy goes on the clipboard; false when it offers nothing.
     bool copyToClipboard();
@@ -78,6 +81,7 @@ class WindowView : public QObject {
     std::map<const QObject*, Element*> elements_;
     std::map<const MenuItem*, QAction*> actions_;
     std::map<const Timer*, QTimer*> timers_;
+    QMargins appliedMargins_;  // the frame the main window's client size allows for
 };
 
 }  // namespace torvi::ui::qt
