@@ -43,7 +43,7 @@ std::optional<std::string> kelvinText(const std::string& typed, bool kelvin) {
     const std::string text = core::pointToComma(typed);
     const std::optional<double> value = core::parseNumber(text);
     if (!value) return std::nullopt;
-    return kelvin ? text : core::formatNumber(*value + 273.15);
+    return kelvin ? text : core::formatNumber(*value + core::kKelvinOffset);
 }
 
 }  // namespace

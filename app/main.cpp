@@ -6,11 +6,12 @@
 
 #include "app/command_line.h"
 #include "app/torvi_program.h"
+#include "torvi/version.h"
 
 int main(int argc, char* argv[]) {
     using torvi::app::CommandLine;
-    QCoreApplication::setApplicationName("Torvi");
-    QCoreApplication::setApplicationVersion("1.0");
+    QCoreApplication::setApplicationName(torvi::version::kTitle);
+    QCoreApplication::setApplicationVersion(torvi::version::kNumber);
 
     // The command line is read without a display: help, version, tables and mistakes need none.
     CommandLine command;

@@ -29,6 +29,8 @@ class TorviProgram {
     ui::qt::QtTextMetrics metrics_;
     ui::qt::QtMessageBoxes messageBoxes_;
     ui::qt::QtPrinters printers_;
+    ui::HostRegistry registry_;
+    ui::HostProgramStarter programStarter_;
     ui::Application application_;
     ui::qt::QtBinding binding_;
 };

@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication qtApplication(argc, argv);
     torvi::ui::FixedTextMetrics metrics;
     torvi::ui::RecordingMessageBoxes messages;
-    torvi::ui::Application application({"Torvi", 1, 0}, metrics, messages);
+    torvi::ui::Application application({}, metrics, messages);
     auto& entries = application.form<torvi::input::Form1>();
     entries.Text1->setText("10");
     for (int i = 1; i <= 10; ++i)

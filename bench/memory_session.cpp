@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     ui::RecordingMessageBoxes messages;
     ui::qt::QtPrinters printers;
     ui::RecordingPrinters recording(metrics);
-    ui::Application application({"Torvi", 1, 0}, metrics, messages);
+    ui::Application application({}, metrics, messages);
     if (QPrinterInfo::defaultPrinter().isNull()) {
         application.setPrinters(&recording);
     } else {
@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
         main = &application.form<shell::MDIForm1>();
         main->show();
     });
-    shell::MemoryRegistry registry;
-    main->registry = &registry;
+    ui::MemoryRegistry registry;
+    application.setRegistry(&registry);
 
     long afterTen = 0;
     long afterHundred = 0;

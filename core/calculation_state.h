@@ -12,6 +12,8 @@ namespace torvi::core {
 inline constexpr int kConformerSlots = 21;
 // Gas constant in cal/(mol K).
 inline constexpr double kGasConstant = 1.98717;
+// Kelvin = degrees Celsius + this.
+inline constexpr double kKelvinOffset = 273.15;
 
 // Steps is the number of temperature steps; the record holds Steps + 1 points, point j standing
 // for the temperature tempLow + j x tempStep kelvin.

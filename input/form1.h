@@ -1,7 +1,7 @@
 #pragma once
 // The Data Input window: the count, the energies of up to ten conformers and the temperature
 // range in degrees Celsius and in kelvin, with the rules that confirm each entry and decide
-// when Calculate may run.
+// when Calculate may run. form1.cpp holds its design and loading, form1_rules.cpp its rules.
 
 #include <cstdint>
 
@@ -19,11 +19,11 @@ class Form1 : public ui::Window {
 
     ui::Label* Label1 = nullptr;
     ui::TextBox* Text1 = nullptr;
-    ui::ControlArray<ui::Label> Label2{"Label2"};  // row captions 1 to 10
-    ui::ControlArray<ui::Label> Label3{"Label3"};  // captions 0 to 5
-    ui::ControlArray<ui::TextBox> Text2{"Text2"};  // energies 1 to 10, kcal/mol
-    ui::ControlArray<ui::TextBox> Text3{"Text3"};  // range ends 0 and 1, degrees Celsius
-    ui::ControlArray<ui::TextBox> Text4{"Text4"};  // the same ends in kelvin
+    ui::ControlArray<ui::Label> Label2{*this, "Label2"};  // row captions 1 to 10
+    ui::ControlArray<ui::Label> Label3{*this, "Label3"};  // captions 0 to 5
+    ui::ControlArray<ui::TextBox> Text2{*this, "Text2"};  // energies 1 to 10, kcal/mol
+    ui::ControlArray<ui::TextBox> Text3{*this, "Text3"};  // range ends 0 and 1, degrees Celsius
+    ui::ControlArray<ui::TextBox> Text4{*this, "Text4"};  // the same ends in kelvin
     ui::CommandButton* Command1 = nullptr;
 
     // The count confirmed by the last Enter in the count box.
@@ -55,7 +55,11 @@ class Form1 : public ui::Window {
     core::CalculationInput calculationInput() const;
 
   private:
-    void createControls();
+    // The design, in the order of its controls.
+    void createCountRow();
+    void createEnergyRows();
+    void createTemperatureRows();
+    void createButton();
     void connectHandlers();
     void setCalculate(bool on);
     CalculateCommand* calculateCommand() const;

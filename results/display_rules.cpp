@@ -41,7 +41,7 @@ double roundHalfUp2(double value) {
 }
 
 double temperatureCell(const core::CalculationState& state, int point) {
-    return roundHalfUp2((state.tempLow + point * state.tempStep) - 273.15);
+    return roundHalfUp2((state.tempLow + point * state.tempStep) - core::kKelvinOffset);
 }
 
 double populationCell(const core::CalculationState& state, int point, int conformer) {

@@ -8,6 +8,7 @@
 namespace torvi::results {
 
 using ui::kNoIndex;
+using ui::LabelStyle;
 using ui::Rect;
 using ui::Rgb;
 
@@ -24,64 +25,57 @@ Form2::Form2(ui::Application& application) : Window(application, "Form2", ui::Wi
     backColour = ui::colours::buttonFace;
     createLegend();
     createBars();
+    createCells();
+    createTemperatureTexts();
     createScale();
+    createThermometer();
 }
 
 void Form2::createLegend() {
-    auto fittedLabel = [this](ui::ControlArray<ui::Label>& array, const char* name, int index,
-                              Rect geometry, std::string caption) -> ui::Label& {
-        ui::Label& label = add<ui::Label>(name, index, geometry, std::move(caption));
-        label.fitted = true;
-        label.setVisible(false);
-        array.add(index, label);
-        return label;
-    };
-    fittedLabel(Label1, "Label1", 0, {240, 120, 735, 195}, "Conformer");
-    fittedLabel(Label4, "Label4", 0, {1440, 120, 495, 195}, "Energy");
+    const LabelStyle hiddenFitted{.fitted = true, .visible = false};
+    Label1.create(0, Rect{240, 120, 735, 195}, "Conformer", hiddenFitted);
+    Label4.create(0, Rect{1440, 120, 495, 195}, "Energy", hiddenFitted);
+    // Row i stands 360 twips above row i - 1, row 1 lowest.
     for (int i = 1; i <= 10; ++i) {
         const int top = 4080 - 360 * i;
-        ui::Label& row =
-            fittedLabel(Label1, "Label1", i, {120, top, 375, 255}, "# " + std::to_string(i));
-        row.fitted = false;
-        row.alignment = ui::Alignment::Centre;
-        ui::PictureBox& swatch = add<ui::PictureBox>("Picture1", i, Rect{720, top, 495, 255});
+        Label1.create(i, Rect{120, top, 375, 255}, "# " + std::to_string(i),
+                      LabelStyle{.alignment = ui::Alignment::Centre, .visible = false});
+        ui::PictureBox& swatch = Picture1.create(i, Rect{720, top, 495, 255});
         swatch.fillColour = kSwatchColours[i];
         swatch.setVisible(false);
-        Picture1.add(i, swatch);
-        fittedLabel(Label4, "Label4", i, {1440, top, 480, 195}, "");
+        Label4.create(i, Rect{1440, top, 480, 195}, "", hiddenFitted);
     }
 }
 
 void Form2::createBars() {
     for (int k = 0; k <= 10; ++k) {
-        ui::PictureBox& bar =
-            add<ui::PictureBox>("Picture12", k, Rect{2160 + 480 * k, 840, 300, 2895});
-        bar.fillColour = ui::colours::windowBackground;
-        Picture12.add(k, bar);
+        Picture12.create(k, Rect{2160 + 480 * k, 840, 300, 2895}).fillColour =
+            ui::colours::windowBackground;
     }
-    // Cells after the bars, so that each bar holds its column's cells.
+}
+
+void Form2::createCells() {
+    // Each bar holds its column's cells; DispRes sets their heights and tops.
     for (int i = 1; i <= 10; ++i) {
         for (int k = 0; k <= 10; ++k) {
             ui::Label& cell =
-                add<ui::Label>("Label3", 100 * i + k, Rect{0, 2760 - 240 * (i - 1), 495, 255}, "");
-            cell.setContainer(&Picture12(k));
+                Label3.create(100 * i + k, Rect{0, 2760 - 240 * (i - 1), 495, 255}, "",
+                              LabelStyle{.visible = false, .container = &Picture12(k)});
             cell.opaque = true;
             cell.fillColour = kCellColours[i];
             cell.bordered = true;
-            cell.setVisible(false);
-            Label3.add(100 * i + k, cell);
         }
     }
-    auto temperature = [this](int k, Rect geometry, const char* caption) -> ui::Label& {
-        ui::Label& label = add<ui::Label>("Label2", k, geometry, caption);
-        label.fitted = true;
-        Label2.add(k, label);
-        return label;
-    };
-    temperature(0, {2160, 3960, 165, 195}, "°C");
-    for (int k = 1; k <= 10; ++k)
-        temperature(k, {2040 + 480 * k, k % 2 ? 3750 : 3960, 480, 195}, "Label2");
-    temperature(11, {7440, 3960, 195, 240}, "°C").font = ui::Font{"MS Sans Serif", 9.75, false};
+}
+
+void Form2::createTemperatureTexts() {
+    Label2.create(0, Rect{2160, 3960, 165, 195}, "°C", LabelStyle{.fitted = true});
+    for (int k = 1; k <= 10; ++k) {
+        Label2.create(k, Rect{2040 + 480 * k, k % 2 ? 3750 : 3960, 480, 195}, "Label2",
+                      LabelStyle{.fitted = true});
+    }
+    Label2.create(11, Rect{7440, 3960, 195, 240}, "°C",
+                  LabelStyle{.fitted = true, .font = ui::Font{"MS Sans Serif", 9.75, false}});
 }
 
 void Form2::createScale() {
@@ -89,16 +83,16 @@ void Form2::createScale() {
     Line3 = &add<ui::LineElement>("Line3", kNoIndex, 7680, 840, 7800, 840);
     Line4 = &add<ui::LineElement>("Line4", kNoIndex, 7680, 2280, 7800, 2280);
     Line2 = &add<ui::LineElement>("Line2", kNoIndex, 7680, 3720, 7800, 3720);
-    auto text = [this](const char* name, Rect geometry, const char* caption) {
-        ui::Label& label = add<ui::Label>(name, kNoIndex, geometry, caption);
-        label.fitted = true;
-        return &label;
-    };
-    Label7 = text("Label7", {7920, 840, 270, 195}, "100");
-    Label6 = text("Label6", {7920, 2280, 180, 195}, "50");
-    Label5 = text("Label5", {7920, 3720, 90, 195}, "0");
-    Label8 = text("Label8", {7680, 240, 240, 300}, "%");
-    Label8->font = ui::Font{"MS Sans Serif", 12, true};
+    const LabelStyle fitted{.fitted = true};
+    Label7 = &add<ui::Label>("Label7", kNoIndex, Rect{7920, 840, 270, 195}, "100", fitted);
+    Label6 = &add<ui::Label>("Label6", kNoIndex, Rect{7920, 2280, 180, 195}, "50", fitted);
+    Label5 = &add<ui::Label>("Label5", kNoIndex, Rect{7920, 3720, 90, 195}, "0", fitted);
+    Label8 =
+        &add<ui::Label>("Label8", kNoIndex, Rect{7680, 240, 240, 300}, "%",
+                        LabelStyle{.fitted = true, .font = ui::Font{"MS Sans Serif", 12, true}});
+}
+
+void Form2::createThermometer() {
     Picture11 = &add<ui::PictureBox>("Picture11", kNoIndex, Rect{720, 4200, 7335, 495});
     Picture11->picture = ui::Picture{"thermometer.png", 533, 135};
     Picture11->bordered = false;

@@ -18,12 +18,12 @@ class Form2 : public ui::Window, public GraphValues {
   public:
     explicit Form2(ui::Application& application);
 
-    ui::ControlArray<ui::Label> Label1{"Label1"};             // legend header 0, rows 1 to 10
-    ui::ControlArray<ui::PictureBox> Picture1{"Picture1"};    // swatches 1 to 10
-    ui::ControlArray<ui::Label> Label4{"Label4"};             // energy header 0, energies 1 to 10
-    ui::ControlArray<ui::PictureBox> Picture12{"Picture12"};  // bars 0 to 10
-    ui::ControlArray<ui::Label> Label3{"Label3"};             // cell 100 i + k
-    ui::ControlArray<ui::Label> Label2{"Label2"};             // temperatures 0 to 10, unit 11
+    ui::ControlArray<ui::Label> Label1{*this, "Label1"};           // legend header 0, rows 1 to 10
+    ui::ControlArray<ui::PictureBox> Picture1{*this, "Picture1"};  // swatches 1 to 10
+    ui::ControlArray<ui::Label> Label4{*this, "Label4"};  // energy header 0, energies 1 to 10
+    ui::ControlArray<ui::PictureBox> Picture12{*this, "Picture12"};  // bars 0 to 10
+    ui::ControlArray<ui::Label> Label3{*this, "Label3"};             // cell 100 i + k
+    ui::ControlArray<ui::Label> Label2{*this, "Label2"};  // temperatures 0 to 10, unit 11
     ui::LineElement* Line1 = nullptr;
     ui::LineElement* Line2 = nullptr;
     ui::LineElement* Line3 = nullptr;
@@ -48,9 +48,14 @@ class Form2 : public ui::Window, public GraphValues {
     void stackColumn(int column, int conformerCount) override;
 
   private:
+    // The design: the legend at the left, the bars and their cells, the temperatures under
+    // them, the percent scale at the right and the thermometer at the bottom.
     void createLegend();
     void createBars();
+    void createCells();
+    void createTemperatureTexts();
     void createScale();
+    void createThermometer();
 };
 
 }  // namespace torvi::results

@@ -15,17 +15,24 @@ Form4::Form4(ui::Application& application) : Window(application, "Form4", ui::Wi
     setCaption("HPG");
     icon = "torvi-32.png";
     setClientSize(7320, 4695);
+    createPlot();
+    createColourKey();
+}
+
+void Form4::createPlot() {
     Picture1 = &add<ui::PictureBox>("Picture1", ui::kNoIndex, ui::Rect{1440, 600, 5760, 3255});
     Picture1->fillColour = ui::colours::buttonFace;
     Line1 = &add<ui::LineElement>("Line1", ui::kNoIndex, 120, 2520, 5521, 2520);
     Line1->setContainer(Picture1);
     Line1->thickness = 5;
+}
+
+void Form4::createColourKey() {
+    // Conformer 1 lowest, conformer 10 highest.
     for (int i = 1; i <= 10; ++i) {
-        ui::LineElement& key =
-            add<ui::LineElement>("Line2", i, 360, 3120 - 240 * i, 840, 3120 - 240 * i);
+        ui::LineElement& key = Line2.create(i, 360, 3120 - 240 * i, 840, 3120 - 240 * i);
         key.thickness = 10;
         key.colour = kHpgColours[i];
-        Line2.add(i, key);
     }
 }
 
@@ -33,7 +40,7 @@ void Form4::Form_Load() {
     const input::Form1& entries = application().form<input::Form1>();
     // Inputs the plot cannot use (no count of 1 to 10, a box without a number, a range at or
     // below 0 K) leave the plot area empty.
-    const core::CalculationOptions fine{1.0, true, 10};
+    const core::CalculationOptions fine{.scale = 1, .acceptEqualLimits = true, .maxConformers = 10};
     if (!core::calculatePopulations(entries.calculationInput(), *HpgState, fine).completed())
         return;
 

@@ -17,14 +17,18 @@ class Form4 : public ui::Window {
   public:
     explicit Form4(ui::Application& application);
 
-    ui::PictureBox* Picture1 = nullptr;                // the plot, keeping what is drawn into it
-    ui::LineElement* Line1 = nullptr;                  // its base line
-    ui::ControlArray<ui::LineElement> Line2{"Line2"};  // colour key, conformers 1 to 10
+    ui::PictureBox* Picture1 = nullptr;  // the plot, keeping what is drawn into it
+    ui::LineElement* Line1 = nullptr;    // its base line
+    ui::ControlArray<ui::LineElement> Line2{*this, "Line2"};  // colour key, conformers 1 to 10
 
     // The window's own record of the fine calculation; never the main window's.
     std::unique_ptr<core::HpgState> HpgState = std::make_unique<core::HpgState>();
 
     void Form_Load() override;
+
+  private:
+    void createPlot();
+    void createColourKey();
     Copy copy() const override { return {.text = {}, .html = {}, .picture = true}; }
 };
 

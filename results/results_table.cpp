@@ -7,15 +7,32 @@ namespace torvi::results {
 
 using namespace ui;
 
-const TableLayout kWindowLayout{1,     100, 4000,           0, 11200, {275, 655, 1035},
-                                false, 0,   "Conf. Energy", 5, 4};
+const TableLayout kWindowLayout{.emptyLinesBefore = 1,
+                                .verticalRuleTop = 100,
+                                .verticalRuleBottom = 4000,
+                                .ruleLeft = 0,
+                                .ruleRight = 11200,
+                                .ruleOffsets = {275, 655, 1035},
+                                .headerAtMark = false,
+                                .labelTab = 0,
+                                .energyLabel = "Conf. Energy",
+                                .degreeTab = 5,
+                                .temperatureTab = 4};
 
 const Font kTableFont{"DejaVu Sans Condensed", 8, false};
 
 TableLayout paperLayout(int conformerCount) {
-    return {
-        5,  1000,          5000, 700, conformerCount == 10 ? 12200 : 11200, {285, 665, 1045}, true,
-        12, "Conf.Energy", 17,   16};
+    return {.emptyLinesBefore = 5,
+            .verticalRuleTop = 1000,
+            .verticalRuleBottom = 5000,
+            .ruleLeft = 700,
+            .ruleRight = conformerCount == 10 ? 12200 : 11200,  // landscape for ten
+            .ruleOffsets = {285, 665, 1045},
+            .headerAtMark = true,
+            .labelTab = 12,
+            .energyLabel = "Conf.Energy",
+            .degreeTab = 17,
+            .temperatureTab = 16};
 }
 
 namespace {

@@ -2,13 +2,18 @@
 
 #include "core/messages.h"
 #include "core/number_text.h"
-#include "shell/mdi_form1.h"
 
 namespace torvi::shell {
 
+using ui::ERROR_SUCCESS;
 using ui::Font;
+using ui::HKEY_LOCAL_MACHINE;
+using ui::KEY_ALL_ACCESS;
 using ui::kNoIndex;
+using ui::LabelStyle;
 using ui::Rect;
+using ui::REG_DWORD;
+using ui::REG_SZ;
 
 namespace {
 
@@ -45,48 +50,50 @@ frmAbout::frmAbout(ui::Application& application)
     // The client area stands at its design place on the screen.
     move(2340 - frame().side, 1935 - frame().top);
     showInTaskbar = false;
+    createTexts();
+    createSeparator();
+    createButtons();
+    tabOrder = {cmdOK, cmdSysInfo};
+    cmdOK->onClick = [this] { cmdOK_Click(); };
+    cmdSysInfo->onClick = [this] { cmdSysInfo_Click(); };
+}
 
+void frmAbout::createTexts() {
     picIcon = &add<ui::PictureBox>("picIcon", kNoIndex, Rect{240, 240, 540, 540});
     picIcon->picture = ui::Picture{"torvi-32.png", 32, 32};
     picIcon->fillColour = backColour;
-    auto label = [this](const char* name, Rect geometry, const char* caption, Font font) {
-        ui::Label& created = add<ui::Label>(name, kNoIndex, geometry, caption);
-        created.font = std::move(font);
-        return &created;
-    };
-    lblTitle =
-        label("lblTitle", {1050, 240, 3885, 480}, "Application Title", Font{"Arial", 20.25, true});
-    lblVersion = label("lblVersion", {1050, 780, 3885, 225}, "Version", Font{"Arial", 12, false});
-    lblDescription = label("lblDescription", {1050, 1200, 3885, 930}, kDescription, Font{});
-    lblDescription->foreColour = ui::colours::black;
+    lblTitle = &add<ui::Label>("lblTitle", kNoIndex, Rect{1050, 240, 3885, 480},
+                               "Application Title", LabelStyle{.font = Font{"Arial", 20.25, true}});
+    lblVersion = &add<ui::Label>("lblVersion", kNoIndex, Rect{1050, 780, 3885, 225}, "Version",
+                                 LabelStyle{.font = Font{"Arial", 12, false}});
+    lblDescription = &add<ui::Label>("lblDescription", kNoIndex, Rect{1050, 1200, 3885, 930},
+                                     kDescription, LabelStyle{.foreColour = ui::colours::black});
+}
+
+void frmAbout::createSeparator() {
     // The etched separator: the grey line lies over the top row of the 2-pixel white one, whose
     // second row shows below it.
-    ui::LineElement& white = add<ui::LineElement>("Line1", 0, 120, 2280, 5669, 2280);
+    ui::LineElement& white = Line1.create(0, 120, 2280, 5669, 2280);
     white.colour = ui::colours::white;
     white.thickness = 2;
-    ui::LineElement& grey = add<ui::LineElement>("Line1", 1, 90, 2280, 5654, 2280);
-    grey.colour = ui::Rgb{128, 128, 128};
-    Line1.add(1, grey);
-    Line1.add(0, white);
-    lblDisclaimer = label("lblDisclaimer", {120, 2385, 3870, 1065}, kDisclaimer, Font{});
-    lblDisclaimer->foreColour = ui::colours::black;
+    Line1.create(1, 90, 2280, 5654, 2280).colour = ui::Rgb{128, 128, 128};
+    lblDisclaimer = &add<ui::Label>("lblDisclaimer", kNoIndex, Rect{120, 2385, 3870, 1065},
+                                    kDisclaimer, LabelStyle{.foreColour = ui::colours::black});
+}
+
+void frmAbout::createButtons() {
     cmdOK = &add<ui::CommandButton>("cmdOK", kNoIndex, Rect{4245, 2625, 1260, 345}, "OK");
     cmdOK->isDefault = true;
     cmdOK->isCancel = true;
     cmdSysInfo = &add<ui::CommandButton>("cmdSysInfo", kNoIndex, Rect{4260, 3075, 1245, 345},
                                          "&System Info...");
     cmdSysInfo->accessibleName = "System Info...";
-    tabOrder = {cmdOK, cmdSysInfo};
-
-    cmdOK->onClick = [this] { cmdOK_Click(); };
-    cmdSysInfo->onClick = [this] { cmdSysInfo_Click(); };
 }
 
 void frmAbout::Form_Load() {
     const ui::ApplicationInfo& info = application().info();
     setCaption("About " + info.title);
-    lblVersion->setCaption("Version " + std::to_string(info.major) + "." +
-                           std::to_string(info.minor));
+    lblVersion->setCaption(info.versionText());
     lblTitle->setCaption(info.title);
 }
 
@@ -98,49 +105,42 @@ void frmAbout::cmdSysInfo_Click() {
     StartSysInfo();
 }
 
-Registry& frmAbout::registry() const {
-    auto* main = dynamic_cast<MDIForm1*>(application().mainWindow());
-    static HostRegistry host;
-    return main && main->registry ? *main->registry : host;
-}
-
-ProgramStarter& frmAbout::starter() const {
-    auto* main = dynamic_cast<MDIForm1*>(application().mainWindow());
-    static HostProgramStarter host;
-    return main && main->programStarter ? *main->programStarter : host;
-}
-
 void frmAbout::StartSysInfo() {
     std::string path;
+    ui::ProgramStarter* starter = application().programStarter();
     if (GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
                     path)) {
-        if (starter().start(path)) return;
+        if (starter != nullptr && starter->start(path)) return;
     } else if (GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location",
                            "MSINFO", path)) {
         path += "\\MSINFO32.EXE";
-        if (starter().fileExists(path) && starter().start(path)) return;
+        if (starter != nullptr && starter->fileExists(path) && starter->start(path)) return;
     }
     application().messageBox(core::messages::kNoSystemInformation);
 }
 
 bool frmAbout::GetKeyValue(std::uint32_t root, const std::string& keyPath,
                            const std::string& valueName, std::string& value) {
-    Registry& keys = registry();
+    ui::Registry* keys = application().registry();
+    if (keys == nullptr) {  // a platform without a registry
+        value.clear();
+        return false;
+    }
     std::uint32_t key = 0;
     std::uint32_t type = 0;
     std::vector<std::uint8_t> buffer(1024, 0);
     std::uint32_t size = 1024;
-    if (keys.openKey(root, keyPath, KEY_ALL_ACCESS, key) != ERROR_SUCCESS ||
-        keys.queryValue(key, valueName, type, buffer, size) != ERROR_SUCCESS) {
+    if (keys->openKey(root, keyPath, KEY_ALL_ACCESS, key) != ERROR_SUCCESS ||
+        keys->queryValue(key, valueName, type, buffer, size) != ERROR_SUCCESS) {
         value.clear();
-        keys.closeKey(key);
+        keys->closeKey(key);
         return false;
     }
     std::string text(buffer.begin(), buffer.begin() + std::min<std::size_t>(size, buffer.size()));
     if (!text.empty() && text.back() == '\0') text.pop_back();
     if (type == REG_SZ) value = text;
     if (type == REG_DWORD) value = dwordText(text);
-    keys.closeKey(key);
+    keys->closeKey(key);
     return true;
 }
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/system_info.h"
 #include "ui/application.h"
 #include "ui/control_array.h"
 
@@ -19,7 +18,7 @@ class frmAbout : public ui::Window {
     ui::Label* lblTitle = nullptr;
     ui::Label* lblVersion = nullptr;
     ui::Label* lblDescription = nullptr;
-    ui::ControlArray<ui::LineElement> Line1{"Line1"};  // the etched separator
+    ui::ControlArray<ui::LineElement> Line1{*this, "Line1"};  // the etched separator
     ui::Label* lblDisclaimer = nullptr;
     ui::CommandButton* cmdOK = nullptr;
     ui::CommandButton* cmdSysInfo = nullptr;
@@ -33,8 +32,10 @@ class frmAbout : public ui::Window {
                      std::string& value);
 
   private:
-    Registry& registry() const;
-    ProgramStarter& starter() const;
+    // The design: the icon and the texts, the separator, the buttons.
+    void createTexts();
+    void createSeparator();
+    void createButtons();
 };
 
 }  // namespace torvi::shell

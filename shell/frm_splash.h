@@ -26,6 +26,13 @@ class frmSplash : public ui::Window {
     void Form_KeyPress(int keyAscii) override;
     void Timer1_Timer();
     void Frame1_Click();
+
+  private:
+    // The design: the frame, its texts and pictures, the hidden pin and the timer.
+    void createFrame();
+    void createTexts();
+    void createPictures();
+    void createPin();
 };
 
 }  // namespace torvi::shell

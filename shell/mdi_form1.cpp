@@ -1,9 +1,6 @@
-#include "shell/mdi_form1.h"
+// The main window's design and loading.
 
-#include "input/form1.h"
-#include "results/form4.h"
-#include "shell/frm_about.h"
-#include "shell/frm_splash.h"
+#include "shell/mdi_form1.h"
 
 namespace torvi::shell {
 
@@ -13,38 +10,58 @@ MDIForm1::MDIForm1(ui::Application& application)
     : Window(application, "MDIForm1", ui::WindowKind::Main) {
     icon = "torvi-32.png";
     backColour = ui::colours::applicationWorkspace;
-    createMenus();
+    createFileMenu();
+    createCalculateCommand();
+    createWindowMenu();
+    createOptionsMenu();
+    createHelpMenu();
+    createHpgCommand();
+    connectHandlers();
 }
 
-void MDIForm1::createMenus() {
-    auto item = [this](const char* name, MenuItem* parent, const char* caption, char shortcut = 0) {
-        return &add<MenuItem>(name, parent, caption, shortcut);
-    };
-    mnuFile = item("mnuFile", nullptr, "&File");
-    mnuPrint = item("mnuPrint", mnuFile, "&Print Table");
-    mnuSep3 = item("mnuSep3", mnuFile, "-");
-    mnuExit = item("mnuExit", mnuFile, "E&xit", 'Q');
-    mnuSep2 = item("mnuSep2", mnuFile, "-");
-    mnuSplash = item("mnuSplash", mnuFile, "S&how Splash");
-    mnuCalc = item("mnuCalc", nullptr, "&Calculate");
-    mnuWindow = item("mnuWindow", nullptr, "&Window");
-    mnuData = item("mnuData", mnuWindow, "&Data Input", 'D');
-    mnuRes = item("mnuRes", mnuWindow, "Results (&Table)", 'T');
-    mnuGraph = item("mnuGraph", mnuWindow, "Results (&Graph)", 'G');
-    mnusep1 = item("mnusep1", mnuWindow, "-");
-    mnuCasc = item("mnuCasc", mnuWindow, "Ca&scade");
-    mnuOptions = item("mnuOptions", nullptr, "O&ptions");
-    mnuSGF = item("mnuSGF", mnuOptions, "Show G&raph First");
-    mnuSTF = item("mnuSTF", mnuOptions, "Show Ta&ble First");
-    mnuHelp = item("mnuHelp", nullptr, "&Help");
-    mnuAbout = item("mnuAbout", mnuHelp, "&About");
-    mnuHPG = item("mnuHPG", nullptr, "HPG");
+void MDIForm1::createFileMenu() {
+    mnuFile = &add<MenuItem>("mnuFile", nullptr, "&File");
+    mnuPrint = &add<MenuItem>("mnuPrint", mnuFile, "&Print Table");
+    mnuPrint->setEnabled(false);
+    mnuSep3 = &add<MenuItem>("mnuSep3", mnuFile, "-");
+    mnuExit = &add<MenuItem>("mnuExit", mnuFile, "E&xit", 'Q');
+    mnuSep2 = &add<MenuItem>("mnuSep2", mnuFile, "-");
+    mnuSplash = &add<MenuItem>("mnuSplash", mnuFile, "S&how Splash");
+}
 
-    for (MenuItem* disabled : {mnuPrint, mnuCalc, mnuRes, mnuGraph, mnuCasc})
-        disabled->setEnabled(false);
+void MDIForm1::createCalculateCommand() {
+    mnuCalc = &add<MenuItem>("mnuCalc", nullptr, "&Calculate");
+    mnuCalc->setEnabled(false);
+}
+
+void MDIForm1::createWindowMenu() {
+    mnuWindow = &add<MenuItem>("mnuWindow", nullptr, "&Window");
+    mnuData = &add<MenuItem>("mnuData", mnuWindow, "&Data Input", 'D');
+    mnuRes = &add<MenuItem>("mnuRes", mnuWindow, "Results (&Table)", 'T');
+    mnuGraph = &add<MenuItem>("mnuGraph", mnuWindow, "Results (&Graph)", 'G');
+    mnusep1 = &add<MenuItem>("mnusep1", mnuWindow, "-");
+    mnuCasc = &add<MenuItem>("mnuCasc", mnuWindow, "Ca&scade");
+    for (MenuItem* results : {mnuRes, mnuGraph, mnuCasc}) results->setEnabled(false);
+}
+
+void MDIForm1::createOptionsMenu() {
+    mnuOptions = &add<MenuItem>("mnuOptions", nullptr, "O&ptions");
+    mnuSGF = &add<MenuItem>("mnuSGF", mnuOptions, "Show G&raph First");
     mnuSGF->setChecked(true);
-    mnuHPG->setVisible(false);
+    mnuSTF = &add<MenuItem>("mnuSTF", mnuOptions, "Show Ta&ble First");
+}
 
+void MDIForm1::createHelpMenu() {
+    mnuHelp = &add<MenuItem>("mnuHelp", nullptr, "&Help");
+    mnuAbout = &add<MenuItem>("mnuAbout", mnuHelp, "&About");
+}
+
+void MDIForm1::createHpgCommand() {
+    mnuHPG = &add<MenuItem>("mnuHPG", nullptr, "HPG");
+    mnuHPG->setVisible(false);
+}
+
+void MDIForm1::connectHandlers() {
     mnuPrint->onClick = [this] { mnuPrint_Click(); };
     mnuExit->onClick = [this] { mnuExit_Click(); };
     mnuSplash->onClick = [this] { mnuSplash_Click(); };
@@ -60,52 +77,9 @@ void MDIForm1::createMenus() {
 }
 
 void MDIForm1::MDIForm_Load() {
-    const ui::ApplicationInfo& info = application().info();
-    setCaption(info.title + " " + std::to_string(info.major) + "." + std::to_string(info.minor));
+    setCaption(application().info().titleAndVersion());
     setHeight(7000);
     setWidth(10000);
-}
-
-void MDIForm1::setCalculateMenuItemEnabled(bool enabled) {
-    mnuCalc->setEnabled(enabled);
-}
-
-void MDIForm1::mnuSGF_Click() {
-    mnuSGF->setChecked(true);
-    mnuSTF->setChecked(false);
-    mnuCasc_Click();
-}
-
-void MDIForm1::mnuSTF_Click() {
-    mnuSGF->setChecked(false);
-    mnuSTF->setChecked(true);
-    mnuCasc_Click();
-}
-
-void MDIForm1::mnuData_Click() {
-    application().form<input::Form1>().activate();
-}
-
-void MDIForm1::mnuExit_Click() {
-    application().end();
-}
-
-}  // namespace torvi::shell
-
-namespace torvi::shell {
-
-void MDIForm1::mnuHPG_Click() {
-    application().form<results::Form4>().show();
-}
-
-void MDIForm1::mnuAbout_Click() {
-    application().form<frmAbout>().show();
-}
-
-void MDIForm1::mnuSplash_Click() {
-    frmSplash& splash = application().form<frmSplash>();
-    splash.show();
-    splash.Label1->setCaption("Fixed");
 }
 
 }  // namespace torvi::shell

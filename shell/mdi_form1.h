@@ -1,13 +1,13 @@
 #pragma once
 // The main window: the menu bar through which every command is reached, the one calculation
 // state, and the operations other windows call (Calculate, the results display, Cascade).
+// mdi_form1.cpp holds its design and loading, mdi_form1_rules.cpp its commands.
 
 #include <string>
 #include <vector>
 
 #include "core/calculation_state.h"
 #include "input/calculate_command.h"
-#include "shell/system_info.h"
 #include "ui/application.h"
 
 namespace torvi::shell {
@@ -46,10 +46,6 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     };
     DisplayedRun displayed;
 
-    // Where System Info looks and how it starts programs; the host's own when not set.
-    Registry* registry = nullptr;
-    ProgramStarter* programStarter = nullptr;
-
     void Form_Load() override { MDIForm_Load(); }
     void MDIForm_Load();
 
@@ -70,7 +66,14 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     void mnuExit_Click();
 
   private:
-    void createMenus();
+    // The design: the menu bar, menu by menu.
+    void createFileMenu();
+    void createCalculateCommand();
+    void createWindowMenu();
+    void createOptionsMenu();
+    void createHelpMenu();
+    void createHpgCommand();
+    void connectHandlers();
 };
 
 }  // namespace torvi::shell

@@ -4,6 +4,14 @@
 
 namespace torvi::ui {
 
+std::string ApplicationInfo::versionText() const {
+    return "Version " + std::to_string(major) + "." + std::to_string(minor);
+}
+
+std::string ApplicationInfo::titleAndVersion() const {
+    return title + " " + std::to_string(major) + "." + std::to_string(minor);
+}
+
 void RecordingMessageBoxes::show(const std::string& title, const std::string& text) {
     lastTitle = title;
     texts.push_back(text);

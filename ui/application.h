@@ -10,16 +10,23 @@
 #include <typeindex>
 #include <vector>
 
+#include "torvi/version.h"
 #include "ui/printer.h"
+#include "ui/system_info.h"
 #include "ui/text_metrics.h"
 #include "ui/window.h"
 
 namespace torvi::ui {
 
+// The title and version the windows show; the program's own unless told otherwise.
 struct ApplicationInfo {
-    std::string title;
-    int major = 1;
-    int minor = 0;
+    std::string title = version::kTitle;
+    int major = version::kMajor;
+    int minor = version::kMinor;
+    // "Version 1.0".
+    std::string versionText() const;
+    // The title and the version number: "Torvi 1.0".
+    std::string titleAndVersion() const;
 };
 
 // Modal dialogs with the application title as caption: a message with an OK button only, a
@@ -133,8 +140,13 @@ class Application {
     void setObserver(ApplicationObserver* observer) { observer_ = observer; }
     ApplicationObserver* observer() const { return observer_; }
 
+    // The platform's services; none until the program or a test sets them.
     void setPrinters(Printers* printers) { printers_ = printers; }
     Printers* printers() const { return printers_; }
+    void setRegistry(Registry* registry) { registry_ = registry; }
+    Registry* registry() const { return registry_; }
+    void setProgramStarter(ProgramStarter* starter) { programStarter_ = starter; }
+    ProgramStarter* programStarter() const { return programStarter_; }
 
   private:
     void adopt(std::type_index type, std::unique_ptr<Window> window);
@@ -146,6 +158,8 @@ class Application {
     MessageBoxes& messageBoxes_;
     ApplicationObserver* observer_ = nullptr;
     Printers* printers_ = nullptr;
+    Registry* registry_ = nullptr;
+    ProgramStarter* programStarter_ = nullptr;
     std::map<std::type_index, std::unique_ptr<Window>> windows_;
     std::vector<std::unique_ptr<Window>> closedWindows_;
     std::vector<Window*> stacking_;

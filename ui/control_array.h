@@ -1,26 +1,35 @@
 #pragma once
-// A control array: the elements that share a design name, told apart by the design's indexes.
+// A control array: the elements of a window that share a design name, told apart by the design's
+// indexes. The array creates its elements, so the design name is written once.
 
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <utility>
+
+#include "ui/window.h"
 
 namespace torvi::ui {
 
 template <typename T>
 class ControlArray {
   public:
-    explicit ControlArray(std::string name = {}) : name_(std::move(name)) {}
+    ControlArray(Window& window, std::string name) : window_(window), name_(std::move(name)) {}
 
-    void add(int index, T& element) { elements_[index] = &element; }
+    // Creates the element with this index in the window; the arguments follow name and index.
+    template <typename... Args>
+    T& create(int index, Args&&... args) {
+        T& element = window_.add<T>(name_, index, std::forward<Args>(args)...);
+        elements_[index] = &element;
+        return element;
+    }
 
     // The element with this index, or nullptr when the design has none: a lookup never creates.
     T* find(int index) const {
         const auto found = elements_.find(index);
         return found == elements_.end() ? nullptr : found->second;
     }
-    bool contains(int index) const { return elements_.count(index) != 0; }
 
     // For indexes the design guarantees. A missing index is a programming error and stops the
     // program with its name rather than touching anything outside the array.
@@ -30,9 +39,8 @@ class ControlArray {
         std::abort();
     }
 
-    const std::map<int, T*>& elements() const { return elements_; }
-
   private:
+    Window& window_;
     std::string name_;
     std::map<int, T*> elements_;
 };

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "ui/application.h"
+#include "ui/keys.h"
 #include "ui/window.h"
 
 namespace torvi::ui {
@@ -29,9 +30,17 @@ std::string utf8(int code) {
 
 }  // namespace
 
-Label::Label(Window& window, std::string name, int index, Rect geometry, std::string caption)
-    : Element(window, ElementKind::Label, std::move(name), index), caption_(std::move(caption)) {
+Label::Label(Window& window, std::string name, int index, Rect geometry, std::string caption,
+             const LabelStyle& style)
+    : Element(window, ElementKind::Label, std::move(name), index),
+      fitted(style.fitted),
+      alignment(style.alignment),
+      font(style.font),
+      foreColour(style.foreColour),
+      caption_(std::move(caption)) {
     setGeometry(geometry);
+    setVisible(style.visible);
+    setContainer(style.container);
 }
 
 void Label::setCaption(std::string caption) {
@@ -78,7 +87,7 @@ void TextBox::insertTypedCharacter(int keyAscii) {
     std::string text = text_;
     std::size_t start = static_cast<std::size_t>(std::min(selectionStart_, int(text.size())));
     std::size_t end = std::min(start + static_cast<std::size_t>(selectionLength_), text.size());
-    if (keyAscii == 8) {
+    if (keyAscii == keys::kBackspace) {
         if (start == end) {
             if (start == 0) return;
             --start;
@@ -86,7 +95,7 @@ void TextBox::insertTypedCharacter(int keyAscii) {
         }
         text.erase(start, end - start);
         end = start;
-    } else if (keyAscii >= 32 && keyAscii != 127) {
+    } else if (keyAscii >= keys::kFirstPrintable && keyAscii != keys::kDelete) {
         const std::string character = utf8(keyAscii);
         text.replace(start, end - start, character);
         end = start + character.size();

@@ -11,9 +11,20 @@
 
 namespace torvi::ui {
 
+// How a label looks, given where it is created.
+struct LabelStyle {
+    bool fitted = false;  // takes the size of its caption
+    Alignment alignment = Alignment::Left;
+    Font font = {};
+    Rgb foreColour = colours::windowText;
+    bool visible = true;
+    Element* container = nullptr;  // the frame or picture area that holds it
+};
+
 class Label : public Element {
   public:
-    Label(Window& window, std::string name, int index, Rect geometry, std::string caption);
+    Label(Window& window, std::string name, int index, Rect geometry, std::string caption,
+          const LabelStyle& style = {});
 
     const std::string& caption() const { return caption_; }
     // Writes the caption; a fitted label then takes the width and height of its text, keeping

@@ -1,5 +1,7 @@
 #include "ui/user_input.h"
 
+#include "ui/keys.h"
+
 #include <cctype>
 
 namespace torvi::ui {
@@ -33,12 +35,12 @@ void deliverKey(Window& window, int keyAscii, bool applyEdit) {
         }
         Element* target = window.focused();
         auto* focusedButton = dynamic_cast<CommandButton*>(target);
-        if (focusedButton != nullptr && (keyAscii == 13 || keyAscii == ' ')) {
+        if (focusedButton != nullptr && (keyAscii == keys::kEnter || keyAscii == ' ')) {
             press(*focusedButton);
             return;
         }
-        if (keyAscii == 13 || keyAscii == 27) {
-            CommandButton* button = buttonWithRole(window, keyAscii == 13);
+        if (keyAscii == keys::kEnter || keyAscii == keys::kEscape) {
+            CommandButton* button = buttonWithRole(window, keyAscii == keys::kEnter);
             if (button != nullptr && usable(*button)) {
                 press(*button);
                 return;

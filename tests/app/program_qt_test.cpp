@@ -74,7 +74,7 @@ class Program : public ::testing::Test {
     ui::qt::QtTextMetrics metrics;
     ui::qt::QtMessageBoxes messages;
     ui::RecordingPrinters printers{metrics};
-    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    ui::Application application{{}, metrics, messages};
     std::optional<ui::qt::QtBinding> binding;
     shell::MDIForm1* main = nullptr;
     QWidget* frame = nullptr;

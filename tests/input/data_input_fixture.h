@@ -65,7 +65,7 @@ class DataInput : public ::testing::Test {
 
     ui::FixedTextMetrics metrics;
     ui::RecordingMessageBoxes messages;
-    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    ui::Application application{{}, metrics, messages};
     ui::User user{application};
     StandInMain* main = nullptr;
     Form1* form = nullptr;

@@ -29,7 +29,7 @@ class Graph : public ::testing::Test {
 
     ui::FixedTextMetrics metrics;
     ui::RecordingMessageBoxes messages;
-    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    ui::Application application{{}, metrics, messages};
     input::Form1* entries = nullptr;
     Form2* graph = nullptr;
     core::CalculationState state;

@@ -31,7 +31,7 @@ class Hpg : public ::testing::Test {
 
     ui::FixedTextMetrics metrics;
     ui::RecordingMessageBoxes messages;
-    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    ui::Application application{{}, metrics, messages};
 };
 
 TEST_F(Hpg, DesignElements) {

@@ -4,6 +4,8 @@
 namespace torvi::shell::testing {
 namespace {
 
+using namespace ui;
+
 using Texts = std::vector<std::string>;
 constexpr char kMsinfo[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr char kLocation[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
@@ -29,8 +31,8 @@ class About : public Program {
   protected:
     void SetUp() override {
         Program::SetUp();
-        main->registry = &registry;
-        main->programStarter = &starter;
+        application.setRegistry(&registry);
+        application.setProgramStarter(&starter);
         user.choose(*main->mnuAbout);
         about = window<frmAbout>();
         ASSERT_NE(about, nullptr);

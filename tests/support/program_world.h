@@ -4,7 +4,6 @@
 // program of the host. For the tests, the random sessions and the fuzzer.
 
 #include "shell/mdi_form1.h"
-#include "shell/system_info.h"
 #include "tests/support/user.h"
 
 namespace torvi::testing {
@@ -12,16 +11,16 @@ namespace torvi::testing {
 struct ProgramWorld {
     ProgramWorld() {
         application.setPrinters(&printers);
+        application.setRegistry(&registry);
         main = &application.form<shell::MDIForm1>();
         main->show();
-        main->registry = &registry;
     }
     // Columns of 68 twips (print zones of 952) and lines of 195.
     ui::FixedTextMetrics metrics{68, 195};
     ui::RecordingMessageBoxes messages;
     ui::RecordingPrinters printers{metrics};
-    shell::MemoryRegistry registry;
-    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    ui::MemoryRegistry registry;
+    ui::Application application{{}, metrics, messages};
     ui::User user{application};
     shell::MDIForm1* main = nullptr;
 };

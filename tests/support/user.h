@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "ui/keys.h"
 #include "ui/user_input.h"
 
 namespace torvi::ui {
@@ -15,9 +16,9 @@ class User {
     void key(int keyAscii);
     // Each character of the UTF-8 text as a key.
     void type(std::string_view text);
-    void enter() { key(13); }
-    void backspace() { key(8); }
-    void escape() { key(27); }
+    void enter() { key(keys::kEnter); }
+    void backspace() { key(keys::kBackspace); }
+    void escape() { key(keys::kEscape); }
     void tab(bool forward = true);
     void click(Element& element) { deliverClick(element); }
     void choose(MenuItem& item) { deliverMenu(item); }

@@ -6,8 +6,7 @@ int DemoWindow::loads = 0;
 
 DemoWindow::DemoWindow(Application& application) : Window(application, "Demo", WindowKind::Child) {
     for (int i : {1, 2}) {
-        TextBox& box = add<TextBox>("Text1", i, Rect{100, 400 * i, 600, 285});
-        Text1.add(i, box);
+        TextBox& box = Text1.create(i, Rect{100, 400 * i, 600, 285});
         box.onChange = [this, i] {
             log.push_back("Change " + std::to_string(i) + " " + Text1(i).text());
         };

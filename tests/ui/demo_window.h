@@ -14,7 +14,7 @@ class DemoWindow : public Window {
   public:
     explicit DemoWindow(Application& application);
 
-    ControlArray<TextBox> Text1{"Text1"};
+    ControlArray<TextBox> Text1{*this, "Text1"};
     TextBox* Text2 = nullptr;
     CommandButton* Command1 = nullptr;
     Frame* Frame1 = nullptr;

@@ -17,7 +17,9 @@
 #include <QWindow>
 
 #include "ui/application.h"
+#include "ui/keys.h"
 #include "ui/qt/element_widgets.h"
+#include "ui/qt/key_codes.h"
 #include "ui/qt/qt_binding.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/user_input.h"
@@ -76,32 +78,6 @@ class TopLevelFrame : public ClosableFrame<QWidget> {
         edge(outer.adjusted(1, 1, -1, -1), Qt::white, QColor(128, 128, 128));
     }
 };
-
-// The character code a key carries, or -1 for keys without one (arrows, Delete, modifiers).
-int characterCode(const QKeyEvent& event) {
-    switch (event.key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Delete:
-            return -1;
-        default:
-            break;
-    }
-    // Ctrl with a letter is its control character (Ctrl+B is 2), whatever text the platform sends.
-    if (event.modifiers() & Qt::ControlModifier) {
-        const int key = event.key();
-        return key >= Qt::Key_A && key <= Qt::Key_Z ? key - Qt::Key_A + 1 : -1;
-    }
-    const QString text = event.text();
-    if (text.isEmpty()) return -1;
-    const int code = text.at(0).unicode();
-    return code == 127 ? -1 : code;
-}
 
 }  // namespace
 
@@ -520,13 +496,14 @@ bool WindowView::keyPressed(QObject* watched, QKeyEvent& key) {
     // A character or Backspace typed into a box is the model's edit: it enters the box whose key
     // rules ran, in place of the selection the user saw, wherever those rules moved the focus.
     auto* box = dynamic_cast<TextBoxView*>(watched);
-    const bool modelEdits = box != nullptr && (code == 8 || code >= 32);
+    const bool modelEdits =
+        box != nullptr && (code == keys::kBackspace || code >= keys::kFirstPrintable);
     if (box != nullptr) box->reportSelection();
     const QPointer<WindowView> alive(this);
     deliverKey(window_, code, modelEdits);
     if (alive.isNull()) return true;  // the window closed with its boxes
     // Control characters (Ctrl+V, Ctrl+Z and the like) are Qt's edit commands.
-    return !(box != nullptr && !modelEdits && code != 13 && code != 27);
+    return !(box != nullptr && !modelEdits && code != keys::kEnter && code != keys::kEscape);
 }
 
 }  // namespace torvi::ui::qt

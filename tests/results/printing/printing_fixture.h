@@ -34,7 +34,7 @@ class PrintingProgram : public ::testing::Test {
     ui::qt::QtTextMetrics metrics;
     ui::RecordingMessageBoxes messages;
     ui::qt::QtPrinters printers;
-    ui::Application application{{"Torvi", 1, 0}, metrics, messages};
+    ui::Application application{{}, metrics, messages};
     ui::User user{application};
     shell::MDIForm1* main = nullptr;
 };

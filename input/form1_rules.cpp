@@ -1,9 +1,12 @@
-// What happens when the user confirms an entry with Enter or leaves its box: checks, the decimal
-// comma, the coupling of each Celsius box with its kelvin partner, focus moves and messages.
+// The Data Input window's rules: what happens when the user confirms an entry with Enter or
+// leaves its box (checks, the decimal comma, the coupling of each Celsius box with its kelvin
+// partner, focus moves and messages), the change rules, and the rule that switches Calculate.
 
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "input/calculate_command.h"
 #include "input/form1.h"
+#include "ui/keys.h"
 
 namespace torvi::input {
 
@@ -12,10 +15,69 @@ using core::parseNumber;
 
 namespace {
 
-constexpr int kEnter = 13;
+using ui::keys::kEnter;
 using namespace core::messages;
 
 }  // namespace
+
+CalculateCommand* Form1::calculateCommand() const {
+    return dynamic_cast<CalculateCommand*>(application().mainWindow());
+}
+
+void Form1::setCalculate(bool on) {
+    if (CalculateCommand* command = calculateCommand()) command->setCalculateMenuItemEnabled(on);
+    Command1->setEnabled(on);
+}
+
+void Form1::EnMnuCalc() {
+    if (Text1->empty()) return;
+    if (!parseNumber(Text1->text())) return setCalculate(false);
+    // The count in the box must be the one whose rows are shown, so that Calculate never reads
+    // a hidden or unchecked energy box.
+    const std::int16_t count = core::countFromText(Text1->text());
+    if (count != entryCount || count < 1 || count > 10) return setCalculate(false);
+    for (int i : {0, 1}) {
+        if (Text3(i).empty() || Text4(i).empty()) return;
+        if (!Text3(i).enabled() || !Text4(i).enabled()) return;
+        if (!parseNumber(Text3(i).text()) || !parseNumber(Text4(i).text()))
+            return setCalculate(false);
+    }
+    for (int i = 1; i <= entryCount; ++i) {
+        if (Text2(i).empty()) return;
+        if (!parseNumber(Text2(i).text())) return setCalculate(false);
+    }
+    setCalculate(true);
+}
+
+void Form1::Command1_Click() {
+    if (CalculateCommand* command = calculateCommand()) command->mnuCalc_Click();
+}
+
+void Form1::Text1_Change() {
+    setCalculate(false);
+}
+
+void Form1::Text2_Change(int) {
+    setCalculate(false);
+}
+
+void Form1::Text3_Change(int index) {
+    Text4(index).setEnabled(false);
+    setCalculate(false);
+}
+
+void Form1::Text4_Change(int index) {
+    Text3(index).setEnabled(false);
+    setCalculate(false);
+}
+
+void Form1::Text3_GotFocus(int) {
+    EnMnuCalc();
+}
+
+void Form1::rewriteWithComma(ui::TextBox& box) {
+    box.setText(core::pointToComma(box.text()));
+}
 
 Form1::EnergyScan Form1::focusFirstEmptyEnergy() {
     for (int j = 1; j <= entryCount; ++j) {
@@ -127,11 +189,12 @@ void Form1::Text3_KeyPress(int index, int keyAscii) {
     rewriteWithComma(celsius);
     const auto value = parseNumber(celsius.text());
     if (!value) return failure();
+    // Enter takes no limit below 0,01 K (-273.14 °C); leaving the box takes 0 K itself.
     if (*value < -273.14) {
         application().messageBox(kImpossibleTemperature);
         return;
     }
-    kelvin.setText(formatNumber(*value + 273.15));
+    kelvin.setText(formatNumber(*value + core::kKelvinOffset));
     if (index == 0) {
         if (!setFocus(Text3(1))) return failure();
     } else {
@@ -158,12 +221,13 @@ void Form1::Text3_LostFocus(int index) {
         setCalculate(false);
         return;
     }
-    if (*value < -273.15) {
+    // Leaving the box takes 0 K (-273.15 °C); Enter stops at 0,01 K.
+    if (*value < -core::kKelvinOffset) {
         application().messageBox(kImpossibleTemperature);
         setFocus(celsius);
         return;
     }
-    kelvin.setText(formatNumber(*value + 273.15));
+    kelvin.setText(formatNumber(*value + core::kKelvinOffset));
     kelvin.setEnabled(true);
     celsius.setEnabled(true);
     EnMnuCalc();
@@ -180,7 +244,7 @@ void Form1::Text4_KeyPress(int index, int keyAscii) {
         rewriteWithComma(kelvin);
         const auto value = parseNumber(kelvin.text());
         if (!value) return failure();
-        celsius.setText(formatNumber(*value - 273.15));
+        celsius.setText(formatNumber(*value - core::kKelvinOffset));
         if (index == 0) {
             if (!setFocus(Text4(1))) return failure();
         } else {
@@ -206,7 +270,7 @@ void Form1::Text4_LostFocus(int index) {
         setFocus(kelvin);
         return;
     }
-    celsius.setText(formatNumber(*value - 273.15));
+    celsius.setText(formatNumber(*value - core::kKelvinOffset));
     celsius.setEnabled(true);
     kelvin.setEnabled(true);
     EnMnuCalc();

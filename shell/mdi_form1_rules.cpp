@@ -1,12 +1,16 @@
-// The results of a completed calculation on screen and on paper, and the commands that bring
-// the results windows forward.
+// The main window's commands: Calculate and the display of its results, the arrangement of the
+// child windows, Print Table, and the commands that open windows or end the program.
 
 #include "core/messages.h"
+#include "core/population.h"
 #include "input/form1.h"
 #include "results/display_rules.h"
 #include "results/form2.h"
 #include "results/form3.h"
+#include "results/form4.h"
 #include "results/results_table.h"
+#include "shell/frm_about.h"
+#include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
 
 namespace torvi::shell {
@@ -37,6 +41,58 @@ class GraphWindowValues : public results::GraphValues {
 
 }  // namespace
 
+namespace {
+
+// Where the arrangements put the results windows, in twips: the one behind and the one in front.
+constexpr ui::Rect kBackPlace{500, 300, 0, 0};
+constexpr ui::Rect kFrontPlace{1000, 600, 0, 0};
+
+// Moves a window to a place and brings it to the front.
+void bringTo(ui::Window& window, const ui::Rect& place) {
+    window.move(place.left, place.top);
+    window.activate();
+}
+
+}  // namespace
+
+void MDIForm1::setCalculateMenuItemEnabled(bool enabled) {
+    mnuCalc->setEnabled(enabled);
+}
+
+void MDIForm1::mnuCalc_Click() {
+    // Without the Data Input window there are no entries; a fresh one would hold none.
+    input::Form1* form = application().find<input::Form1>();
+    if (form == nullptr) return;
+
+    const core::CalculationOutcome outcome =
+        core::calculatePopulations(form->calculationInput(), state);
+    ui::TextBox* focusBox = &form->Text3(0);
+    switch (outcome.refusal) {
+        case core::Refusal::None:
+            DispRes();
+            return;
+        case core::Refusal::InvalidEntry:
+        case core::Refusal::CountOutOfRange:
+            // Calculate is never on for such entries; there is nothing to compute or to say.
+            return;
+        case core::Refusal::EqualLimits:
+            application().messageBox(core::messages::kEqualLimits);
+            break;
+        case core::Refusal::TemperatureNotPossible:
+            application().messageBox(core::messages::kImpossibleTemperature);
+            focusBox = form->Text3.find(outcome.boxIndex);
+            break;
+        case core::Refusal::NonFinite:
+            application().messageBox(core::messages::kWrongNumber);
+            focusBox = outcome.box == core::EntryBox::Energy ? form->Text2.find(outcome.boxIndex)
+                                                             : form->Text4.find(outcome.boxIndex);
+            break;
+    }
+    if (form->closed()) return;
+    form->show();
+    if (focusBox != nullptr) form->setFocus(*focusBox);
+}
+
 void MDIForm1::DispRes() {
     const input::Form1* entries = application().find<input::Form1>();
     displayed.state = state;
@@ -55,15 +111,15 @@ void MDIForm1::DispRes() {
     results::Form2& graph = application().form<results::Form2>();
     const int width = results::tableWidth(state.conformerCount);
     if (mnuSGF->checked()) {
-        table.move(500, 300);
-        graph.move(1000, 600);
+        table.move(kBackPlace.left, kBackPlace.top);
+        graph.move(kFrontPlace.left, kFrontPlace.top);
         table.setWidth(width);
         table.activate();
         graph.activate();
         graph.PrepGraph();
     } else {
-        graph.move(500, 300);
-        table.move(1000, 600);
+        graph.move(kBackPlace.left, kBackPlace.top);
+        table.move(kFrontPlace.left, kFrontPlace.top);
         table.setWidth(width);
         graph.activate();
         graph.PrepGraph();
@@ -77,24 +133,30 @@ void MDIForm1::DispRes() {
 
 void MDIForm1::mnuCasc_Click() {
     if (!mnuCasc->enabled()) return;
-    input::Form1& entries = application().form<input::Form1>();
-    entries.move(0, 0);
-    entries.activate();
+    bringTo(application().form<input::Form1>(), ui::Rect{0, 0, 0, 0});
     if (mnuSTF->checked()) {
-        results::Form2& graph = application().form<results::Form2>();
-        graph.move(500, 300);
-        graph.activate();
-        results::Form3& table = application().form<results::Form3>();
-        table.move(1000, 600);
-        table.activate();
+        bringTo(application().form<results::Form2>(), kBackPlace);
+        bringTo(application().form<results::Form3>(), kFrontPlace);
     } else {
-        results::Form3& table = application().form<results::Form3>();
-        table.move(500, 300);
-        table.activate();
-        results::Form2& graph = application().form<results::Form2>();
-        graph.move(1000, 600);
-        graph.activate();
+        bringTo(application().form<results::Form3>(), kBackPlace);
+        bringTo(application().form<results::Form2>(), kFrontPlace);
     }
+}
+
+void MDIForm1::mnuSGF_Click() {
+    mnuSGF->setChecked(true);
+    mnuSTF->setChecked(false);
+    mnuCasc_Click();
+}
+
+void MDIForm1::mnuSTF_Click() {
+    mnuSGF->setChecked(false);
+    mnuSTF->setChecked(true);
+    mnuCasc_Click();
+}
+
+void MDIForm1::mnuData_Click() {
+    application().form<input::Form1>().activate();
 }
 
 void MDIForm1::mnuRes_Click() {
@@ -120,6 +182,24 @@ void MDIForm1::mnuPrint_Click() {
     }
     const std::string problem = results::printTable(*job, displayed.state, displayed.energyTexts);
     if (!problem.empty()) application().messageBox(problem);
+}
+
+void MDIForm1::mnuHPG_Click() {
+    application().form<results::Form4>().show();
+}
+
+void MDIForm1::mnuAbout_Click() {
+    application().form<frmAbout>().show();
+}
+
+void MDIForm1::mnuSplash_Click() {
+    frmSplash& splash = application().form<frmSplash>();
+    splash.show();
+    splash.Label1->setCaption("Fixed");
+}
+
+void MDIForm1::mnuExit_Click() {
+    application().end();
 }
 
 }  // namespace torvi::shell

@@ -1,6 +1,7 @@
 #pragma once
-// The services the About box's System Info button needs: a registry read in the manner of the
-// Windows calls RegOpenKeyEx, RegQueryValueEx and RegCloseKey, a file test and a program start.
+// The platform services the About box's System Info button needs: a registry read in the manner
+// of the Windows calls RegOpenKeyEx, RegQueryValueEx and RegCloseKey, a file test and a program
+// start. The application hands them to the windows, as it hands them the printers.
 
 #include <cstdint>
 #include <map>
@@ -8,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace torvi::shell {
+namespace torvi::ui {
 
 inline constexpr std::uint32_t HKEY_LOCAL_MACHINE = 0x80000002;
 inline constexpr std::uint32_t KEY_ALL_ACCESS = 0x2003F;
@@ -74,4 +75,4 @@ class HostProgramStarter : public ProgramStarter {
     bool start(const std::string& path) override;
 };
 
-}  // namespace torvi::shell
+}  // namespace torvi::ui

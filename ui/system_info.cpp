@@ -1,4 +1,4 @@
-#include "shell/system_info.h"
+#include "ui/system_info.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <sstream>
 
-namespace torvi::shell {
+namespace torvi::ui {
 
 void MemoryRegistry::setValue(std::uint32_t root, const std::string& path, const std::string& name,
                               std::uint32_t type, std::vector<std::uint8_t> data) {
@@ -113,4 +113,4 @@ bool HostProgramStarter::start(const std::string& path) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 && got == 0;
 }
 
-}  // namespace torvi::shell
+}  // namespace torvi::ui

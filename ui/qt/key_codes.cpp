@@ -1,0 +1,34 @@
+#include "ui/qt/key_codes.h"
+
+#include <QKeyEvent>
+
+#include "ui/keys.h"
+
+namespace torvi::ui::qt {
+
+int characterCode(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return keys::kEnter;
+        case Qt::Key_Backspace:
+            return keys::kBackspace;
+        case Qt::Key_Escape:
+            return keys::kEscape;
+        case Qt::Key_Delete:
+            return -1;
+        default:
+            break;
+    }
+    // Ctrl with a letter is its control character (Ctrl+B is 2), whatever text the platform sends.
+    if (event.modifiers() & Qt::ControlModifier) {
+        const int key = event.key();
+        return key >= Qt::Key_A && key <= Qt::Key_Z ? key - Qt::Key_A + 1 : -1;
+    }
+    const QString text = event.text();
+    if (text.isEmpty()) return -1;
+    const int code = text.at(0).unicode();
+    return code == keys::kDelete ? -1 : code;
+}
+
+}  // namespace torvi::ui::qt
