@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "input/form1.h"
 #include "results/form4.h"
+#include "tests/support/test_doubles.h"
 #include "ui/qt/element_widgets.h"
 
 int main(int argc, char* argv[]) {

@@ -17,6 +17,7 @@
 #include "shell/frm_about.h"
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
+#include "tests/support/test_doubles.h"
 #include "tests/support/user.h"
 #include "ui/qt/qt_binding.h"
 #include "ui/qt/qt_message_boxes.h"

@@ -12,24 +12,6 @@ std::string ApplicationInfo::titleAndVersion() const {
     return title + " " + std::to_string(major) + "." + std::to_string(minor);
 }
 
-void RecordingMessageBoxes::show(const std::string& title, const std::string& text) {
-    lastTitle = title;
-    texts.push_back(text);
-}
-
-bool RecordingMessageBoxes::ask(const std::string& title, const std::string& question) {
-    lastTitle = title;
-    questions.push_back(question);
-    return answer;
-}
-
-std::optional<std::string> RecordingMessageBoxes::chooseSaveFile(const std::string&,
-                                                                 const std::string& proposedName,
-                                                                 const std::string&) {
-    proposedNames.push_back(proposedName);
-    return chosenFile;
-}
-
 Application::Application(ApplicationInfo info, const TextMetrics& metrics,
                          MessageBoxes& messageBoxes)
     : info_(std::move(info)), metrics_(&metrics), messageBoxes_(messageBoxes) {}

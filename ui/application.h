@@ -44,21 +44,6 @@ class MessageBoxes {
                                                       const std::string& filter) = 0;
 };
 
-class RecordingMessageBoxes : public MessageBoxes {
-  public:
-    void show(const std::string& title, const std::string& text) override;
-    bool ask(const std::string& title, const std::string& question) override;
-    std::optional<std::string> chooseSaveFile(const std::string& title,
-                                              const std::string& proposedName,
-                                              const std::string& filter) override;
-    std::vector<std::string> texts;
-    std::string lastTitle;
-    std::vector<std::string> questions;
-    bool answer = false;                    // what every question is answered
-    std::optional<std::string> chosenFile;  // what every save dialog gives
-    std::vector<std::string> proposedNames;
-};
-
 // What a view of the model is told. Every method has an empty default.
 class ApplicationObserver {
   public:
@@ -83,7 +68,6 @@ class Application {
     const ApplicationInfo& info() const { return info_; }
     const std::string& title() const { return info_.title; }
     const TextMetrics& metrics() const { return *metrics_; }
-    void setMetrics(const TextMetrics& metrics) { metrics_ = &metrics; }
 
     // A modal message box; returns when the user has closed it.
     void messageBox(const std::string& text);

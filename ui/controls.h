@@ -38,7 +38,6 @@ class Label : public Element {
     bool opaque = false;  // filled with fillColour, else transparent
     Rgb fillColour = colours::buttonFace;
     bool bordered = false;
-    void setStyleChanged() { changed(Property::Style); }
     // Sizes a fitted label to its caption with the application's text metrics.
     void fitToText();
 
@@ -119,7 +118,6 @@ class PictureBox : public Element {
     Picture picture;
     // What is drawn into the box stays until cleared or the window closes.
     Drawing drawing;
-    void setStyleChanged() { changed(Property::Style); }
 };
 
 class LineElement : public Element {
@@ -128,7 +126,6 @@ class LineElement : public Element {
     int x1, y1, x2, y2;
     int thickness = 1;  // pixels
     Rgb colour = colours::windowText;
-    void setStyleChanged() { changed(Property::Style); }
 };
 
 class ImageElement : public Element {

@@ -12,10 +12,6 @@ int characterCount(std::string_view text) {
     return count;
 }
 
-int FixedTextMetrics::textWidth(const Font&, std::string_view text) const {
-    return characterCount(text) * charWidth_;
-}
-
 void Drawing::drawText(const TextRun& run) {
     items_.emplace_back(run);
     changed();

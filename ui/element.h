@@ -23,19 +23,9 @@ enum class ElementKind {
     MenuItem
 };
 
-// The properties a view mirrors; an element reports each change it undergoes.
-enum class Property {
-    Text,
-    Selection,
-    Geometry,
-    Visible,
-    Enabled,
-    Checked,
-    Style,
-    Drawing,
-    Picture,
-    Timer
-};
+// The properties a view mirrors; an element reports each change it undergoes. A picture area's
+// drawing reports its own changes (Drawing::onChanged); styles are set before a view exists.
+enum class Property { Text, Selection, Geometry, Visible, Enabled, Checked, Timer };
 
 inline constexpr int kNoIndex = -1;
 

@@ -32,24 +32,4 @@ class Printers {
     virtual std::unique_ptr<PrintJob> openFile(const std::string& path) = 0;
 };
 
-// Keeps every finished document in memory: for tests.
-class RecordingPrinters : public Printers {
-  public:
-    struct Document {
-        Orientation orientation = Orientation::Portrait;
-        std::vector<DrawItem> items;
-        std::string file;  // empty for the printer
-    };
-    explicit RecordingPrinters(const TextMetrics& metrics) : metrics_(metrics) {}
-    std::unique_ptr<PrintJob> openDefault() override;
-    std::unique_ptr<PrintJob> openFile(const std::string& path) override;
-
-    std::vector<Document> documents;
-    bool available = true;  // false: no default printer
-    std::string refusal;    // not empty: the print system refuses the document
-
-  private:
-    const TextMetrics& metrics_;
-};
-
 }  // namespace torvi::ui

@@ -82,13 +82,6 @@ void deliverClick(Element& element) {
     });
 }
 
-void deliverFocus(Element& element) {
-    Window& window = element.window();
-    window.application().dispatch([&] {
-        if (!window.closed()) window.setFocus(element);
-    });
-}
-
 void deliverEdit(TextBox& box, std::string text, int cursor) {
     box.window().application().dispatch([&] {
         if (box.window().closed()) return;

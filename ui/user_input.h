@@ -19,8 +19,6 @@ void deliverTab(Window& window, bool forward = true);
 // where the user clicked); a button takes the focus and, when still enabled, raises its click
 // event; other elements raise their click event.
 void deliverClick(Element& element);
-// The user put the focus into an element by other means than a click on it.
-void deliverFocus(Element& element);
 // An edit that types no character (Delete, cut, paste): the box takes the new text.
 void deliverEdit(TextBox& box, std::string text, int cursor);
 void deliverMenu(MenuItem& item);

@@ -95,13 +95,6 @@ void Window::close() {
     application_.close(*this);
 }
 
-Element* Window::find(const std::string& name, int index) const {
-    for (const auto& element : elements_) {
-        if (element->name() == name && element->index() == index) return element.get();
-    }
-    return nullptr;
-}
-
 std::vector<MenuItem*> Window::menuBar() const {
     std::vector<MenuItem*> result;
     for (const auto& element : elements_) {

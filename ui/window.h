@@ -46,7 +46,7 @@ class Window {
     FrameSize frame() const { return frameSize(borderStyle_, hasTitleBar()); }
     bool keyPreview = false;       // the window's key handler sees each key first
     bool centredOnScreen = false;  // top-level windows placed in the middle of the screen
-    bool showInTaskbar = true;
+    bool showInTaskbar = true;     // top-level windows only; a child lives inside the main window
     Rgb backColour = colours::buttonFace;
     Font font;  // for text drawn on the window
 
@@ -86,7 +86,6 @@ class Window {
         return result;
     }
     const std::vector<std::unique_ptr<Element>>& elements() const { return elements_; }
-    Element* find(const std::string& name, int index = kNoIndex) const;
     std::vector<MenuItem*> menuBar() const;
     std::vector<Timer*> timers() const;
 

@@ -22,6 +22,7 @@
 #include "shell/frm_about.h"
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
+#include "tests/support/test_doubles.h"
 #include "tests/support/typed_entries.h"
 #include "ui/qt/element_widgets.h"
 #include "ui/qt/qt_binding.h"
@@ -208,6 +209,7 @@ TEST_F(Program, WindowsAreFramedAsDesigned) {
     EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint) && flags.testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint) ||
                  flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(aboutFrame->windowType(), Qt::Tool);  // kept off the task bar
     // Its etched separator: the grey line, and the white line showing below it.
     const QImage aboutImage = paint(*about);
     EXPECT_EQ(aboutImage.pixelColor(200, 152), QColor(128, 128, 128));
@@ -220,6 +222,7 @@ TEST_F(Program, WindowsAreFramedAsDesigned) {
     QWidget* splashFrame = binding->viewFor(splash)->frame();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(splashFrame));
     EXPECT_TRUE(splashFrame->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(splashFrame->windowType(), Qt::Tool);
     EXPECT_EQ(splashFrame->size(), QSize(492 + 6, 283 + 6));
     EXPECT_EQ(binding->viewFor(splash)->form()->geometry(), QRect(3, 3, 492, 283));
     const QImage border = splashFrame->grab().toImage();

@@ -5,6 +5,7 @@
 
 #include "input/calculate_command.h"
 #include "input/form1.h"
+#include "tests/support/test_doubles.h"
 #include "tests/support/user.h"
 
 namespace torvi::input::testing {

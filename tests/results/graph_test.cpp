@@ -3,6 +3,7 @@
 #include "core/population.h"
 #include "input/form1.h"
 #include "results/form2.h"
+#include "tests/support/test_doubles.h"
 #include "tests/support/user.h"
 
 namespace torvi::results {

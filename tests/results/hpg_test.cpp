@@ -4,6 +4,7 @@
 
 #include "input/form1.h"
 #include "results/form4.h"
+#include "tests/support/test_doubles.h"
 
 namespace torvi::results {
 namespace {

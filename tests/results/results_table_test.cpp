@@ -1,4 +1,5 @@
 #include "results/results_table.h"
+#include "tests/support/test_doubles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "shell_fixture.h"
+#include "tests/support/test_doubles.h"
 
 namespace torvi::shell::testing {
 namespace {

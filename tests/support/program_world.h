@@ -4,6 +4,7 @@
 // program of the host. For the tests, the random sessions and the fuzzer.
 
 #include "shell/mdi_form1.h"
+#include "tests/support/test_doubles.h"
 #include "tests/support/user.h"
 
 namespace torvi::testing {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "demo_window.h"
+#include "tests/support/test_doubles.h"
 #include "tests/support/user.h"
 
 namespace torvi::ui::testing {

@@ -1,4 +1,5 @@
 #include "ui/print_target.h"
+#include "tests/support/test_doubles.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "demo_window.h"
+#include "tests/support/test_doubles.h"
 #include "tests/support/user.h"
 #include "ui/qt/element_widgets.h"
 #include "ui/qt/qt_binding.h"

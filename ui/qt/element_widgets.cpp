@@ -237,7 +237,7 @@ void ButtonView::sync(Property) {
 }
 
 BoxView::BoxView(Element& element, QWidget* parent) : QWidget(parent), element_(element) {
-    sync(Property::Picture);
+    sync(Property::Geometry);
 }
 
 void BoxView::sync(Property) {

@@ -386,10 +386,13 @@ void WindowView::syncWindow(WindowProperty property) {
                 // or no decoration from the window manager at all.
                 Qt::WindowFlags flags = Qt::Window;
                 if (!window_.hasTitleBar()) {
-                    flags = Qt::Tool | Qt::FramelessWindowHint;
+                    flags =
+                        (window_.showInTaskbar ? Qt::Window : Qt::Tool) | Qt::FramelessWindowHint;
                 } else if (window_.borderStyle() == BorderStyle::FixedDialog) {
-                    flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
-                            Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+                    // A window kept off the task bar is a tool window to the window manager.
+                    flags = (window_.showInTaskbar ? Qt::Dialog : Qt::Tool) |
+                            Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint;
                     if (window_.controlBox) flags |= Qt::WindowCloseButtonHint;
                 }
                 const bool shown = frame_->isVisible();

@@ -7,6 +7,7 @@
 
 #include "input/form1.h"
 #include "shell/mdi_form1.h"
+#include "tests/support/test_doubles.h"
 #include "tests/support/typed_entries.h"
 #include "tests/support/user.h"
 #include "ui/qt/qt_printers.h"

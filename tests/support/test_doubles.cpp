@@ -1,6 +1,29 @@
-#include "ui/printer.h"
+#include "tests/support/test_doubles.h"
 
 namespace torvi::ui {
+
+void RecordingMessageBoxes::show(const std::string& title, const std::string& text) {
+    lastTitle = title;
+    texts.push_back(text);
+}
+
+bool RecordingMessageBoxes::ask(const std::string& title, const std::string& question) {
+    lastTitle = title;
+    questions.push_back(question);
+    return answer;
+}
+
+std::optional<std::string> RecordingMessageBoxes::chooseSaveFile(const std::string&,
+                                                                 const std::string& proposedName,
+                                                                 const std::string&) {
+    proposedNames.push_back(proposedName);
+    return chosenFile;
+}
+
+int FixedTextMetrics::textWidth(const Font&, std::string_view text) const {
+    return characterCount(text) * charWidth_;
+}
+
 namespace {
 
 class RecordingJob : public PrintJob {

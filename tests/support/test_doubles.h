@@ -1,0 +1,64 @@
+#pragma once
+// Stand-ins for the platform in tests: message boxes that record what they show and answer as
+// told, printers that keep their documents in memory, and text measured by counting characters.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/printer.h"
+#include "ui/text_metrics.h"
+
+namespace torvi::ui {
+
+class RecordingMessageBoxes : public MessageBoxes {
+  public:
+    void show(const std::string& title, const std::string& text) override;
+    bool ask(const std::string& title, const std::string& question) override;
+    std::optional<std::string> chooseSaveFile(const std::string& title,
+                                              const std::string& proposedName,
+                                              const std::string& filter) override;
+    std::vector<std::string> texts;
+    std::string lastTitle;
+    std::vector<std::string> questions;
+    bool answer = false;                    // what every question is answered
+    std::optional<std::string> chosenFile;  // what every save dialog gives
+    std::vector<std::string> proposedNames;
+};
+
+// Keeps every finished document in memory: for tests.
+class RecordingPrinters : public Printers {
+  public:
+    struct Document {
+        Orientation orientation = Orientation::Portrait;
+        std::vector<DrawItem> items;
+        std::string file;  // empty for the printer
+    };
+    explicit RecordingPrinters(const TextMetrics& metrics) : metrics_(metrics) {}
+    std::unique_ptr<PrintJob> openDefault() override;
+    std::unique_ptr<PrintJob> openFile(const std::string& path) override;
+
+    std::vector<Document> documents;
+    bool available = true;  // false: no default printer
+    std::string refusal;    // not empty: the print system refuses the document
+
+  private:
+    const TextMetrics& metrics_;
+};
+
+// Every character the same width, every font the same height: predictable layouts for tests.
+class FixedTextMetrics : public TextMetrics {
+  public:
+    FixedTextMetrics(int charWidth = 90, int lineHeight = 195)
+        : charWidth_(charWidth), lineHeight_(lineHeight) {}
+    int textWidth(const Font&, std::string_view text) const override;
+    int lineHeight(const Font&) const override { return lineHeight_; }
+    int averageCharWidth(const Font&) const override { return charWidth_; }
+
+  private:
+    int charWidth_;
+    int lineHeight_;
+};
+
+}  // namespace torvi::ui
