@@ -10,7 +10,7 @@
 #include "input/form1.h"
 #include "results/form4.h"
 #include "tests/support/test_doubles.h"
-#include "ui/qt/element_widgets.h"
+#include "ui/qt/painting.h"
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {

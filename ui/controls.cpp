@@ -41,6 +41,7 @@ Label::Label(Window& window, std::string name, int index, Rect geometry, std::st
     setGeometry(geometry);
     setVisible(style.visible);
     setContainer(style.container);
+    if (fitted) fitToText();
 }
 
 void Label::setCaption(std::string caption) {

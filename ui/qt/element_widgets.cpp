@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/qt/painting.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/window_view.h"
 #include "ui/user_input.h"
@@ -11,8 +12,12 @@
 namespace torvi::ui::qt {
 namespace {
 
-QString toQString(const std::string& text) {
-    return QString::fromStdString(text);
+// What a screen reader announces: the element's own accessible name or the text it shows, and
+// its design name as the description.
+void describe(QWidget& widget, const Element& element, const std::string& shown) {
+    widget.setAccessibleName(
+        toQString(element.accessibleName.empty() ? shown : element.accessibleName));
+    widget.setAccessibleDescription(toQString(element.designName()));
 }
 
 void clickOnRelease(QMouseEvent* event, Element& element) {
@@ -28,76 +33,6 @@ int toBytes(const QString& text, int index) {
 }
 
 }  // namespace
-
-namespace {
-
-// A vertical stroke one pixel wide, the stuff of the fine plot.
-bool isPixelColumn(const DrawItem& item) {
-    const auto* line = std::get_if<LineRun>(&item);
-    return line != nullptr && line->x1 == line->x2 && line->thickness == 1;
-}
-
-void paintItem(QPainter& painter, const DrawItem& item) {
-    if (const auto* line = std::get_if<LineRun>(&item)) {
-        if (isPixelColumn(item)) {
-            const int top = toPixels(std::min(line->y1, line->y2));
-            const int bottom = toPixels(std::max(line->y1, line->y2));
-            painter.fillRect(QRect(toPixels(line->x1), top, 1, bottom - top + 1),
-                             toQColor(line->colour));
-            return;
-        }
-        QPen pen(toQColor(line->colour));
-        pen.setWidth(line->thickness);
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
-        painter.drawLine(QPointF(toPixelsF(line->x1), toPixelsF(line->y1)),
-                         QPointF(toPixelsF(line->x2), toPixelsF(line->y2)));
-    } else {
-        const auto& text = std::get<TextRun>(item);
-        const QFont font = screenFont(text.font);
-        painter.setFont(font);
-        painter.setPen(toQColor(text.colour));
-        const double ascent = QFontMetricsF(font).ascent();
-        painter.drawText(QPointF(toPixelsF(text.x), toPixelsF(text.y) + ascent),
-                         toQString(text.text));
-    }
-}
-
-}  // namespace
-
-void paintDrawing(QPainter& painter, const Drawing& drawing) {
-    painter.save();
-    for (const DrawItem& item : drawing.items()) paintItem(painter, item);
-    painter.restore();
-}
-
-void drawInto(QImage& image, const Drawing& drawing) {
-    const std::vector<DrawItem>& items = drawing.items();
-    std::size_t next = 0;
-    while (next < items.size()) {
-        if (!isPixelColumn(items[next])) {
-            // Whatever is not a pixel column goes through a painter, in its turn.
-            QPainter painter(&image);
-            for (; next < items.size() && !isPixelColumn(items[next]); ++next)
-                paintItem(painter, items[next]);
-            continue;
-        }
-        // Pixel columns are written straight into the image: tens of thousands of them make the
-        // fine plot, where a painter's call for each would cost more than the pixels.
-        uchar* const pixels = image.bits();
-        const qsizetype stride = image.bytesPerLine();
-        for (; next < items.size() && isPixelColumn(items[next]); ++next) {
-            const auto& line = std::get<LineRun>(items[next]);
-            const int x = toPixels(line.x1);
-            if (x < 0 || x >= image.width()) continue;
-            const int top = std::max(0, toPixels(std::min(line.y1, line.y2)));
-            const int bottom = std::min(image.height() - 1, toPixels(std::max(line.y1, line.y2)));
-            const QRgb colour = qRgb(line.colour.red, line.colour.green, line.colour.blue);
-            for (int y = top; y <= bottom; ++y)
-                reinterpret_cast<QRgb*>(pixels + y * stride)[x] = colour;
-        }
-    }
-}
 
 QPixmap loadPicture(const Picture& picture) {
     if (picture.resource.empty()) return {};
@@ -121,22 +56,10 @@ LabelView::LabelView(Label& label, QWidget* parent) : QLabel(parent), label_(lab
 }
 
 void LabelView::sync(Property) {
-    QRect box = toPixels(label_.geometry());
-    if (label_.fitted) {
-        // Fitted to the text as this font measures it, whatever the design size says.
-        const QFontMetrics metrics(screenFont(label_.font));
-        const int width = metrics.horizontalAdvance(toQString(label_.caption())) + 1;
-        if (label_.alignment == Alignment::Right) box.setLeft(box.right() + 1 - width);
-        if (label_.alignment == Alignment::Centre)
-            box.setLeft(box.left() + (box.width() - width) / 2);
-        box.setWidth(width);
-        box.setHeight(std::max(box.height(), metrics.height()));
-    }
-    setGeometry(box);
+    // A fitted label has the size the model measured for its text.
+    setGeometry(toPixels(label_.geometry()));
     setVisible(label_.visible());
-    setAccessibleName(
-        toQString(label_.accessibleName.empty() ? label_.caption() : label_.accessibleName));
-    setAccessibleDescription(toQString(label_.designName()));
+    describe(*this, label_, label_.caption());
     update();
 }
 
@@ -185,9 +108,7 @@ void TextBoxView::sync(Property property) {
     setGeometry(toPixels(box_.geometry()));
     setVisible(box_.visible());
     setEnabled(box_.enabled());
-    setAccessibleName(
-        toQString(box_.accessibleName.empty() ? box_.designName() : box_.accessibleName));
-    setAccessibleDescription(toQString(box_.designName()));
+    describe(*this, box_, box_.designName());
 }
 
 void TextBoxView::showSelection() {
@@ -231,9 +152,7 @@ void ButtonView::sync(Property) {
     setGeometry(toPixels(button_.geometry()));
     setVisible(button_.visible());
     setEnabled(button_.enabled());
-    setAccessibleName(
-        toQString(button_.accessibleName.empty() ? button_.caption() : button_.accessibleName));
-    setAccessibleDescription(toQString(button_.designName()));
+    describe(*this, button_, button_.caption());
 }
 
 BoxView::BoxView(Element& element, QWidget* parent) : QWidget(parent), element_(element) {
@@ -247,9 +166,7 @@ void BoxView::sync(Property) {
     if (auto* picture = dynamic_cast<PictureBox*>(&element_))
         pixmap_ = loadPicture(picture->picture);
     if (auto* image = dynamic_cast<ImageElement*>(&element_)) pixmap_ = loadPicture(image->picture);
-    setAccessibleName(toQString(element_.accessibleName.empty() ? element_.designName()
-                                                                : element_.accessibleName));
-    setAccessibleDescription(toQString(element_.designName()));
+    describe(*this, element_, element_.designName());
     update();
 }
 

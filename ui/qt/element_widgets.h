@@ -25,10 +25,6 @@ class ElementView {
     virtual void sync(Property property) = 0;
 };
 
-// Paints a persistent drawing whose coordinates are twips, at 15 twips per pixel.
-void paintDrawing(QPainter& painter, const Drawing& drawing);
-// The same into an image of the screen's pixels, the fastest way for many thin strokes.
-void drawInto(QImage& image, const Drawing& drawing);
 // A picture resource, or a null pixmap when there is none.
 QPixmap loadPicture(const Picture& picture);
 

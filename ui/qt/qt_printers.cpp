@@ -7,6 +7,7 @@
 #include <QPrinterInfo>
 
 #include "core/messages.h"
+#include "ui/qt/painting.h"
 #include "ui/qt/qt_text_metrics.h"
 
 namespace torvi::ui::qt {
@@ -47,7 +48,7 @@ class QtPrintJob : public PrintJob {
             return file_.isEmpty() ? core::messages::kPrinterRefused
                                    : notSaved("the PDF could not be written");
         }
-        paint(painter);
+        paintItems(painter, items_, Surface{printer_.logicalDpiY() / 1440.0, &printer_});
         if (!painter.end()) {
             return file_.isEmpty() ? core::messages::kSpoolerRefused
                                    : notSaved("the PDF could not be written");
@@ -59,27 +60,6 @@ class QtPrintJob : public PrintJob {
   private:
     std::string notSaved(const QString& reason) const {
         return core::messages::notSaved(file_.toStdString(), reason.toStdString());
-    }
-
-    void paint(QPainter& painter) {
-        const double scale = printer_.logicalDpiY() / 1440.0;  // device units per twip
-        for (const DrawItem& item : items_) {
-            if (const auto* line = std::get_if<LineRun>(&item)) {
-                QPen pen(toQColor(line->colour));
-                pen.setWidthF(std::max(1.0, printer_.logicalDpiY() / 96.0) * line->thickness);
-                painter.setPen(pen);
-                painter.drawLine(QPointF(line->x1 * scale, line->y1 * scale),
-                                 QPointF(line->x2 * scale, line->y2 * scale));
-            } else {
-                const auto& text = std::get<TextRun>(item);
-                const QFont font(printerFont(text.font), &printer_);
-                painter.setFont(font);
-                painter.setPen(toQColor(text.colour));
-                const double ascent = QFontMetricsF(font, &printer_).ascent();
-                painter.drawText(QPointF(text.x * scale, text.y * scale + ascent),
-                                 QString::fromStdString(text.text));
-            }
-        }
     }
 
     QPrinter printer_;

@@ -63,7 +63,10 @@ double QtTextMetrics::toTwipsOnDevice(double units) const {
 int QtTextMetrics::textWidth(const Font& font, std::string_view text) const {
     const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QFontMetricsF metrics = metricsFor(font);
-    return static_cast<int>(std::lround(toTwipsOnDevice(metrics.horizontalAdvance(string))));
+    const double advance = metrics.horizontalAdvance(string);
+    // On the screen a text takes whole pixels, so that a label fitted to it shows all of it.
+    if (device_ == nullptr) return static_cast<int>(std::ceil(advance)) * kTwipsPerPixel;
+    return static_cast<int>(std::lround(toTwipsOnDevice(advance)));
 }
 
 int QtTextMetrics::lineHeight(const Font& font) const {

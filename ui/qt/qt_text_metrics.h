@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QRect>
+#include <QString>
+#include <string>
 
 #include "ui/text_metrics.h"
 
@@ -23,6 +25,9 @@ inline int toTwips(double pixels) {
 }
 QRect toPixels(const Rect& rect);
 QColor toQColor(Rgb colour);
+inline QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // The font on the screen: sized in pixels at 96 dpi, so that layouts in twips do not depend on
 // the screen's resolution. Families that the system lacks fall back to metric-compatible faces.

@@ -27,10 +27,6 @@
 namespace torvi::ui::qt {
 namespace {
 
-QString toQString(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // A close from the title bar or the window menu is the user's: the model decides.
 template <typename Base>
 class ClosableFrame : public Base {
