@@ -37,7 +37,7 @@ QMdiArea* QtBinding::mdiArea() const {
 }
 
 void QtBinding::windowCreated(Window& window) {
-    views_[&window] = std::make_unique<WindowView>(*this, window);
+    views_[&window] = WindowView::create(*this, window);
 }
 
 void QtBinding::windowDestroyed(Window& window) {

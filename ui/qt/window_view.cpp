@@ -5,151 +5,95 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMainWindow>
-#include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QMimeData>
-#include <QPainter>
-#include <QPointer>
-#include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
-#include <QWindow>
 
 #include "ui/application.h"
 #include "ui/keys.h"
 #include "ui/qt/element_widgets.h"
 #include "ui/qt/key_codes.h"
+#include "ui/qt/main_window_view.h"
 #include "ui/qt/qt_binding.h"
 #include "ui/qt/qt_text_metrics.h"
+#include "ui/qt/sub_window_view.h"
+#include "ui/qt/top_level_view.h"
 #include "ui/user_input.h"
 
 namespace torvi::ui::qt {
 namespace {
 
-// A close from the title bar or the window menu is the user's: the model decides.
-template <typename Base>
-class ClosableFrame : public Base {
+// A model timer ticks with a QTimer that follows its interval and its running flag.
+class TimerView : public ElementView {
   public:
-    ClosableFrame(QtBinding& binding, Window& window, QWidget* parent = nullptr)
-        : Base(parent), binding_(binding), window_(window) {}
-
-  protected:
-    void closeEvent(QCloseEvent* event) override {
-        if (binding_.syncing()) {
-            event->accept();
-            return;
+    TimerView(Timer& timer, QObject& context) : timer_(timer), ticker_(new QTimer) {
+        QObject::connect(ticker_, &QTimer::timeout, &context, [this] { deliverTimer(timer_); });
+        sync(Property::Timer);
+    }
+    // The tick may be the one that closed the window: the QTimer goes once its signal returned.
+    ~TimerView() override {
+        ticker_->stop();
+        ticker_->disconnect();
+        ticker_->deleteLater();
+    }
+    void sync(Property) override {
+        if (!timer_.running()) {
+            ticker_->stop();
+        } else if (!ticker_->isActive() || ticker_->interval() != timer_.interval()) {
+            ticker_->start(timer_.interval());
         }
-        event->ignore();
-        deliverClose(window_);
     }
 
   private:
-    QtBinding& binding_;
-    Window& window_;
-};
-
-// A top-level window. Without a title bar it draws its own fixed dialog border around the
-// client area, the raised edge of a dialog frame, since window managers draw none there.
-class TopLevelFrame : public ClosableFrame<QWidget> {
-  public:
-    using ClosableFrame::ClosableFrame;
-    int border = 0;  // pixels of painted border, 0 when the window manager frames the window
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        if (border == 0) return;
-        QPainter painter(this);
-        const QRect outer = rect();
-        const auto edge = [&](const QRect& box, QColor light, QColor dark) {
-            painter.setPen(light);
-            painter.drawLine(box.topLeft(), box.topRight());
-            painter.drawLine(box.topLeft(), box.bottomLeft());
-            painter.setPen(dark);
-            painter.drawLine(box.bottomLeft(), box.bottomRight());
-            painter.drawLine(box.topRight(), box.bottomRight());
-        };
-        painter.fillRect(rect(), toQColor(colours::buttonFace));
-        edge(outer, toQColor(colours::buttonFace), Qt::black);
-        edge(outer.adjusted(1, 1, -1, -1), Qt::white, QColor(128, 128, 128));
-    }
+    Timer& timer_;
+    QTimer* ticker_;
 };
 
 }  // namespace
 
-WindowView::WindowView(QtBinding& binding, Window& window) : binding_(binding), window_(window) {
-    createFrame();
-    createElements();
-    if (window_.kind() == WindowKind::Main) createMenus();
-    syncWindow(WindowProperty::Style);
-    syncWindow(WindowProperty::Caption);
-    syncWindow(WindowProperty::Geometry);
-    syncWindow(WindowProperty::Visible);
+template <typename Base>
+void ClosableFrame<Base>::closeEvent(QCloseEvent* event) {
+    if (binding_.syncing()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    deliverClose(window_);
 }
+template class ClosableFrame<QMainWindow>;
+template class ClosableFrame<QMdiSubWindow>;
+template class ClosableFrame<QWidget>;
+
+std::unique_ptr<WindowView> WindowView::create(QtBinding& binding, Window& window) {
+    std::unique_ptr<WindowView> view;
+    switch (window.kind()) {
+        case WindowKind::Main:
+            view.reset(new MainWindowView(binding, window));
+            break;
+        case WindowKind::Child:
+            view.reset(new SubWindowView(binding, window));
+            break;
+        case WindowKind::TopLevel:
+            view.reset(new TopLevelView(binding, window));
+            break;
+    }
+    view->build();
+    return view;
+}
+
+WindowView::WindowView(QtBinding& binding, Window& window) : binding_(binding), window_(window) {}
 
 WindowView::~WindowView() {
     SyncGuard guard(binding_);
-    // A timer may be the one whose tick closed this window: it goes when its signal has returned.
-    for (auto& [timer, ticker] : timers_) {
-        ticker->stop();
-        ticker->disconnect();
-        ticker->deleteLater();
-    }
+    ownViews_.clear();
     if (frame_) {
         frame_->hide();
         frame_->deleteLater();
     }
 }
 
-void WindowView::createFrame() {
-    switch (window_.kind()) {
-        case WindowKind::Main: {
-            auto* main = new ClosableFrame<QMainWindow>(binding_, window_);
-            mdiArea_ = new QMdiArea(main);
-            mdiArea_->setBackground(toQColor(colours::applicationWorkspace));
-            // A child window reaching beyond the workspace can be scrolled into view.
-            mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-            mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-            main->setCentralWidget(mdiArea_);
-            QObject::connect(mdiArea_, &QMdiArea::subWindowActivated, mdiArea_,
-                             [this](QMdiSubWindow* sub) {
-                                 if (sub == nullptr || binding_.syncing()) return;
-                                 for (Window* window : binding_.application().stackingOrder()) {
-                                     WindowView* view = binding_.viewFor(window);
-                                     if (view && view->subWindow() == sub) deliverActivate(*window);
-                                 }
-                             });
-            mainWindow_ = main;
-            frame_ = main;
-            break;
-        }
-        case WindowKind::Child: {
-            auto* sub = new ClosableFrame<QMdiSubWindow>(binding_, window_);
-            sub->setAttribute(Qt::WA_DeleteOnClose, false);
-            // A click on the window's own parts leaves the keyboard focus with its elements.
-            sub->setFocusPolicy(Qt::NoFocus);
-            form_ = new FormView(window_, sub);
-            sub->setWidget(form_);
-            if (QMdiArea* area = binding_.mdiArea()) area->addSubWindow(sub);
-            subWindow_ = sub;
-            frame_ = sub;
-            break;
-        }
-        case WindowKind::TopLevel: {
-            QWidget* parent = nullptr;
-            if (Window* main = binding_.application().mainWindow()) {
-                if (WindowView* view = binding_.viewFor(main)) parent = view->frame();
-            }
-            auto* top = new TopLevelFrame(binding_, window_, parent);
-            if (!window_.hasTitleBar()) top->border = toPixels(window_.frame().side);
-            form_ = new FormView(window_, top);
-            auto* layout = new QVBoxLayout(top);
-            layout->setContentsMargins(top->border, top->border, top->border, top->border);
-            layout->addWidget(form_);
-            frame_ = top;
-            break;
-        }
-    }
+void WindowView::build() {
+    createFrame();
     frame_->installEventFilter(this);
     if (form_) {
         form_->installEventFilter(this);
@@ -160,6 +104,12 @@ void WindowView::createFrame() {
     }
     if (!window_.icon.empty())
         frame_->setWindowIcon(QIcon(QString(":/torvi/") + toQString(window_.icon)));
+    createElements();
+    createMenus();
+    syncWindow(WindowProperty::Style);
+    syncWindow(WindowProperty::Caption);
+    syncWindow(WindowProperty::Geometry);
+    syncWindow(WindowProperty::Visible);
 }
 
 QWidget* WindowView::parentFor(Element& element) const {
@@ -170,9 +120,14 @@ QWidget* WindowView::parentFor(Element& element) const {
 }
 
 void WindowView::createElements() {
-    if (form_ == nullptr) return;
     for (const auto& owned : window_.elements()) {
         Element& element = *owned;
+        if (element.kind() == ElementKind::Timer) {
+            ownViews_.push_back(std::make_unique<TimerView>(static_cast<Timer&>(element), *this));
+            views_[&element] = ownViews_.back().get();
+            continue;
+        }
+        if (form_ == nullptr) continue;
         QWidget* parent = parentFor(element);
         QWidget* widget = nullptr;
         switch (element.kind()) {
@@ -193,14 +148,7 @@ void WindowView::createElements() {
             case ElementKind::Line:
                 widget = new LineView(static_cast<LineElement&>(element), parent);
                 break;
-            case ElementKind::Timer: {
-                auto& timer = static_cast<Timer&>(element);
-                auto* ticker = new QTimer();
-                QObject::connect(ticker, &QTimer::timeout, this, [&timer] { deliverTimer(timer); });
-                timers_[&timer] = ticker;
-                syncTimer(timer);
-                break;
-            }
+            case ElementKind::Timer:
             case ElementKind::MenuItem:
                 break;
         }
@@ -214,47 +162,7 @@ void WindowView::createElements() {
             picture->drawing.onChanged = [view] { view->drawingChanged(); };
         }
     }
-    window_.drawing.onChanged = [form = form_] { form->update(); };
-}
-
-void WindowView::createMenus() {
-    QMenuBar* bar = mainWindow_->menuBar();
-    std::map<const MenuItem*, QMenu*> menus;
-    for (const auto& owned : window_.elements()) {
-        auto* item = dynamic_cast<MenuItem*>(owned.get());
-        if (item == nullptr) continue;
-        QAction* action = nullptr;
-        const QString caption = toQString(item->caption());
-        QMenu* parentMenu = item->parent() ? menus[item->parent()] : nullptr;
-        if (!item->children().empty()) {
-            QMenu* menu = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);
-            menus[item] = menu;
-            action = menu->menuAction();
-        } else if (item->separator()) {
-            action = parentMenu ? parentMenu->addSeparator() : bar->addSeparator();
-        } else {
-            action = parentMenu ? parentMenu->addAction(caption) : bar->addAction(caption);
-            if (item->shortcut() != 0) {
-                action->setShortcut(
-                    QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (item->shortcut() - 'A'))));
-                action->setShortcutContext(Qt::WindowShortcut);
-            }
-            QObject::connect(action, &QAction::triggered, action, [this, item, action] {
-                deliverMenu(*item);
-                // Qt flips a checkable action by itself; the model's mark is the one that counts.
-                if (!window_.closed()) {
-                    SyncGuard guard(binding_);
-                    action->setChecked(item->checked());
-                }
-            });
-        }
-        action->setObjectName(toQString(item->name()));
-        // Screen readers read a menu item's description from its tool tip and status text.
-        action->setStatusTip(toQString(item->name()));
-        action->setToolTip(toQString(item->name()));
-        actions_[item] = action;
-        syncElement(*item, Property::Enabled);
-    }
+    if (form_) window_.drawing.onChanged = [form = form_] { form->update(); };
 }
 
 QWidget* WindowView::widgetFor(const Element* element) const {
@@ -276,92 +184,6 @@ bool WindowView::syncing() const {
     return binding_.syncing();
 }
 
-QMargins WindowView::frameMargins() const {
-    const QWindow* handle = frame_->windowHandle();
-    if (handle != nullptr && frame_->isVisible() && !handle->frameMargins().isNull())
-        return handle->frameMargins();
-    const FrameSize border = window_.frame();
-    return QMargins(toPixels(border.side), toPixels(border.top), toPixels(border.side),
-                    toPixels(border.side));
-}
-
-void WindowView::syncGeometry() {
-    const Rect outer = window_.geometry();
-    switch (window_.kind()) {
-        case WindowKind::Main: {
-            // The outer size includes the frame and the title bar.
-            const QMargins margins = frameMargins();
-            frame_->resize(toPixels(outer.width) - margins.left() - margins.right(),
-                           toPixels(outer.height) - margins.top() - margins.bottom());
-            appliedMargins_ = margins;
-            break;
-        }
-        case WindowKind::Child:
-            frame_->setGeometry(toPixels(outer));
-            break;
-        case WindowKind::TopLevel: {
-            // Qt places a top-level window by its client area; a painted border is part of it.
-            const auto* top = static_cast<TopLevelFrame*>(frame_.data());
-            const FrameSize border = window_.frame();
-            const QSize size(toPixels(window_.clientWidth()) + 2 * top->border,
-                             toPixels(window_.clientHeight()) + 2 * top->border);
-            QPoint position(toPixels(outer.left + border.side) - top->border,
-                            toPixels(outer.top + border.top) - top->border);
-            if (window_.centredOnScreen) {
-                const QRect screen = QGuiApplication::primaryScreen()->geometry();
-                position = screen.center() - QPoint(size.width() / 2, size.height() / 2);
-            }
-            frame_->setFixedSize(size);
-            frame_->setGeometry(QRect(position, size));
-            break;
-        }
-    }
-}
-
-void WindowView::refitFrame() {
-    const QMargins now = frameMargins();
-    if (now == appliedMargins_ || syncing()) return;
-    // The outer size stays; the client area gives the frame what it took.
-    const int wider = appliedMargins_.left() + appliedMargins_.right() - now.left() - now.right();
-    const int taller = appliedMargins_.top() + appliedMargins_.bottom() - now.top() - now.bottom();
-    appliedMargins_ = now;
-    SyncGuard guard(binding_);
-    frame_->resize(frame_->width() + wider, frame_->height() + taller);
-}
-
-void WindowView::syncTimer(const Timer& timer) {
-    QTimer* ticker = timers_.at(&timer);
-    if (!timer.running()) {
-        ticker->stop();
-    } else if (!ticker->isActive() || ticker->interval() != timer.interval()) {
-        ticker->start(timer.interval());
-    }
-}
-
-void WindowView::restoreIfMinimised() {
-    if (subWindow_ == nullptr || !subWindow_->isMinimized()) return;
-    SyncGuard guard(binding_);
-    subWindow_->showNormal();
-    syncGeometry();
-}
-
-void WindowView::reportGeometry() {
-    if (subWindow_ == nullptr || syncing() || window_.closed() || !subWindow_->isVisible() ||
-        subWindow_->isMinimized() || subWindow_->isMaximized()) {
-        return;
-    }
-    const QRect shown = subWindow_->geometry();
-    if (shown == toPixels(window_.geometry())) return;
-    // Only what the user changed is taken, so that the rest keeps its exact twips.
-    const Rect model = window_.geometry();
-    const auto twips = [](int pixels, int current) {
-        return toPixels(current) == pixels ? current : toTwips(pixels);
-    };
-    deliverGeometry(window_,
-                    Rect{twips(shown.x(), model.left), twips(shown.y(), model.top),
-                         twips(shown.width(), model.width), twips(shown.height(), model.height)});
-}
-
 void WindowView::syncWindow(WindowProperty property) {
     if (!frame_) return;
     SyncGuard guard(binding_);
@@ -377,24 +199,7 @@ void WindowView::syncWindow(WindowProperty property) {
             frame_->setVisible(window_.visible());
             break;
         case WindowProperty::Style:
-            if (window_.kind() == WindowKind::TopLevel) {
-                // Exactly the decorations of the design: a title bar with the close box alone,
-                // or no decoration from the window manager at all.
-                Qt::WindowFlags flags = Qt::Window;
-                if (!window_.hasTitleBar()) {
-                    flags =
-                        (window_.showInTaskbar ? Qt::Window : Qt::Tool) | Qt::FramelessWindowHint;
-                } else if (window_.borderStyle() == BorderStyle::FixedDialog) {
-                    // A window kept off the task bar is a tool window to the window manager.
-                    flags = (window_.showInTaskbar ? Qt::Dialog : Qt::Tool) |
-                            Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                            Qt::WindowTitleHint;
-                    if (window_.controlBox) flags |= Qt::WindowCloseButtonHint;
-                }
-                const bool shown = frame_->isVisible();
-                frame_->setWindowFlags(flags);
-                if (shown) frame_->show();
-            }
+            syncStyle();
             break;
         case WindowProperty::Focus:
             break;
@@ -403,16 +208,6 @@ void WindowView::syncWindow(WindowProperty property) {
 
 void WindowView::syncElement(Element& element, Property property) {
     SyncGuard guard(binding_);
-    if (auto* item = dynamic_cast<MenuItem*>(&element)) {
-        QAction* action = actionFor(item);
-        if (action == nullptr) return;
-        action->setEnabled(item->enabled());
-        action->setVisible(item->visible());
-        action->setCheckable(item->checked() || action->isCheckable());
-        action->setChecked(item->checked());
-        return;
-    }
-    if (auto* timer = dynamic_cast<Timer*>(&element)) return syncTimer(*timer);
     const auto found = views_.find(&element);
     if (found != views_.end() && found->second != nullptr) found->second->sync(property);
 }
@@ -440,17 +235,7 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
-            if (watched != frame_) return false;
-            if (window_.kind() == WindowKind::Child) {
-                reportGeometry();
-            } else if (window_.kind() == WindowKind::Main) {
-                refitFrame();
-                // The window manager tells its frame some time after the window is shown.
-                if (event->type() == QEvent::Show) {
-                    for (int milliseconds : {50, 250, 1000})
-                        QTimer::singleShot(milliseconds, this, [this] { refitFrame(); });
-                }
-            }
+            if (watched == frame_) frameChanged(*event);
             return false;
         default:
             return false;

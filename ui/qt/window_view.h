@@ -1,22 +1,21 @@
 #pragma once
-// Mirrors one model window into Qt: a sub-window of the main window's MDI area, a top-level
-// window, or the main window itself, with a widget for every element.
+// Mirrors one model window into Qt, with a widget for every element: what all windows share.
+// The main window, the sub-windows of its workspace and the top-level windows each have their
+// own view (main_window_view.h, sub_window_view.h, top_level_view.h).
 
-#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include "ui/window.h"
 
 class QAction;
 class QKeyEvent;
-class QMainWindow;
 class QMdiArea;
 class QMdiSubWindow;
-class QTimer;
-class QWidget;
 
 namespace torvi::ui::qt {
 
@@ -26,15 +25,16 @@ class QtBinding;
 
 class WindowView : public QObject {
   public:
-    WindowView(QtBinding& binding, Window& window);
+    // The view for the window's kind, built and in step with the model.
+    static std::unique_ptr<WindowView> create(QtBinding& binding, Window& window);
     ~WindowView() override;
 
     Window& window() const { return window_; }
     // The outermost widget: the main window, the sub-window or the top-level window.
     QWidget* frame() const { return frame_; }
-    QMdiArea* mdiArea() const { return mdiArea_; }
-    QMdiSubWindow* subWindow() const { return subWindow_; }
     FormView* form() const { return form_; }
+    virtual QMdiArea* mdiArea() const { return nullptr; }
+    virtual QMdiSubWindow* subWindow() const { return nullptr; }
     QWidget* widgetFor(const Element* element) const;
     Element* elementFor(const QObject* widget) const;
     QAction* actionFor(const MenuItem* item) const;
@@ -46,42 +46,54 @@ class WindowView : public QObject {
     void syncFocus();
     bool syncing() const;
     // A window brought to the front that the user had minimised comes back at its place.
-    void restoreIfMinimised();
+    virtual void restoreIfMinimised() {}
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    WindowView(QtBinding& binding, Window& window);
 
-  private:
-    void createFrame();
-    void createElements();
-    void createMenus();
-    void syncGeometry();
-    void syncTimer(const Timer& timer);
-    // The frame the window manager drew around a top-level window, once it is known; before
-    // that, and where the platform draws none, the frame the model assumes.
-    QMargins frameMargins() const;
-    // The main window's frame became known or changed: its client area makes room for it.
-    void refitFrame();
-    bool keyPressed(QObject* watched, QKeyEvent& key);
-    // Ctrl+C: what the window offers to copy goes on the clipboard; false when it offers nothing.
-    bool copyToClipboard();
-    // The user moved or resized a child window: the model takes the new place.
-    void reportGeometry();
-    QWidget* parentFor(Element& element) const;
+    // The frame widget and, inside it, the client area (none for the main window).
+    virtual void createFrame() = 0;
+    virtual void createMenus() {}
+    virtual void syncGeometry() = 0;
+    virtual void syncStyle() {}
+    // The frame was shown, moved or resized.
+    virtual void frameChanged(QEvent&) {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QtBinding& binding_;
     Window& window_;
     QPointer<QWidget> frame_;
-    QMainWindow* mainWindow_ = nullptr;
-    QMdiArea* mdiArea_ = nullptr;
-    QMdiSubWindow* subWindow_ = nullptr;
     FormView* form_ = nullptr;
-    std::map<const Element*, QWidget*> widgets_;
+    // Every element's view; menu items' views are their actions.
     std::map<const Element*, ElementView*> views_;
-    std::map<const QObject*, Element*> elements_;
+    std::vector<std::unique_ptr<ElementView>> ownViews_;  // those that are not widgets
     std::map<const MenuItem*, QAction*> actions_;
-    std::map<const Timer*, QTimer*> timers_;
-    QMargins appliedMargins_;  // the frame the main window's client size allows for
+
+  private:
+    void build();
+    void createElements();
+    bool keyPressed(QObject* watched, QKeyEvent& key);
+    // Ctrl+C: what the window offers to copy goes on the clipboard; false when it offers nothing.
+    bool copyToClipboard();
+    QWidget* parentFor(Element& element) const;
+
+    std::map<const Element*, QWidget*> widgets_;
+    std::map<const QObject*, Element*> elements_;
+};
+
+// A close from the title bar or the window menu is the user's: the model decides.
+template <typename Base>
+class ClosableFrame : public Base {
+  public:
+    ClosableFrame(QtBinding& binding, Window& window, QWidget* parent = nullptr)
+        : Base(parent), binding_(binding), window_(window) {}
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QtBinding& binding_;
+    Window& window_;
 };
 
 }  // namespace torvi::ui::qt

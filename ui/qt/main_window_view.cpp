@@ -1,0 +1,138 @@
+#include "ui/qt/main_window_view.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTimer>
+#include <QWindow>
+
+#include "ui/application.h"
+#include "ui/qt/element_widgets.h"
+#include "ui/qt/qt_binding.h"
+#include "ui/qt/qt_text_metrics.h"
+#include "ui/user_input.h"
+
+namespace torvi::ui::qt {
+namespace {
+
+// A menu item's view is its action: enabled, visible and checked as the model says.
+class ActionView : public ElementView {
+  public:
+    ActionView(MenuItem& item, QAction& action) : item_(item), action_(action) {
+        sync(Property::Enabled);
+    }
+    void sync(Property) override {
+        action_.setEnabled(item_.enabled());
+        action_.setVisible(item_.visible());
+        action_.setCheckable(item_.checked() || action_.isCheckable());
+        action_.setChecked(item_.checked());
+    }
+
+  private:
+    MenuItem& item_;
+    QAction& action_;
+};
+
+}  // namespace
+
+void MainWindowView::createFrame() {
+    auto* main = new ClosableFrame<QMainWindow>(binding_, window_);
+    mdiArea_ = new QMdiArea(main);
+    mdiArea_->setBackground(toQColor(colours::applicationWorkspace));
+    // A child window reaching beyond the workspace can be scrolled into view.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    main->setCentralWidget(mdiArea_);
+    QObject::connect(mdiArea_, &QMdiArea::subWindowActivated, mdiArea_, [this](QMdiSubWindow* sub) {
+        if (sub == nullptr || binding_.syncing()) return;
+        for (Window* window : binding_.application().stackingOrder()) {
+            WindowView* view = binding_.viewFor(window);
+            if (view && view->subWindow() == sub) deliverActivate(*window);
+        }
+    });
+    mainWindow_ = main;
+    frame_ = main;
+}
+
+void MainWindowView::createMenus() {
+    QMenuBar* bar = mainWindow_->menuBar();
+    std::map<const MenuItem*, QMenu*> menus;
+    for (const auto& owned : window_.elements()) {
+        auto* item = dynamic_cast<MenuItem*>(owned.get());
+        if (item == nullptr) continue;
+        QAction* action = nullptr;
+        const QString caption = toQString(item->caption());
+        QMenu* parentMenu = item->parent() ? menus[item->parent()] : nullptr;
+        if (!item->children().empty()) {
+            QMenu* menu = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);
+            menus[item] = menu;
+            action = menu->menuAction();
+        } else if (item->separator()) {
+            action = parentMenu ? parentMenu->addSeparator() : bar->addSeparator();
+        } else {
+            action = parentMenu ? parentMenu->addAction(caption) : bar->addAction(caption);
+            if (item->shortcut() != 0) {
+                action->setShortcut(
+                    QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (item->shortcut() - 'A'))));
+                action->setShortcutContext(Qt::WindowShortcut);
+            }
+            QObject::connect(action, &QAction::triggered, action, [this, item, action] {
+                deliverMenu(*item);
+                // Qt flips a checkable action by itself; the model's mark is the one that counts.
+                if (!window_.closed()) {
+                    SyncGuard guard(binding_);
+                    action->setChecked(item->checked());
+                }
+            });
+        }
+        action->setObjectName(toQString(item->name()));
+        // Screen readers read a menu item's description from its tool tip and status text.
+        action->setStatusTip(toQString(item->name()));
+        action->setToolTip(toQString(item->name()));
+        actions_[item] = action;
+        ownViews_.push_back(std::make_unique<ActionView>(*item, *action));
+        views_[item] = ownViews_.back().get();
+    }
+}
+
+QMargins MainWindowView::frameMargins() const {
+    const QWindow* handle = frame_->windowHandle();
+    if (handle != nullptr && frame_->isVisible() && !handle->frameMargins().isNull())
+        return handle->frameMargins();
+    const FrameSize border = window_.frame();
+    return QMargins(toPixels(border.side), toPixels(border.top), toPixels(border.side),
+                    toPixels(border.side));
+}
+
+void MainWindowView::syncGeometry() {
+    // The outer size includes the frame and the title bar.
+    const Rect outer = window_.geometry();
+    const QMargins margins = frameMargins();
+    frame_->resize(toPixels(outer.width) - margins.left() - margins.right(),
+                   toPixels(outer.height) - margins.top() - margins.bottom());
+    appliedMargins_ = margins;
+}
+
+void MainWindowView::refitFrame() {
+    const QMargins now = frameMargins();
+    if (now == appliedMargins_ || syncing()) return;
+    // The outer size stays; the client area gives the frame what it took.
+    const int wider = appliedMargins_.left() + appliedMargins_.right() - now.left() - now.right();
+    const int taller = appliedMargins_.top() + appliedMargins_.bottom() - now.top() - now.bottom();
+    appliedMargins_ = now;
+    SyncGuard guard(binding_);
+    frame_->resize(frame_->width() + wider, frame_->height() + taller);
+}
+
+void MainWindowView::frameChanged(QEvent& event) {
+    refitFrame();
+    // The window manager tells its frame some time after the window is shown.
+    if (event.type() == QEvent::Show) {
+        for (int milliseconds : {50, 250, 1000})
+            QTimer::singleShot(milliseconds, this, [this] { refitFrame(); });
+    }
+}
+
+}  // namespace torvi::ui::qt
