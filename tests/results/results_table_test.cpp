@@ -126,7 +126,7 @@ TEST_F(Table, LongFormEnergies) {
                                                               "-1,24 ", " E", "-4 "}));
 }
 
-TEST_F(Table, PrintingGoesToTheRecordingPrinterAsOneDocument) {
+TEST_F(Table, PaperGoesToTheRecordingPrinterAsOneDocument) {
     ui::RecordingPrinters printers{metrics};
     calculate({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"});
     EXPECT_EQ(printTable(*printers.openDefault(), state, energyTexts), "");

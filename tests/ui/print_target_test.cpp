@@ -7,7 +7,7 @@ namespace torvi::ui {
 namespace {
 
 // Columns of 100 twips, zones of 1400, lines of 200.
-class Printing : public ::testing::Test {
+class PrintStatements : public ::testing::Test {
   protected:
     FixedTextMetrics metrics{100, 200};
     Drawing drawing;
@@ -16,7 +16,7 @@ class Printing : public ::testing::Test {
     TextRun text(std::size_t n) const { return drawing.texts().at(n); }
 };
 
-TEST_F(Printing, AStatementWithoutTrailingSeparatorEndsTheLine) {
+TEST_F(PrintStatements, AStatementWithoutTrailingSeparatorEndsTheLine) {
     target.print({Text{"ab"}});
     EXPECT_EQ(target.currentX, 0);
     EXPECT_EQ(target.currentY, 200);
@@ -27,7 +27,7 @@ TEST_F(Printing, AStatementWithoutTrailingSeparatorEndsTheLine) {
     EXPECT_EQ(target.currentY, 400);
 }
 
-TEST_F(Printing, NextZoneGoesToTheFirstZoneStartBeyondTheCurrentX) {
+TEST_F(PrintStatements, NextZoneGoesToTheFirstZoneStartBeyondTheCurrentX) {
     target.print({NextZone{}});
     EXPECT_EQ(target.currentX, 1400);
     target.print({NextZone{}});
@@ -41,7 +41,7 @@ TEST_F(Printing, NextZoneGoesToTheFirstZoneStartBeyondTheCurrentX) {
     EXPECT_EQ(text(1).x, 5600);  // the 1600-twip label reached past 4200
 }
 
-TEST_F(Printing, TabGoesToItsColumnOrToTheSameColumnOnTheNextLine) {
+TEST_F(PrintStatements, TabGoesToItsColumnOrToTheSameColumnOnTheNextLine) {
     target.print({Tab{5}, NoSpace{}, Text{"°C"}});
     EXPECT_EQ(text(0).x, 400);
     EXPECT_EQ(text(0).y, 0);
@@ -54,13 +54,13 @@ TEST_F(Printing, TabGoesToItsColumnOrToTheSameColumnOnTheNextLine) {
     EXPECT_EQ(text(3).y, 600);
 }
 
-TEST_F(Printing, SpcWritesBlanks) {
+TEST_F(PrintStatements, SpcWritesBlanks) {
     target.print({Spc{1}, NoSpace{}, Text{"Temperature"}});
     EXPECT_EQ(text(0).text, " ");
     EXPECT_EQ(text(1).x, 100);
 }
 
-TEST_F(Printing, NumberItems) {
+TEST_F(PrintStatements, NumberItems) {
     EXPECT_EQ(numberItemText(1), " 1 ");
     EXPECT_EQ(numberItemText(0), " 0 ");
     EXPECT_EQ(numberItemText(-50), "-50 ");
@@ -73,7 +73,7 @@ TEST_F(Printing, NumberItems) {
     EXPECT_EQ(text(0).text, "-2,5 ");
 }
 
-TEST_F(Printing, ShortText) {
+TEST_F(PrintStatements, ShortText) {
     EXPECT_EQ(shortText(1.5), " 1.5");
     EXPECT_EQ(shortText(0.25), " .25");
     EXPECT_EQ(shortText(-2.5), "-2.5");
@@ -82,7 +82,7 @@ TEST_F(Printing, ShortText) {
     EXPECT_EQ(shortText(1234567.0), " 1234567");
 }
 
-TEST_F(Printing, ColourBoldAndLinesGoToTheDrawing) {
+TEST_F(PrintStatements, ColourBoldAndLinesGoToTheDrawing) {
     target.setColour(colours::blue);
     target.setBold(true);
     target.print({Text{"Distribution, %"}});
