@@ -31,8 +31,7 @@ void Form3::Form_Load() {
 }
 
 Form3::Copy Form3::copy() const {
-    const int zone = 14 * application().metrics().averageCharWidth(font);
-    const TableCells cells = tableCells(drawing, zone);
+    const TableCells cells = tableCells(drawing, ui::printZoneWidth(application().metrics(), font));
     if (cells.empty()) return {};
     return {delimited(cells, '\t'), htmlTable(cells), false};
 }

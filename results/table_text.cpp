@@ -89,7 +89,7 @@ TableText tableText(const core::CalculationState& state,
         started = started || !line.empty();
         if (started) result.lines += line + "\n";
     }
-    result.cells = tableCells(drawing, 14);
+    result.cells = tableCells(drawing, target.zoneWidth());
     return result;
 }
 

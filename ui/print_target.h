@@ -28,6 +28,11 @@ struct NextZone {};
 struct NoSpace {};
 using PrintItem = std::variant<Text, Number, Tab, Spc, NextZone, NoSpace>;
 
+// A print zone is 14 columns, each as wide as the font's average character.
+inline int printZoneWidth(const TextMetrics& metrics, const Font& font) {
+    return 14 * metrics.averageCharWidth(font);
+}
+
 class PrintTarget {
   public:
     PrintTarget(DrawingSink& sink, const TextMetrics& metrics, Font font);
@@ -49,7 +54,7 @@ class PrintTarget {
 
     int lineHeight() const { return metrics_.lineHeight(font_); }
     int columnWidth() const { return metrics_.averageCharWidth(font_); }
-    int zoneWidth() const { return 14 * columnWidth(); }
+    int zoneWidth() const { return printZoneWidth(metrics_, font_); }
 
   private:
     void write(const std::string& text);
