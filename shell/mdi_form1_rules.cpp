@@ -39,10 +39,6 @@ class GraphWindowValues : public results::GraphValues {
     ui::Application& application_;
 };
 
-}  // namespace
-
-namespace {
-
 // Where the arrangements put the results windows, in twips: the one behind and the one in front.
 constexpr ui::Rect kBackPlace{500, 300, 0, 0};
 constexpr ui::Rect kFrontPlace{1000, 600, 0, 0};
