@@ -141,6 +141,8 @@ void Form1::Text2_KeyPress(int index, int keyAscii) {
 
     if (!parseNumber(box.text())) return failure();
     rewriteWithComma(box);
+    // A point read as a digit-group mark ("0.6.1") can leave a comma form no rule reads.
+    if (!parseNumber(box.text())) return failure();
     if (index < entryCount) {
         if (!setFocus(Text2(index + 1))) return failure();
         for (int j = 1; j <= entryCount; ++j) {
@@ -167,6 +169,8 @@ void Form1::Text2_LostFocus(int index) {
 
     if (!parseNumber(box.text())) return failure();
     rewriteWithComma(box);
+    // A point read as a digit-group mark ("0.6.1") can leave a comma form no rule reads.
+    if (!parseNumber(box.text())) return failure();
     for (int j = 1; j <= entryCount; ++j) {
         if (Text2(j).empty()) {
             skipNextEnergyCheck = true;

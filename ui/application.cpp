@@ -106,6 +106,10 @@ void Application::end() {
 }
 
 void Application::finishEvent() {
+    if (eventDepth_ == 1) {
+        const std::vector<Window*> windows = stacking_;
+        for (Window* window : windows) window->settleFocus();
+    }
     if (--eventDepth_ > 0) return;
     closedWindows_.clear();
     if (observer_) observer_->eventFinished();

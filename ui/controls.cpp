@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <string_view>
 
 #include "ui/application.h"
 #include "ui/keys.h"
+#include "ui/text_metrics.h"
 #include "ui/window.h"
 
 namespace torvi::ui {
@@ -20,12 +22,21 @@ std::string utf8(int code) {
     } else if (c < 0x800) {
         bytes += static_cast<char>(0xC0 | (c >> 6));
         bytes += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         bytes += static_cast<char>(0xE0 | (c >> 12));
+        bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        bytes += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        bytes += static_cast<char>(0xF0 | (c >> 18));
+        bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         bytes += static_cast<char>(0x80 | (c & 0x3F));
     }
     return bytes;
+}
+
+bool continuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
 }  // namespace
@@ -92,11 +103,14 @@ void TextBox::insertTypedCharacter(int keyAscii) {
         if (start == end) {
             if (start == 0) return;
             --start;
-            while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
+            while (start > 0 && continuationByte(text[start])) --start;
         }
         text.erase(start, end - start);
         end = start;
-    } else if (keyAscii >= keys::kFirstPrintable && keyAscii != keys::kDelete) {
+    } else if (keyAscii >= keys::kFirstPrintable && keyAscii != keys::kDelete &&
+               keyAscii <= 0x10FFFF && (keyAscii < 0xD800 || keyAscii > 0xDFFF)) {
+        const std::string_view replaced(text.data() + start, end - start);
+        if (characterCount(text) - characterCount(replaced) >= kMaximumLength) return;
         const std::string character = utf8(keyAscii);
         text.replace(start, end - start, character);
         end = start + character.size();
@@ -105,6 +119,16 @@ void TextBox::insertTypedCharacter(int keyAscii) {
     }
     setText(std::move(text));
     setCursor(static_cast<int>(end));
+}
+
+void TextBox::takeEdit(std::string text, int cursor) {
+    std::size_t end = 0;
+    for (int characters = 0; end < text.size(); ++end) {
+        if (!continuationByte(text[end]) && characters++ == kMaximumLength) break;
+    }
+    text.resize(end);
+    setText(std::move(text));
+    setCursor(cursor);
 }
 
 CommandButton::CommandButton(Window& window, std::string name, int index, Rect geometry,

@@ -49,6 +49,9 @@ class TextBox : public Element {
   public:
     TextBox(Window& window, std::string name, int index, Rect geometry, std::string text = {});
 
+    // The most characters the user can put in a box by typing or pasting; code is not limited.
+    static constexpr int kMaximumLength = 32767;
+
     const std::string& text() const { return text_; }
     bool empty() const { return text_.empty(); }
     // Writes the text and raises the change event before returning, every time, even when the
@@ -71,8 +74,12 @@ class TextBox : public Element {
     std::function<void()> onChange;
 
     // Puts a typed character in place of the selection, or at the insertion point (Backspace
-    // removes the selection or the character before it; Enter and Esc change nothing).
+    // removes the selection or the character before it; Enter and Esc change nothing). A
+    // character that would make the text longer than the limit does not enter.
     void insertTypedCharacter(int keyAscii);
+    // An edit of the user's that types no character (Delete, cut, paste): the new text, cut to
+    // the limit, with the insertion point at the given byte.
+    void takeEdit(std::string text, int cursor);
 
   private:
     std::string text_;

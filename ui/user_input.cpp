@@ -84,9 +84,7 @@ void deliverClick(Element& element) {
 
 void deliverEdit(TextBox& box, std::string text, int cursor) {
     box.window().application().dispatch([&] {
-        if (box.window().closed()) return;
-        box.setText(std::move(text));
-        box.setCursor(cursor);
+        if (!box.window().closed()) box.takeEdit(std::move(text), cursor);
     });
 }
 

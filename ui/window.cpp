@@ -112,25 +112,43 @@ std::vector<Timer*> Window::timers() const {
     return result;
 }
 
-bool Window::setFocus(Element& element) {
-    if (closed_ || &element.window() != this || !element.takesFocus() ||
-        !element.effectivelyVisible() || !element.effectivelyEnabled()) {
-        return false;
-    }
+namespace {
+
+bool canHoldFocus(const Element& element) {
+    return element.takesFocus() && element.effectivelyVisible() && element.effectivelyEnabled();
+}
+
+}  // namespace
+
+bool Window::setFocus(Element& element, bool selectText) {
+    if (closed_ || &element.window() != this || !canHoldFocus(element)) return false;
     if (focusDepth_ >= kMaximumNestedFocusMoves) return false;
     if (application_.activeWindow() != this && visible_) application_.activate(*this);
     if (focused_ == &element) return true;
 
     Element* previous = focused_;
     focused_ = &element;
+    if (previous != nullptr) previousFocus_ = previous;
     // A box that receives the focus this way has its whole text selected, so typing replaces it.
-    if (element.kind() == ElementKind::TextBox) static_cast<TextBox&>(element).selectAll();
+    if (selectText && element.kind() == ElementKind::TextBox)
+        static_cast<TextBox&>(element).selectAll();
     notify(WindowProperty::Focus);
     ++focusDepth_;
     if (previous != nullptr && previous->onLostFocus) previous->onLostFocus();
     --focusDepth_;
     if (focused_ == &element && element.onGotFocus) element.onGotFocus();
     return true;
+}
+
+void Window::settleFocus() {
+    if (closed_ || focused_ == nullptr || canHoldFocus(*focused_)) return;
+    Element* heir = previousFocus_ != nullptr && canHoldFocus(*previousFocus_)
+                        ? previousFocus_
+                        : nextInTabOrder(true);
+    if (heir == nullptr || !setFocus(*heir, false)) {
+        focused_ = nullptr;
+        notify(WindowProperty::Focus);
+    }
 }
 
 void Window::adoptFocus(Element* element) {
@@ -147,10 +165,7 @@ Element* Window::nextInTabOrder(bool forward) const {
     for (int step = 0; step < count; ++step) {
         position = (position + (forward ? 1 : -1) + count) % count;
         Element* candidate = tabOrder[static_cast<std::size_t>(position)];
-        if (candidate->takesFocus() && candidate->effectivelyVisible() &&
-            candidate->effectivelyEnabled()) {
-            return candidate;
-        }
+        if (canHoldFocus(*candidate)) return candidate;
     }
     return nullptr;
 }

@@ -97,9 +97,14 @@ class Window {
     // disabled or cannot hold the focus. On success the new focus is recorded first, then the
     // element that lost it raises its leave event, then the new one its gain event if it still
     // holds the focus. A leave handler may move the focus again.
-    bool setFocus(Element& element);
+    // selectText off leaves a text box's own selection as it is.
+    bool setFocus(Element& element, bool selectText = true);
     // Records the focus without any event: for a view that had to put it elsewhere.
     void adoptFocus(Element* element);
+    // A focused element that the event just run hid or disabled gives the focus back to the
+    // element that held it before, with that box's insertion point as it was, or else passes it
+    // along the tab order, so that the keys that follow are not lost.
+    void settleFocus();
     // The next element in tab order that can take the focus, after the focused one.
     Element* nextInTabOrder(bool forward) const;
 
@@ -135,6 +140,7 @@ class Window {
     bool visible_ = false;
     bool closed_ = false;
     Element* focused_ = nullptr;
+    Element* previousFocus_ = nullptr;
     int focusDepth_ = 0;
     std::vector<std::unique_ptr<Element>> elements_;
 };

@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
+#include <functional>
 
 #include "input/form1.h"
 #include "results/form2.h"
@@ -278,6 +280,27 @@ TEST_F(Program, ChildWindowsGoWhereTheDesignSaysWhateverTheUserDid) {
     EXPECT_EQ(tableWindow->width(), 757);
     EXPECT_TRUE(workspace->horizontalScrollBar()->isVisible());
 }
+
+// Exit by the menu item, by Ctrl+Q and by the close box, with windows open and an event loop
+// running as in the program: the loop ends with status 0 and nothing reads what Exit deleted.
+class ProgramExit : public Program, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ProgramExit, EndsTheEventLoopCleanly) {
+    typeTheExample();
+    binding->viewFor(main)->actionFor(main->mnuAbout)->trigger();
+    const std::function<void()> ways[] = {
+        [&] { binding->viewFor(main)->actionFor(main->mnuExit)->trigger(); },
+        [&] { QTest::keySequence(frame, QKeySequence("Ctrl+Q")); },
+        [&] { frame->close(); },
+    };
+    QTimer::singleShot(0, frame, ways[GetParam()]);
+    QObject watchdog;  // a way that ends nothing ends the loop with 3
+    QTimer::singleShot(5000, &watchdog, [] { QCoreApplication::exit(3); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(application.ended());
+    EXPECT_EQ(binding->viewFor(main), nullptr);
+}
+INSTANTIATE_TEST_SUITE_P(MenuShortcutAndCloseBox, ProgramExit, ::testing::Values(0, 1, 2));
 
 // Ctrl+C in a results window: the table as text and as an HTML table, the graphs as pictures.
 TEST_F(Program, ResultsGoOnTheClipboard) {

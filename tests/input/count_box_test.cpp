@@ -193,14 +193,16 @@ TEST_F(DataInput, EnterWithEveryShownRowFilledGoesToCalculate) {
     EXPECT_EQ(form->focused(), form->Command1);
 }
 
-TEST_F(DataInput, KeysInTheCountBoxRunTheEnablingRuleAndMayMoveTheFocusToCalculate) {
+TEST_F(DataInput, KeysInTheCountBoxRunTheEnablingRuleAndNoneIsLost) {
     enterCountAndEnergies({"0", "1"});
     ASSERT_TRUE(calculateOn());
     user.click(*form->Text1);
     user.key('2');  // the rule finds everything present and sends the focus to the button
-    EXPECT_EQ(form->focused(), form->Command1);
-    EXPECT_EQ(form->Text1->text(), "22");  // the character still entered the count box
-    EXPECT_TRUE(calculateOff());           // and its change switched Calculate off
+    EXPECT_EQ(form->Text1->text(), "22");     // the character still entered the count box
+    EXPECT_TRUE(calculateOff());              // and its change switched Calculate off,
+    EXPECT_EQ(form->focused(), form->Text1);  // so the button gave the focus back
+    user.key('3');
+    EXPECT_EQ(form->Text1->text(), "223");
 }
 
 TEST_F(DataInput, TheEnablingRuleLeavesCalculateAsItWasWhenItStopsEarly) {

@@ -1,3 +1,4 @@
+#include "core/number_text.h"
 #include "data_input_fixture.h"
 
 namespace torvi::input::testing {
@@ -20,13 +21,16 @@ TEST_F(DataInput, EnterChecksThenRewritesThePointAndGoesToTheNextEmptyRow) {
     EXPECT_EQ(form->Text2(2).text(), "1,5");
     EXPECT_EQ(form->focused(), &form->Text2(3));
     EXPECT_TRUE(calculateOff());
-    // "1.5,2" converts (the point groups digits) but "1,5,2" does not. Checked before the
-    // rewrite it passes, and only the leave rule, on the way to the Celsius box, objects.
-    user.type("1.5,2");
-    user.enter();
-    EXPECT_EQ(form->Text2(3).text(), "1,5,2");
-    EXPECT_EQ(messages.texts, (Texts{"Something is wrong with your number!"}));
-    EXPECT_EQ(form->focused(), &form->Text2(3));
+    // "1.5,2" and "0.6.1" convert (the point groups digits), but their comma forms do not: the
+    // rewrite fails the rule as the comma form would, silently, and the focus stays.
+    for (const char* typed : {"1.5,2", "0.6.1"}) {
+        form->Text2(3).setText("");
+        user.type(typed);
+        user.enter();
+        EXPECT_EQ(form->Text2(3).text(), core::pointToComma(typed));
+        EXPECT_EQ(form->focused(), &form->Text2(3));
+    }
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(DataInput, EnterWithEveryRowFilledRunsTheEnablingRuleAfterItsScan) {
@@ -108,11 +112,13 @@ TEST_F(DataInput, LeavingAGoodNumberRewritesItAndRunsTheEnablingRule) {
     form->Text2(2).setText("1.5,2");
     ASSERT_TRUE(calculateOff());
     user.tab(false);  // into the filled box 1, which runs no rule of its own on gaining the focus
+    // The rewritten text no longer converts: the same warning as for "1,5,2".
     EXPECT_EQ(form->Text2(2).text(), "1,5,2");
-    EXPECT_TRUE(messages.texts.empty());
-    EXPECT_EQ(form->focused(), &form->Text2(1));
-    EXPECT_TRUE(calculateOff());  // the rewritten text no longer converts
+    EXPECT_EQ(messages.texts, (Texts{"Something is wrong with your number!"}));
+    EXPECT_EQ(form->focused(), &form->Text2(2));
+    EXPECT_TRUE(calculateOff());
     form->Text2(2).setText("2.5");
+    user.tab(false);  // the skip the warning set
     user.click(form->Text2(2));
     user.tab(false);
     EXPECT_EQ(form->Text2(2).text(), "2,5");

@@ -107,6 +107,22 @@ TEST_F(Model, TypedCharactersGoInAtTheInsertionPoint) {
     EXPECT_EQ(window.Text1(1).text(), "-5°C");
     user.backspace();
     EXPECT_EQ(window.Text1(1).text(), "-°C");
+    window.Text1(1).select(0, 3);  // "-°": Backspace takes the selection
+    user.backspace();
+    user.type("😀");
+    EXPECT_EQ(window.Text1(1).text(), "😀C");
+    user.backspace();
+    EXPECT_EQ(window.Text1(1).text(), "C");
+
+    // A box holding the most characters takes no more, typed or pasted; code is not limited.
+    const std::string full = std::string(TextBox::kMaximumLength - 1, '1') + "😀";
+    window.Text1(1).setText(full);
+    user.type("2");
+    EXPECT_EQ(window.Text1(1).text(), full);
+    deliverEdit(window.Text1(1), "3" + full, 0);
+    EXPECT_EQ(window.Text1(1).text(), "3" + full.substr(0, full.size() - 4));
+    window.Text1(1).setText(full + "4");
+    EXPECT_EQ(window.Text1(1).text(), full + "4");
 }
 
 TEST_F(Model, FocusMovesRecordFirstThenLeaveThenGain) {
@@ -200,7 +216,9 @@ TEST_F(Model, ClickingAButtonTakesTheFocusFirstAndClicksOnlyIfStillEnabled) {
     window.log.clear();
     window.lostFocusAction = [&](int) { window.Command1->setEnabled(false); };
     user.click(*window.Command1);
-    EXPECT_EQ(window.log, (Log{"LostFocus 1", "GotFocus Command1"}));
+    // The disabled button gives the focus back to the box that had it.
+    EXPECT_EQ(window.log, (Log{"LostFocus 1", "GotFocus Command1", "GotFocus 1"}));
+    EXPECT_EQ(window.focused(), &window.Text1(1));
 }
 
 TEST_F(Model, DisabledOrHiddenElementsIgnoreClicks) {

@@ -89,6 +89,8 @@ TextBoxView::TextBoxView(TextBox& box, WindowView& view, QWidget* parent)
     : QLineEdit(parent), box_(box), view_(view) {
     setFrame(true);
     setFont(screenFont(Font{}));
+    // The model limits the text; Qt, counting UTF-16 units, must never cut what the model holds.
+    setMaxLength(2 * TextBox::kMaximumLength);
     // The connection goes with the window's view, so that nothing reaches a box whose window has
     // gone while this widget waits for its deletion.
     connect(this, &QLineEdit::textEdited, &view_, [this](const QString& text) {
@@ -134,7 +136,13 @@ void TextBoxView::reportSelection() {
 
 void TextBoxView::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (event->reason() == Qt::MouseFocusReason && !view_.syncing()) deliverClick(box_);
+    // Qt selects a box's text when it passes the focus on by itself (a focused widget was
+    // disabled or hidden); the model's selection is the one the box shows.
+    if (view_.syncing()) {
+        showSelection();
+    } else if (event->reason() == Qt::MouseFocusReason) {
+        deliverClick(box_);
+    }
 }
 
 ButtonView::ButtonView(CommandButton& button, WindowView& view, QWidget* parent)

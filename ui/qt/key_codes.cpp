@@ -25,10 +25,12 @@ int characterCode(const QKeyEvent& event) {
         const int key = event.key();
         return key >= Qt::Key_A && key <= Qt::Key_Z ? key - Qt::Key_A + 1 : -1;
     }
-    const QString text = event.text();
-    if (text.isEmpty()) return -1;
-    const int code = text.at(0).unicode();
-    return code == keys::kDelete ? -1 : code;
+    // One character, whole: a character outside the basic plane arrives as two UTF-16 units.
+    const QList<uint> characters = event.text().toUcs4();
+    if (characters.size() != 1) return -1;
+    const int code = static_cast<int>(characters.front());
+    const bool halfCharacter = code >= 0xD800 && code <= 0xDFFF;
+    return code == keys::kDelete || halfCharacter ? -1 : code;
 }
 
 }  // namespace torvi::ui::qt

@@ -47,9 +47,13 @@ void MainWindowView::createFrame() {
     main->setCentralWidget(mdiArea_);
     QObject::connect(mdiArea_, &QMdiArea::subWindowActivated, mdiArea_, [this](QMdiSubWindow* sub) {
         if (sub == nullptr || binding_.syncing()) return;
+        // Activation reorders the windows: find the one first, then tell the model.
         for (Window* window : binding_.application().stackingOrder()) {
             WindowView* view = binding_.viewFor(window);
-            if (view && view->subWindow() == sub) deliverActivate(*window);
+            if (view && view->subWindow() == sub) {
+                view->deliver([window] { deliverActivate(*window); });
+                return;
+            }
         }
     });
     mainWindow_ = main;
@@ -79,12 +83,11 @@ void MainWindowView::createMenus() {
                 action->setShortcutContext(Qt::WindowShortcut);
             }
             QObject::connect(action, &QAction::triggered, action, [this, item, action] {
-                deliverMenu(*item);
+                // Exit ends the program and deletes this view with its menus' model.
+                if (!deliver([item] { deliverMenu(*item); })) return;
                 // Qt flips a checkable action by itself; the model's mark is the one that counts.
-                if (!window_.closed()) {
-                    SyncGuard guard(binding_);
-                    action->setChecked(item->checked());
-                }
+                SyncGuard guard(binding_);
+                action->setChecked(item->checked());
             });
         }
         action->setObjectName(toQString(item->name()));

@@ -223,8 +223,6 @@ void WindowView::syncFocus() {
     if (form_ && focused == nullptr && QApplication::focusWidget() == nullptr) {
         form_->setFocus(Qt::OtherFocusReason);
     }
-    Element* holder = elementFor(QApplication::focusWidget());
-    if (holder != nullptr && holder->takesFocus()) window_.adoptFocus(holder);
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
@@ -283,9 +281,7 @@ bool WindowView::keyPressed(QObject* watched, QKeyEvent& key) {
     const bool modelEdits =
         box != nullptr && (code == keys::kBackspace || code >= keys::kFirstPrintable);
     if (box != nullptr) box->reportSelection();
-    const QPointer<WindowView> alive(this);
-    deliverKey(window_, code, modelEdits);
-    if (alive.isNull()) return true;  // the window closed with its boxes
+    if (!deliver([&] { deliverKey(window_, code, modelEdits); })) return true;
     // Control characters (Ctrl+V, Ctrl+Z and the like) are Qt's edit commands.
     return !(box != nullptr && !modelEdits && code != keys::kEnter && code != keys::kEscape);
 }

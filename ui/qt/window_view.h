@@ -41,12 +41,21 @@ class WindowView : public QObject {
 
     void syncWindow(WindowProperty property);
     void syncElement(Element& element, Property property);
-    // Gives Qt's focus to the element the model says has it; when that widget cannot hold it,
-    // the model adopts the element that holds Qt's focus instead, without events.
+    // Gives Qt's focus to the element the model says has it.
     void syncFocus();
     bool syncing() const;
     // A window brought to the front that the user had minimised comes back at its place.
     virtual void restoreIfMinimised() {}
+
+    // Runs a user event through the model. The event may close this window or end the program,
+    // which deletes this view and its window: true when both are still there. After an event,
+    // code touches this view or its window only when this said true.
+    template <typename Event>
+    bool deliver(Event&& event) {
+        const QPointer<WindowView> alive(this);
+        event();
+        return !alive.isNull() && !window_.closed();
+    }
 
   protected:
     WindowView(QtBinding& binding, Window& window);
