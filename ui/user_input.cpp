@@ -129,4 +129,10 @@ void deliverGeometry(Window& window, const Rect& geometry) {
     });
 }
 
+void deliverState(Window& window, WindowState state) {
+    window.application().dispatch([&] {
+        if (!window.closed()) window.setState(state);
+    });
+}
+
 }  // namespace torvi::ui

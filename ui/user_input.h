@@ -30,5 +30,7 @@ void deliverActivate(Window& window);
 void deliverTimer(Timer& timer);
 // The user moved or resized a child window: the window takes the new outer geometry.
 void deliverGeometry(Window& window, const Rect& geometry);
+// A child window was minimised, maximised or restored by the user or by the workspace.
+void deliverState(Window& window, WindowState state);
 
 }  // namespace torvi::ui

@@ -41,9 +41,16 @@ void Window::setBorderStyle(BorderStyle style) {
 }
 
 void Window::setGeometry(const Rect& geometry) {
+    setState(WindowState::Normal);
     if (geometry == geometry_) return;
     geometry_ = geometry;
     notify(WindowProperty::Geometry);
+}
+
+void Window::setState(WindowState state) {
+    if (state == state_) return;
+    state_ = state;
+    notify(WindowProperty::State);
 }
 
 bool Window::hasTitleBar() const {
@@ -85,6 +92,7 @@ void Window::activate() {
         show();
         return;
     }
+    if (state_ == WindowState::Minimised) setState(WindowState::Normal);
     application_.activate(*this);
     if (focused_ == nullptr) {
         if (Element* first = nextInTabOrder(true)) setFocus(*first);

@@ -15,7 +15,9 @@ class Application;
 
 enum class WindowKind { Main, Child, TopLevel };
 enum class BorderStyle { Sizable, FixedDialog, None };
-enum class WindowProperty { Caption, Geometry, Visible, Style, Focus };
+enum class WindowProperty { Caption, Geometry, Visible, Style, Focus, State };
+// A child window as the user left it; its geometry is always the normal place and size.
+enum class WindowState { Normal, Minimised, Maximised };
 
 // The frame around a window's client area, in twips, for each border style.
 struct FrameSize {
@@ -51,8 +53,11 @@ class Window {
     Font font;  // for text drawn on the window
 
     // Outer geometry: position in the main window's client area (children) or on the screen.
+    // Placing a minimised or maximised window restores it first.
     const Rect& geometry() const { return geometry_; }
     void setGeometry(const Rect& geometry);
+    WindowState state() const { return state_; }
+    void setState(WindowState state);
     void setLeft(int left) {
         setGeometry({left, geometry_.top, geometry_.width, geometry_.height});
     }
@@ -71,7 +76,8 @@ class Window {
 
     bool visible() const { return visible_; }
     bool closed() const { return closed_; }
-    // Shows the window and brings it in front of the others, making it the active window.
+    // Shows the window and brings it in front of the others, making it the active window; a
+    // minimised window comes back at its place.
     void show();
     void activate();
     // Closes and destroys the window; a later reference creates a fresh one.
@@ -137,6 +143,7 @@ class Window {
     std::string caption_;
     BorderStyle borderStyle_ = BorderStyle::Sizable;
     Rect geometry_{0, 0, 4800, 3600};
+    WindowState state_ = WindowState::Normal;
     bool visible_ = false;
     bool closed_ = false;
     Element* focused_ = nullptr;

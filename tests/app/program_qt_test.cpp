@@ -268,6 +268,50 @@ TEST_F(Program, ChildWindowsGoWhereTheDesignSaysWhateverTheUserDid) {
     EXPECT_EQ(dataWindow->geometry(), QRect(QPoint(0, 0), dataWindow->geometry().size()));
     EXPECT_EQ(application.activeWindow(), form);
 
+    // The user maximises the graph window, and Ctrl+T has the workspace maximise the table
+    // window it brings forward: the model learns it. Each arrangement command then restores the
+    // windows and places them as designed, the checked option's window in front.
+    results::Form2* graph = application.find<results::Form2>();
+    QMdiSubWindow* graphWindow = binding->viewFor(graph)->subWindow();
+    auto screenAgrees = [&](ui::Window& window) {
+        QMdiSubWindow* sub = binding->viewFor(&window)->subWindow();
+        const auto state = sub->isMaximized()   ? ui::WindowState::Maximised
+                           : sub->isMinimized() ? ui::WindowState::Minimised
+                                                : ui::WindowState::Normal;
+        EXPECT_EQ(state, window.state()) << window.name();
+        if (state == ui::WindowState::Normal)
+            EXPECT_EQ(sub->geometry(), ui::qt::toPixels(window.geometry())) << window.name();
+    };
+    const struct {
+        ui::MenuItem* command;
+        ui::Window* front;
+    } arrangements[] = {{main->mnuSTF, table}, {main->mnuCasc, table}, {main->mnuSGF, graph}};
+    for (const auto& [command, front] : arrangements) {
+        graphWindow->showMaximized();
+        QTest::keySequence(frame, QKeySequence("Ctrl+T"));
+        QApplication::processEvents();
+        EXPECT_EQ(table->state(), ui::WindowState::Maximised);
+        for (ui::Window* window : {(ui::Window*)form, (ui::Window*)graph, (ui::Window*)table})
+            screenAgrees(*window);
+        binding->viewFor(main)->actionFor(command)->trigger();
+        QApplication::processEvents();
+        ui::Window* back = front == table ? (ui::Window*)graph : table;
+        EXPECT_EQ(form->geometry().left + form->geometry().top, 0);
+        EXPECT_EQ(std::pair(back->geometry().left, back->geometry().top), std::pair(500, 300));
+        EXPECT_EQ(std::pair(front->geometry().left, front->geometry().top), std::pair(1000, 600));
+        EXPECT_EQ(application.activeWindow(), front);
+        for (ui::Window* window : {(ui::Window*)form, (ui::Window*)graph, (ui::Window*)table}) {
+            EXPECT_EQ(window->state(), ui::WindowState::Normal) << window->name();
+            screenAgrees(*window);
+        }
+    }
+    // Maximised and restored by the user: the window is back at its place, and the model knows.
+    tableWindow->showMaximized();
+    tableWindow->showNormal();
+    QApplication::processEvents();
+    screenAgrees(*table);
+    EXPECT_EQ(table->geometry().left, 500);
+
     // Ten conformers: the table window is wider than the workspace, which scrolls.
     QMdiArea* workspace = binding->mdiArea();
     EXPECT_FALSE(workspace->horizontalScrollBar()->isVisible());

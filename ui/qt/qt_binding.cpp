@@ -54,8 +54,7 @@ void QtBinding::elementChanged(Element& element, Property property) {
     if (WindowView* view = viewFor(&element.window())) view->syncElement(element, property);
 }
 
-void QtBinding::activeWindowChanged(Window* window) {
-    if (WindowView* view = viewFor(window)) view->restoreIfMinimised();
+void QtBinding::activeWindowChanged(Window*) {
     if (!application_.inEvent()) syncActivation();
 }
 

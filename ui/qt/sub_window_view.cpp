@@ -1,5 +1,6 @@
 #include "ui/qt/sub_window_view.h"
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -22,25 +23,63 @@ void SubWindowView::createFrame() {
     frame_ = sub;
 }
 
+namespace {
+
+WindowState stateOf(const QMdiSubWindow& sub) {
+    if (sub.isMinimized()) return WindowState::Minimised;
+    if (sub.isMaximized()) return WindowState::Maximised;
+    return WindowState::Normal;
+}
+
+}  // namespace
+
 void SubWindowView::syncGeometry() {
-    frame_->setGeometry(toPixels(window_.geometry()));
+    // A minimised or maximised window keeps its normal place until it is restored.
+    if (window_.state() == WindowState::Normal) frame_->setGeometry(toPixels(window_.geometry()));
 }
 
-void SubWindowView::restoreIfMinimised() {
-    if (!subWindow_->isMinimized()) return;
-    SyncGuard guard(binding_);
-    subWindow_->showNormal();
-    syncGeometry();
+void SubWindowView::syncState() {
+    if (stateOf(*subWindow_) == window_.state()) return;
+    switch (window_.state()) {
+        case WindowState::Normal:
+            subWindow_->showNormal();
+            syncGeometry();
+            break;
+        case WindowState::Minimised:
+            subWindow_->showMinimized();
+            break;
+        case WindowState::Maximised:
+            subWindow_->showMaximized();
+            break;
+    }
 }
 
-void SubWindowView::frameChanged(QEvent&) {
-    if (syncing() || window_.closed() || !subWindow_->isVisible() || subWindow_->isMinimized() ||
-        subWindow_->isMaximized()) {
+void SubWindowView::frameChanged(QEvent& event) {
+    if (window_.closed() || !subWindow_->isVisible()) return;
+    if (!syncing() && event.type() != QEvent::WindowStateChange) return reportPlace();
+    // What Qt does while the binding mirrors the model (the workspace maximising the window it
+    // activates) and a change of state, whose place Qt sets afterwards, are told once Qt has
+    // finished.
+    if (reportQueued_) return;
+    reportQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            reportQueued_ = false;
+            if (!window_.closed() && subWindow_->isVisible()) reportPlace();
+        },
+        Qt::QueuedConnection);
+}
+
+void SubWindowView::reportPlace() {
+    const WindowState shownState = stateOf(*subWindow_);
+    if (shownState != window_.state() && !deliver([&] { deliverState(window_, shownState); })) {
         return;
     }
+    if (shownState != WindowState::Normal) return;
     const QRect shown = subWindow_->geometry();
     if (shown == toPixels(window_.geometry())) return;
-    // Only what the user changed is taken, so that the rest keeps its exact twips.
+    // Only what changed is taken, so that the rest keeps its exact twips.
     const Rect model = window_.geometry();
     const auto twips = [](int pixels, int current) {
         return toPixels(current) == pixels ? current : toTwips(pixels);

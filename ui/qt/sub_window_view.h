@@ -1,6 +1,6 @@
 #pragma once
-// A child window: a sub-window of the main window's workspace, which the user may move, resize
-// and minimise.
+// A child window: a sub-window of the main window's workspace, which the user may move, resize,
+// minimise and maximise.
 
 #include "ui/qt/window_view.h"
 
@@ -10,16 +10,21 @@ class SubWindowView : public WindowView {
   public:
     SubWindowView(QtBinding& binding, Window& window) : WindowView(binding, window) {}
     QMdiSubWindow* subWindow() const override { return subWindow_; }
-    void restoreIfMinimised() override;
 
   protected:
     void createFrame() override;
     void syncGeometry() override;
-    // The user moved or resized the window: the model takes the new place.
+    void syncState() override;
+    // Qt changed the window's place or state, for the user or by the workspace's own logic.
     void frameChanged(QEvent& event) override;
 
   private:
+    // Tells the model where the window is and whether it is minimised or maximised, wherever
+    // the two disagree.
+    void reportPlace();
+
     QMdiSubWindow* subWindow_ = nullptr;
+    bool reportQueued_ = false;
 };
 
 }  // namespace torvi::ui::qt

@@ -201,6 +201,9 @@ void WindowView::syncWindow(WindowProperty property) {
         case WindowProperty::Style:
             syncStyle();
             break;
+        case WindowProperty::State:
+            syncState();
+            break;
         case WindowProperty::Focus:
             break;
     }
@@ -233,6 +236,7 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
+        case QEvent::WindowStateChange:
             if (watched == frame_) frameChanged(*event);
             return false;
         default:

@@ -44,8 +44,6 @@ class WindowView : public QObject {
     // Gives Qt's focus to the element the model says has it.
     void syncFocus();
     bool syncing() const;
-    // A window brought to the front that the user had minimised comes back at its place.
-    virtual void restoreIfMinimised() {}
 
     // Runs a user event through the model. The event may close this window or end the program,
     // which deletes this view and its window: true when both are still there. After an event,
@@ -65,7 +63,8 @@ class WindowView : public QObject {
     virtual void createMenus() {}
     virtual void syncGeometry() = 0;
     virtual void syncStyle() {}
-    // The frame was shown, moved or resized.
+    virtual void syncState() {}
+    // The frame was shown, moved, resized, minimised, maximised or restored.
     virtual void frameChanged(QEvent&) {}
     bool eventFilter(QObject* watched, QEvent* event) override;
 
