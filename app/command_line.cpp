@@ -57,7 +57,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
         "Without options it opens its window. With --table it prints the results table of the "
         "given energies (kcal/mol, with a point or a comma) and temperature range:\n"
         "  torvi --table 0 0.6 1.2 --from -50 --to 30");
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option would list --help-all, which only its process() answers.
+    const QCommandLineOption help({"h", "help"}, "Displays help on commandline options.");
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption table("table", "Print the results table of these energies.");
     const QCommandLineOption from("from", "Lower end of the range (default -50 °C).",
@@ -136,7 +138,8 @@ int printTable(const CommandLine& command) {
     }
     const results::TableText table =
         results::tableText(state, input.energyTexts, command.everyPoint);
-    const std::string output = command.csv ? results::delimited(table.cells, ';') : table.lines;
+    const std::string output =
+        command.csv ? results::spreadsheetTable(table.cells, ';') : table.lines;
     std::fputs(output.c_str(), stdout);
     return 0;
 }

@@ -31,6 +31,14 @@ int main(int argc, char* argv[]) {
         case CommandLine::Action::Window:
             break;
     }
+    // Without a display Qt would abort; say what the command line can do instead.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs(
+            "There is no display to open the window on; torvi --help lists what needs none.\n",
+            stderr);
+        return 2;
+    }
 
     QApplication qtApplication(argc, argv);
     QApplication::setDesktopFileName("org.torvi.Torvi");

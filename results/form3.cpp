@@ -31,7 +31,7 @@ void Form3::Form_Load() {
 }
 
 Form3::Copy Form3::copy() const {
-    const TableCells cells = tableCells(drawing, ui::printZoneWidth(application().metrics(), font));
+    const TableCells cells = tableCells(drawing, application().metrics());
     if (cells.empty()) return {};
     return {delimited(cells, '\t'), htmlTable(cells), false};
 }

@@ -47,14 +47,21 @@ std::string escapeHtml(const std::string& text) {
 
 }  // namespace
 
-TableCells tableCells(const ui::Drawing& table, int zoneWidth) {
-    std::map<int, std::map<int, std::string>> lines;  // y, then zone
-    for (const ui::TextRun& run : table.texts()) lines[run.y][run.x / zoneWidth] += run.text;
+TableCells tableCells(const ui::Drawing& table, const ui::TextMetrics& metrics) {
+    const std::vector<ui::TextRun> texts = table.texts();
+    std::map<int, std::map<int, const ui::TextRun*>> lines;  // y, then x
+    for (const ui::TextRun& run : texts) lines[run.y][run.x] = &run;
     TableCells cells;
-    for (const auto& [y, zones] : lines) {
-        if (zones.size() < 2) continue;  // the header and the labels of the temperature column
-        std::vector<std::string> row(static_cast<std::size_t>(zones.rbegin()->first) + 1);
-        for (const auto& [zone, text] : zones) row[static_cast<std::size_t>(zone)] = tidy(text);
+    for (const auto& [y, runs] : lines) {
+        std::vector<std::string> row;
+        int end = -1;  // where the last text ended
+        for (const auto& [x, run] : runs) {
+            if (x != end) row.emplace_back();
+            row.back() += run->text;
+            end = x + metrics.textWidth(run->font, run->text);
+        }
+        if (row.size() < 2) continue;  // the header and the labels of the temperature column
+        for (std::string& cell : row) cell = tidy(cell);
         cells.push_back(std::move(row));
     }
     return cells;
@@ -89,7 +96,7 @@ TableText tableText(const core::CalculationState& state,
         started = started || !line.empty();
         if (started) result.lines += line + "\n";
     }
-    result.cells = tableCells(drawing, target.zoneWidth());
+    result.cells = tableCells(drawing, metrics);
     return result;
 }
 
@@ -103,6 +110,23 @@ std::string delimited(const TableCells& cells, char separator) {
         text += "\n";
     }
     return text;
+}
+
+std::string spreadsheetTable(const TableCells& cells, char separator) {
+    if (cells.size() < 2) return {};
+    // A long-form energy, "1,23 E-4" on the window, is "1,23E-4" to a spreadsheet.
+    const auto number = [](std::string text) {
+        const std::size_t blank = text.find(" E");
+        if (blank != std::string::npos) text.erase(blank, 1);
+        return text;
+    };
+    const std::vector<std::string>& conformers = cells[0];
+    const std::vector<std::string>& energies = cells[1];
+    TableCells rows{{"Temperature (°C)"}};
+    for (std::size_t i = 1; i < conformers.size() && i < energies.size(); ++i)
+        rows[0].push_back("Conformer " + conformers[i] + " (" + number(energies[i]) + " kcal/mol)");
+    rows.insert(rows.end(), cells.begin() + 2, cells.end());
+    return delimited(rows, separator);
 }
 
 std::string htmlTable(const TableCells& cells) {

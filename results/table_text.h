@@ -7,14 +7,17 @@
 
 #include "core/calculation_state.h"
 #include "ui/drawing.h"
+#include "ui/text_metrics.h"
 
 namespace torvi::results {
 
 using TableCells = std::vector<std::vector<std::string>>;
 
-// The lines of a table drawing that hold more than one print zone (the conformer numbers, the
-// energies and the temperature rows), each zone's texts joined and trimmed.
-TableCells tableCells(const ui::Drawing& table, int zoneWidth);
+// The lines of a table drawing that hold more than one cell (the conformer numbers, the
+// energies and the temperature rows), each cell's texts joined and trimmed. A cell is what the
+// table printed up to the next zone: texts that follow each other without a gap, however far a
+// long one reaches.
+TableCells tableCells(const ui::Drawing& table, const ui::TextMetrics& metrics);
 
 // The table written one character to a column: its lines of text, and its cells. The rows are
 // every tenth temperature point, as on the window, or every point.
@@ -27,6 +30,10 @@ TableText tableText(const core::CalculationState& state,
 
 // Cells with a separator between them and a line break after each row.
 std::string delimited(const TableCells& cells, char separator);
+// The table for spreadsheets: a header line that names the temperature column with its unit and
+// each conformer with its energy, then one row per temperature, in fields a spreadsheet with
+// the decimal comma reads as numbers.
+std::string spreadsheetTable(const TableCells& cells, char separator);
 // Cells as an HTML table, for office programs.
 std::string htmlTable(const TableCells& cells);
 
