@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -110,6 +111,19 @@ TEST_F(Binding, AKeyReachesTheModelOnceAndAWindowClosedByItsKeyRuleTakesNoEdit) 
 }
 
 TEST_F(Binding, TimersTickInTheEventLoopWhileRunning) {
+    // Every tick comes a whole interval after the start or the tick before, never earlier (a
+    // millisecond allowed for the handler's own clock reading).
+    QElapsedTimer clock;
+    std::vector<qint64> tickTimes;  // microseconds
+    demo->Timer1->onTimer = [&] { tickTimes.push_back(clock.nsecsElapsed() / 1000); };
+    demo->Timer1->setInterval(500);
+    clock.start();
+    demo->Timer1->setRunning(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tickTimes.size() >= 4; }, 4000));
+    for (std::size_t k = 0; k < tickTimes.size(); ++k)
+        EXPECT_GE(tickTimes[k] - (k == 0 ? 0 : tickTimes[k - 1]), 499000) << "tick " << k;
+    demo->Timer1->setRunning(false);
+    demo->Timer1->onTimer = [&] { demo->log.push_back("Timer"); };
     demo->Timer1->setInterval(20);
     demo->Timer1->setRunning(true);
     EXPECT_TRUE(QTest::qWaitFor(

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMdiSubWindow>
@@ -23,11 +24,14 @@
 namespace torvi::ui::qt {
 namespace {
 
-// A model timer ticks with a QTimer that follows its interval and its running flag.
+// A model timer ticks with a QTimer that follows its interval and its running flag. Qt's timers
+// may fire a little early; a tick waits until its whole interval has passed.
 class TimerView : public ElementView {
   public:
     TimerView(Timer& timer, QObject& context) : timer_(timer), ticker_(new QTimer) {
-        QObject::connect(ticker_, &QTimer::timeout, &context, [this] { deliverTimer(timer_); });
+        ticker_->setTimerType(Qt::PreciseTimer);
+        ticker_->setSingleShot(true);
+        QObject::connect(ticker_, &QTimer::timeout, &context, [this] { tick(); });
         sync(Property::Timer);
     }
     // The tick may be the one that closed the window: the QTimer goes once its signal returned.
@@ -39,14 +43,28 @@ class TimerView : public ElementView {
     void sync(Property) override {
         if (!timer_.running()) {
             ticker_->stop();
-        } else if (!ticker_->isActive() || ticker_->interval() != timer_.interval()) {
-            ticker_->start(timer_.interval());
+        } else if (!ticker_->isActive() || interval_ != timer_.interval()) {
+            start();
         }
     }
 
   private:
+    void start() {
+        interval_ = timer_.interval();
+        sinceStart_.start();
+        ticker_->start(interval_);
+    }
+    void tick() {
+        const qint64 early = interval_ - sinceStart_.elapsed();
+        if (early > 0) return ticker_->start(static_cast<int>(early));
+        start();
+        deliverTimer(timer_);  // may close the window and delete this view
+    }
+
     Timer& timer_;
     QTimer* ticker_;
+    QElapsedTimer sinceStart_;
+    int interval_ = 0;
 };
 
 }  // namespace
