@@ -192,7 +192,7 @@ TEST_F(Program, WindowsAreFramedAsDesigned) {
     // The main window's 10000 x 7000 twips are its outer size, frame and caption included.
     if (windowManager) {
         (void)QTest::qWaitFor([&] { return frame->frameGeometry().size() == QSize(667, 467); },
-                              3000);
+                              10'000);
         EXPECT_EQ(frame->frameGeometry().size(), QSize(667, 467));
     } else {
         EXPECT_EQ(frame->size(), QSize(667 - 2 * 4, 467 - 23 - 4));
@@ -205,7 +205,7 @@ TEST_F(Program, WindowsAreFramedAsDesigned) {
     QWidget* aboutFrame = binding->viewFor(about)->frame();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(aboutFrame));
     (void)QTest::qWaitFor([&] { return aboutFrame->geometry() == QRect(156, 129, 382, 237); },
-                          3000);
+                          10'000);
     EXPECT_EQ(aboutFrame->geometry(), QRect(156, 129, 382, 237));
     const Qt::WindowFlags flags = aboutFrame->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint) && flags.testFlag(Qt::WindowCloseButtonHint));

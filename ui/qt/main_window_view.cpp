@@ -1,6 +1,7 @@
 #include "ui/qt/main_window_view.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -131,11 +132,20 @@ void MainWindowView::refitFrame() {
 
 void MainWindowView::frameChanged(QEvent& event) {
     refitFrame();
-    // The window manager tells its frame some time after the window is shown.
-    if (event.type() == QEvent::Show) {
-        for (int milliseconds : {50, 250, 1000})
-            QTimer::singleShot(milliseconds, this, [this] { refitFrame(); });
+    // The window manager tells its frame some time after the window is shown, later on a busy
+    // machine: look until it is known, for a while.
+    if (event.type() != QEvent::Show) return;
+    if (frameWatch_ == nullptr) {
+        frameWatch_ = new QTimer(this);
+        QObject::connect(frameWatch_, &QTimer::timeout, this, [this] {
+            refitFrame();
+            const QWindow* handle = frame_->windowHandle();
+            const bool known = handle != nullptr && !handle->frameMargins().isNull();
+            if (known || frameWaited_.elapsed() > 10'000) frameWatch_->stop();
+        });
     }
+    frameWaited_.start();
+    frameWatch_->start(50);
 }
 
 }  // namespace torvi::ui::qt

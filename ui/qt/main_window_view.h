@@ -1,11 +1,13 @@
 #pragma once
 // The main window: a QMainWindow whose workspace holds the child windows, with the menu bar.
 
+#include <QElapsedTimer>
 #include <QMargins>
 
 #include "ui/qt/window_view.h"
 
 class QMainWindow;
+class QTimer;
 
 namespace torvi::ui::qt {
 
@@ -29,7 +31,9 @@ class MainWindowView : public WindowView {
 
     QMainWindow* mainWindow_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
-    QMargins appliedMargins_;  // the frame the client size allows for
+    QMargins appliedMargins_;       // the frame the client size allows for
+    QTimer* frameWatch_ = nullptr;  // looks for the frame after the window is shown
+    QElapsedTimer frameWaited_;
 };
 
 }  // namespace torvi::ui::qt
