@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <functional>
+#include <random>
 
 #include "input/form1.h"
 #include "results/form2.h"
@@ -24,6 +25,7 @@
 #include "shell/frm_about.h"
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
+#include "tests/support/program_world.h"
 #include "tests/support/test_doubles.h"
 #include "tests/support/typed_entries.h"
 #include "ui/qt/element_widgets.h"
@@ -425,6 +427,118 @@ TEST_F(Program, TheTableIsPaintedWhereItsDrawingSaysAndPersists) {
     QTest::keySequence(frame, QKeySequence("Ctrl+G"));
     QTest::keySequence(frame, QKeySequence("Ctrl+T"));
     EXPECT_EQ(paint(*table), image);
+}
+
+// The same seeded keys, clicks and commands through the program without a toolkit and through
+// the real widgets: after every step both agree on the focus, every box's text and selection,
+// every element's flags and every window's place, and the widgets show what their model holds.
+// The random sessions and the fuzzer explore the headless program; this is why they may.
+TEST(Differential, TheHeadlessProgramAndTheRealWidgetsAgreeStepByStep) {
+    // Seeds whose sessions switch Calculate on, and in two of them reach the results windows.
+    for (unsigned seed : {11u, 13u, 18u, 20u}) {
+        testing::ProgramWorld headless;
+        ui::qt::QtTextMetrics metrics;
+        ui::RecordingMessageBoxes messages;
+        ui::Application real{{}, metrics, messages};
+        std::optional<ui::qt::QtBinding> binding(std::in_place, real);
+        auto& main = real.form<shell::MDIForm1>();
+        main.show();
+        QWidget* frame = binding->viewFor(&main)->frame();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+        headless.user.shortcut('D');
+        QTest::keySequence(frame, QKeySequence("Ctrl+D"));
+
+        std::mt19937 random(seed);
+        // Mostly digits and Enter, so that entries are completed and Calculate switches on.
+        const std::string keys = "1234512345,.-x\r\r\r\r\b\x1b\t\v";  // \v: Shift+Tab
+        for (int step = 0; step < 120; ++step) {
+            auto& form = headless.application.form<input::Form1>();
+            auto& realForm = real.form<input::Form1>();
+            const int action = std::uniform_int_distribution<int>(0, 9)(random);
+            const std::size_t pick = random();
+            if (action < 7) {  // a key, where the focus is
+                const char key = keys[pick % keys.size()];
+                QWidget* target = QApplication::focusWidget();
+                if (key == '\t' || key == '\v') {
+                    headless.user.tab(key == '\t');
+                    QTest::keyClick(target, key == '\t' ? Qt::Key_Tab : Qt::Key_Backtab,
+                                    key == '\t' ? Qt::NoModifier : Qt::ShiftModifier);
+                } else {
+                    headless.user.key(key);
+                    const Qt::Key named = key == '\r'   ? Qt::Key_Return
+                                          : key == '\b' ? Qt::Key_Backspace
+                                          : key == 27   ? Qt::Key_Escape
+                                                        : Qt::Key_unknown;
+                    if (named == Qt::Key_unknown)
+                        QTest::keyClicks(target, QString(key));
+                    else
+                        QTest::keyClick(target, named);
+                }
+            } else if (action < 9) {  // a click at the right end of a shown box or the button
+                std::vector<std::size_t> shown;
+                for (std::size_t k = 0; k < form.tabOrder.size(); ++k)
+                    if (form.tabOrder[k]->effectivelyVisible()) shown.push_back(k);
+                const std::size_t k = shown[pick % shown.size()];
+                headless.user.click(*form.tabOrder[k]);
+                QWidget* widget = binding->widgetFor(realForm.tabOrder[k]);
+                QTest::mouseClick(widget, Qt::LeftButton, {},
+                                  QPoint(widget->width() - 3, widget->height() / 2));
+            } else {  // Ctrl+D or an order option
+                const int command = static_cast<int>(pick % 3);
+                if (command == 0) {
+                    headless.user.shortcut('D');
+                    QTest::keySequence(frame, QKeySequence("Ctrl+D"));
+                } else {
+                    headless.user.choose(
+                        *(command == 1 ? headless.main->mnuSTF : headless.main->mnuSGF));
+                    binding->viewFor(&main)
+                        ->actionFor(command == 1 ? main.mnuSTF : main.mnuSGF)
+                        ->trigger();
+                }
+            }
+            QApplication::processEvents();
+
+            const std::string where =
+                "seed " + std::to_string(seed) + " step " + std::to_string(step);
+            ASSERT_EQ(headless.messages.texts, messages.texts) << where;
+            const auto& windows = headless.application.stackingOrder();
+            ASSERT_EQ(windows.size(), real.stackingOrder().size()) << where;
+            for (std::size_t w = 0; w < windows.size(); ++w) {
+                ui::Window& one = *windows[w];
+                ui::Window& other = *real.stackingOrder()[w];
+                ASSERT_EQ(one.name(), other.name()) << where;
+                EXPECT_EQ(one.geometry(), other.geometry()) << where << " " << one.name();
+                if (QMdiSubWindow* sub = binding->viewFor(&other)->subWindow())
+                    EXPECT_EQ(sub->geometry(), ui::qt::toPixels(other.geometry())) << where;
+            }
+            ASSERT_EQ(form.focused() ? form.focused()->designName() : "",
+                      realForm.focused() ? realForm.focused()->designName() : "")
+                << where;
+            if (real.activeWindow() == &realForm && realForm.focused())
+                EXPECT_EQ(QApplication::focusWidget(), binding->widgetFor(realForm.focused()))
+                    << where;
+            for (std::size_t e = 0; e < form.elements().size(); ++e) {
+                const ui::Element& one = *form.elements()[e];
+                const ui::Element& other = *realForm.elements()[e];
+                EXPECT_EQ(std::pair(one.visible(), one.enabled()),
+                          std::pair(other.visible(), other.enabled()))
+                    << where << " " << one.designName();
+                const auto* box = dynamic_cast<const ui::TextBox*>(&one);
+                if (box == nullptr) continue;
+                const auto& realBox = static_cast<const ui::TextBox&>(other);
+                const auto* edit = qobject_cast<QLineEdit*>(binding->widgetFor(&realBox));
+                EXPECT_EQ(box->text(), realBox.text()) << where << " " << one.designName();
+                EXPECT_EQ(edit->text().toStdString(), realBox.text()) << where;
+                EXPECT_EQ(edit->isEnabled(), realBox.enabled()) << where;
+                if (&realBox == realForm.focused())
+                    EXPECT_EQ(std::pair(box->selectionStart(), box->selectionLength()),
+                              std::pair(realBox.selectionStart(), realBox.selectionLength()))
+                        << where;
+            }
+        }
+        binding.reset();
+        QApplication::processEvents();
+    }
 }
 
 }  // namespace

@@ -96,6 +96,13 @@ TextBoxView::TextBoxView(TextBox& box, WindowView& view, QWidget* parent)
     connect(this, &QLineEdit::textEdited, &view_, [this](const QString& text) {
         deliverEdit(box_, text.toStdString(), toBytes(text, cursorPosition()));
     });
+    // Where the user puts the insertion point or the selection (a click, the arrow keys), the
+    // model's selection follows at once.
+    const auto follow = [this] {
+        if (!view_.syncing() && text() == toQString(box_.text())) reportSelection();
+    };
+    connect(this, &QLineEdit::cursorPositionChanged, &view_, follow);
+    connect(this, &QLineEdit::selectionChanged, &view_, follow);
     setText(toQString(box_.text()));
     sync(Property::Geometry);
 }
