@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -214,6 +215,23 @@ TEST_F(Program, WindowsAreFramedAsDesigned) {
     EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint) ||
                  flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(aboutFrame->windowType(), Qt::Tool);  // kept off the task bar
+    if (windowManager) {
+        // What reaches the window manager: Motif functions and decorations with the close box
+        // and without minimising (8, 32) or maximising (16, 64), and no maximise action. (Openbox
+        // lets every window be minimised whatever it is told.)
+        QProcess xprop;
+        xprop.start("xprop", {"-id", QString::number(aboutFrame->winId()), "_MOTIF_WM_HINTS",
+                              "_NET_WM_ALLOWED_ACTIONS"});
+        xprop.waitForFinished();
+        const QString told = xprop.readAllStandardOutput();
+        const QStringList motif = told.section(" = ", 1).section('\n', 0, 0).split(", ");
+        ASSERT_GE(motif.size(), 3) << told.toStdString();
+        const int functions = motif[1].toInt(nullptr, 16);
+        const int decorations = motif[2].toInt(nullptr, 16);
+        EXPECT_EQ(functions & (32 | 16 | 8), 32) << told.toStdString();
+        EXPECT_EQ(decorations & (64 | 32), 0) << told.toStdString();
+        EXPECT_FALSE(told.contains("ACTION_MAXIMIZE")) << told.toStdString();
+    }
     // Its etched separator: the grey line, and the white line showing below it.
     const QImage aboutImage = paint(*about);
     EXPECT_EQ(aboutImage.pixelColor(200, 152), QColor(128, 128, 128));

@@ -3,6 +3,7 @@
 #include "core/population.h"
 #include "input/form1.h"
 #include "results/form2.h"
+#include "results/form3.h"
 #include "tests/support/test_doubles.h"
 #include "tests/support/user.h"
 
@@ -62,6 +63,62 @@ TEST_F(Graph, DesignState) {
     EXPECT_TRUE(graph->Picture12(10).visible());
     EXPECT_EQ(graph->Label8->font, (ui::Font{"MS Sans Serif", 12, true}));
     EXPECT_EQ(graph->Picture11->picture.resource, "thermometer.png");
+}
+
+// The design's scale, unit, bars, picture and legend, element by element, as the design tables
+// give them (a fitted label keeps only its place).
+TEST_F(Graph, ScaleUnitBarsAndLegendAsDesigned) {
+    struct Row {
+        const ui::Element& element;
+        ui::Rect place;  // a line's two ends as left, top, right, bottom
+        const char* caption;
+        bool visible;
+    };
+    std::vector<Row> design = {
+        {*graph->Label2.find(11), {7440, 3960, 0, 0}, "°C", true},
+        {*graph->Label7, {7920, 840, 0, 0}, "100", true},
+        {*graph->Label6, {7920, 2280, 0, 0}, "50", true},
+        {*graph->Label5, {7920, 3720, 0, 0}, "0", true},
+        {*graph->Label8, {7680, 240, 0, 0}, "%", true},
+        {*graph->Line1, {7680, 840, 7680, 3720}, "", true},
+        {*graph->Line3, {7680, 840, 7800, 840}, "", true},
+        {*graph->Line4, {7680, 2280, 7800, 2280}, "", true},
+        {*graph->Line2, {7680, 3720, 7800, 3720}, "", true},
+        {*graph->Picture11, {720, 4200, 7335, 495}, "", true},
+        {graph->Label1(0), {240, 120, 0, 0}, "Conformer", false},
+        {graph->Label4(0), {1440, 120, 0, 0}, "Energy", false},
+    };
+    const std::string rowCaptions[] = {"# 1", "# 2", "# 3", "# 4", "# 5",
+                                       "# 6", "# 7", "# 8", "# 9", "# 10"};
+    for (int i = 1; i <= 10; ++i) {
+        design.push_back(
+            {graph->Label1(i), {120, 4080 - 360 * i, 375, 255}, rowCaptions[i - 1].c_str(), false});
+        design.push_back({graph->Picture1(i), {720, 4080 - 360 * i, 495, 255}, "", false});
+        design.push_back({graph->Label4(i), {1440, 4080 - 360 * i, 0, 0}, "", false});
+    }
+    for (int k = 0; k <= 10; ++k)
+        design.push_back({graph->Picture12(k), {2160 + 480 * k, 840, 300, 2895}, "", true});
+    for (const Row& row : design) {
+        SCOPED_TRACE(row.element.designName());
+        EXPECT_EQ(row.element.visible(), row.visible);
+        ui::Rect place = row.element.geometry();
+        if (const auto* line = dynamic_cast<const ui::LineElement*>(&row.element)) {
+            place = {line->x1, line->y1, line->x2, line->y2};
+            EXPECT_EQ(std::pair(line->thickness, line->colour), std::pair(1, ui::Rgb{0, 0, 0}));
+        } else if (const auto* label = dynamic_cast<const ui::Label*>(&row.element)) {
+            EXPECT_EQ(label->caption(), row.caption);
+            if (label->fitted) place.width = place.height = 0;
+        } else if (const auto* bar = dynamic_cast<const ui::PictureBox*>(&row.element)) {
+            if (bar->name() == "Picture12")
+                EXPECT_EQ(bar->fillColour, ui::colours::windowBackground);
+        }
+        EXPECT_EQ(place, row.place);
+    }
+    EXPECT_EQ(graph->Label2(11).font, (ui::Font{"MS Sans Serif", 9.75, false}));
+
+    Form3& table = application.form<Form3>();
+    EXPECT_EQ(table.caption(), "Results - Table");
+    EXPECT_EQ(table.backColour, (ui::Rgb{255, 255, 255}));
 }
 
 TEST_F(Graph, OneConformerFillsEveryBar) {

@@ -42,10 +42,19 @@ TEST_F(Hpg, DesignElements) {
     EXPECT_EQ(plot.Picture1->geometry(), (ui::Rect{1440, 600, 5760, 3255}));
     EXPECT_EQ(plot.Line1->thickness, 5);
     EXPECT_EQ(plot.Line1->container(), plot.Picture1);
-    EXPECT_EQ(plot.Line2(1).y1, 2880);
-    EXPECT_EQ(plot.Line2(10).y1, 720);
-    EXPECT_EQ(plot.Line2(4).colour, plot.Line2(10).colour);
-    EXPECT_EQ(plot.Line2(3).colour, (ui::Rgb{255, 0, 0}));
+    const ui::LineElement& base = *plot.Line1;
+    EXPECT_EQ((ui::Rect{base.x1, base.y1, base.x2, base.y2}), (ui::Rect{120, 2520, 5521, 2520}));
+    EXPECT_EQ(base.colour, (ui::Rgb{0, 0, 0}));
+    // The key: conformer i's stroke, 10 pixels thick, in the design's colour.
+    const ui::Rgb colours[] = {{255, 255, 0}, {0, 0, 255},   {255, 0, 0}, {0, 255, 0},
+                               {255, 0, 255}, {192, 192, 0}, {0, 0, 0},   {0, 255, 255},
+                               {128, 64, 0},  {0, 255, 0}};
+    for (int i = 1; i <= 10; ++i) {
+        const ui::LineElement& key = plot.Line2(i);
+        EXPECT_EQ((ui::Rect{key.x1, key.y1, key.x2, key.y2}),
+                  (ui::Rect{360, 3120 - 240 * i, 840, 3120 - 240 * i}));
+        EXPECT_EQ(std::pair(key.thickness, key.colour), std::pair(10, colours[i - 1])) << i;
+    }
 }
 
 TEST_F(Hpg, EqualEnergiesGiveTwoBandsOf1000Twips) {

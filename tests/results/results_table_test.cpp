@@ -135,6 +135,15 @@ TEST_F(Table, PaperGoesToTheRecordingPrinterAsOneDocument) {
     ASSERT_EQ(printers.documents.size(), 2u);
     EXPECT_EQ(printers.documents[0].orientation, ui::Orientation::Landscape);
     EXPECT_EQ(printers.documents[1].orientation, ui::Orientation::Portrait);
+    // The three horizontal rules end at 12200 twips for ten conformers, else at 11200.
+    for (const auto& [document, end] : {std::pair(0, 12200), std::pair(1, 11200)}) {
+        std::vector<int> ends;
+        for (const ui::DrawItem& item : printers.documents[document].items) {
+            const auto* rule = std::get_if<ui::LineRun>(&item);
+            if (rule && rule->y1 == rule->y2) ends.push_back(rule->x2);
+        }
+        EXPECT_EQ(ends, std::vector<int>(3, end)) << document;
+    }
     printers.refusal = "The print system did not accept the document.";
     EXPECT_EQ(printTable(*printers.openDefault(), state, energyTexts), printers.refusal);
     EXPECT_EQ(printers.documents.size(), 2u);
