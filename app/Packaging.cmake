@@ -3,9 +3,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME torvi)
 set(CPACK_PACKAGE_VENDOR "The Torvi project")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Boltzmann distribution of conformers for the chemistry classroom")
-set(CPACK_PACKAGE_DESCRIPTION "Torvi illustrates the Boltzmann distribution of up to ten conformers, \
-according to their ground state energies, as a function of temperature, as a table on screen \
-and on paper and as a stacked bar chart.")
+# Debian wants the long description in lines of at most 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "Torvi illustrates the Boltzmann distribution of up to ten conformers,
+according to their ground state energies, as a function of temperature: as a
+table on screen and on paper and as a stacked bar chart.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

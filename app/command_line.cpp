@@ -55,7 +55,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
         "Torvi shows the Boltzmann distribution of up to ten conformers, according to their "
         "ground state energies, as a function of temperature.\n\n"
         "Without options it opens its window. With --table it prints the results table of the "
-        "given energies (kcal/mol, with a point or a comma) and temperature range:\n"
+        "given energies (kcal/mol, with a point or a comma) and temperature range, as in\n"
         "  torvi --table 0 0.6 1.2 --from -50 --to 30");
     // Qt's own help option would list --help-all, which only its process() answers.
     const QCommandLineOption help({"h", "help"}, "Displays help on commandline options.");
