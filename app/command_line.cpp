@@ -4,10 +4,10 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/population.h"
 #include "results/table_text.h"
+#include "shell/messages.h"
 
 namespace torvi::app {
 namespace {
@@ -107,35 +107,23 @@ CommandLine readCommandLine(const QStringList& arguments) {
 }
 
 int printTable(const CommandLine& command) {
-    namespace messages = core::messages;
     const auto fail = [](const std::string& message) {
         std::fprintf(stderr, "%s\n", message.c_str());
         return 2;
     };
     const auto count = command.energies.size();
-    if (count > 10) return fail(messages::kTooManyConformers);
+    if (count > 10) return fail(shell::messages::refusalText(core::Refusal::CountOutOfRange));
     if (count < 1) return fail("Give the energies of 1 to 10 conformers after --table.");
     const std::optional<std::string> low = kelvinText(command.from, command.kelvin);
     const std::optional<std::string> high = kelvinText(command.to, command.kelvin);
-    if (!low || !high) return fail(messages::kWrongNumber);
+    if (!low || !high) return fail(shell::messages::refusalText(core::Refusal::InvalidEntry));
     core::CalculationInput input{std::to_string(count), *low, *high, {}};
     for (const std::string& energy : command.energies)
         input.energyTexts.push_back(core::pointToComma(energy));
 
     core::CalculationState state;
-    switch (core::calculatePopulations(input, state).refusal) {
-        case core::Refusal::None:
-            break;
-        case core::Refusal::EqualLimits:
-            return fail(messages::kEqualLimits);
-        case core::Refusal::TemperatureNotPossible:
-            return fail(messages::kImpossibleTemperature);
-        case core::Refusal::CountOutOfRange:
-            return fail(messages::kTooManyConformers);
-        case core::Refusal::InvalidEntry:
-        case core::Refusal::NonFinite:
-            return fail(messages::kWrongNumber);
-    }
+    const core::Refusal refusal = core::calculatePopulations(input, state).refusal;
+    if (refusal != core::Refusal::None) return fail(shell::messages::refusalText(refusal));
     const results::TableText table =
         results::tableText(state, input.energyTexts, command.everyPoint);
     const std::string output =

@@ -2,10 +2,10 @@
 // leaves its box (checks, the decimal comma, the coupling of each Celsius box with its kelvin
 // partner, focus moves and messages), the change rules, and the rule that switches Calculate.
 
-#include "core/messages.h"
 #include "core/number_text.h"
 #include "input/calculate_command.h"
 #include "input/form1.h"
+#include "input/messages.h"
 #include "ui/keys.h"
 
 namespace torvi::input {
@@ -16,7 +16,7 @@ using core::parseNumber;
 namespace {
 
 using ui::keys::kEnter;
-using namespace core::messages;
+using namespace messages;
 
 }  // namespace
 

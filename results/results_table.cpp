@@ -120,8 +120,8 @@ void writeTable(PrintTarget& target, const TableLayout& layout, const core::Calc
     }
 }
 
-std::string printTable(PrintJob& job, const core::CalculationState& state,
-                       const std::vector<std::string>& energyTexts) {
+PrintFailure printTable(PrintJob& job, const core::CalculationState& state,
+                        const std::vector<std::string>& energyTexts) {
     job.setOrientation(state.conformerCount == 10 ? Orientation::Landscape : Orientation::Portrait);
     PrintTarget target(job, job.metrics(), kTableFont);
     writeTable(target, paperLayout(state.conformerCount), state, energyTexts, nullptr);

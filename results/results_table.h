@@ -49,8 +49,8 @@ void writeTable(ui::PrintTarget& target, const TableLayout& layout,
                 GraphValues* graph, int pointStep = 10);
 
 // Writes the table as the one page of a print job (on a printer or into a file) and ends the
-// document. Empty on success, else the problem.
-std::string printTable(ui::PrintJob& job, const core::CalculationState& state,
-                       const std::vector<std::string>& energyTexts);
+// document.
+ui::PrintFailure printTable(ui::PrintJob& job, const core::CalculationState& state,
+                            const std::vector<std::string>& energyTexts);
 
 }  // namespace torvi::results

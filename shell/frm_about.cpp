@@ -1,6 +1,7 @@
 #include "shell/frm_about.h"
 
-#include "core/messages.h"
+#include "shell/messages.h"
+
 #include "core/number_text.h"
 
 namespace torvi::shell {
@@ -116,7 +117,7 @@ void frmAbout::StartSysInfo() {
         path += "\\MSINFO32.EXE";
         if (starter != nullptr && starter->fileExists(path) && starter->start(path)) return;
     }
-    application().messageBox(core::messages::kNoSystemInformation);
+    application().messageBox(messages::kNoSystemInformation);
 }
 
 bool frmAbout::GetKeyValue(std::uint32_t root, const std::string& keyPath,

@@ -1,7 +1,6 @@
 // The main window's commands: Calculate and the display of its results, the arrangement of the
 // child windows, Print Table, and the commands that open windows or end the program.
 
-#include "core/messages.h"
 #include "core/population.h"
 #include "input/form1.h"
 #include "results/display_rules.h"
@@ -12,6 +11,7 @@
 #include "shell/frm_about.h"
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
+#include "shell/messages.h"
 
 namespace torvi::shell {
 
@@ -72,18 +72,16 @@ void MDIForm1::mnuCalc_Click() {
             // Calculate is never on for such entries; there is nothing to compute or to say.
             return;
         case core::Refusal::EqualLimits:
-            application().messageBox(core::messages::kEqualLimits);
             break;
         case core::Refusal::TemperatureNotPossible:
-            application().messageBox(core::messages::kImpossibleTemperature);
             focusBox = form->Text3.find(outcome.boxIndex);
             break;
         case core::Refusal::NonFinite:
-            application().messageBox(core::messages::kWrongNumber);
             focusBox = outcome.box == core::EntryBox::Energy ? form->Text2.find(outcome.boxIndex)
                                                              : form->Text4.find(outcome.boxIndex);
             break;
     }
+    application().messageBox(messages::refusalText(outcome.refusal));
     if (form->closed()) return;
     form->show();
     if (focusBox != nullptr) form->setFocus(*focusBox);
@@ -164,7 +162,6 @@ void MDIForm1::mnuGraph_Click() {
 }
 
 void MDIForm1::mnuPrint_Click() {
-    namespace messages = core::messages;
     ui::Printers* printers = application().printers();
     if (printers == nullptr) return application().messageBox(messages::kNoPrinter);
     std::unique_ptr<ui::PrintJob> job = printers->openDefault();
@@ -176,8 +173,9 @@ void MDIForm1::mnuPrint_Click() {
         if (!file) return;
         job = printers->openFile(*file);
     }
-    const std::string problem = results::printTable(*job, displayed.state, displayed.energyTexts);
-    if (!problem.empty()) application().messageBox(problem);
+    const ui::PrintFailure failure =
+        results::printTable(*job, displayed.state, displayed.energyTexts);
+    if (failure.failed()) application().messageBox(messages::printFailureText(failure));
 }
 
 void MDIForm1::mnuHPG_Click() {

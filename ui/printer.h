@@ -13,13 +13,29 @@ namespace torvi::ui {
 
 enum class Orientation { Portrait, Landscape };
 
+// Why a document did not reach the printer or its file; the window that printed puts it in words.
+struct PrintFailure {
+    enum class Kind {
+        None,
+        PrinterRefused,  // the printer would not start the document
+        SpoolerRefused,  // the print system would not take the finished document
+        FileNotOpened,   // the file cannot be written; reason holds the system's words
+        FileNotWritten,  // the PDF could not be written into it
+        FileEmpty,       // the file was left empty
+    };
+    Kind kind = Kind::None;
+    std::string file;  // the PDF file, for the file kinds
+    std::string reason;
+    bool failed() const { return kind != Kind::None; }
+};
+
 class PrintJob : public DrawingSink {
   public:
     virtual const TextMetrics& metrics() const = 0;
     // Set before any output.
     virtual void setOrientation(Orientation orientation) = 0;
-    // Finishes the page and hands the document over. Empty on success, else what went wrong.
-    virtual std::string endDocument() = 0;
+    // Finishes the page and hands the document over.
+    virtual PrintFailure endDocument() = 0;
     void clear() override {}
 };
 

@@ -299,8 +299,9 @@ TEST_F(Program, ChildWindowsGoWhereTheDesignSaysWhateverTheUserDid) {
                            : sub->isMinimized() ? ui::WindowState::Minimised
                                                 : ui::WindowState::Normal;
         EXPECT_EQ(state, window.state()) << window.name();
-        if (state == ui::WindowState::Normal)
+        if (state == ui::WindowState::Normal) {
             EXPECT_EQ(sub->geometry(), ui::qt::toPixels(window.geometry())) << window.name();
+        }
     };
     const struct {
         ui::MenuItem* command;
@@ -519,15 +520,17 @@ TEST(Differential, TheHeadlessProgramAndTheRealWidgetsAgreeStepByStep) {
                 ui::Window& other = *real.stackingOrder()[w];
                 ASSERT_EQ(one.name(), other.name()) << where;
                 EXPECT_EQ(one.geometry(), other.geometry()) << where << " " << one.name();
-                if (QMdiSubWindow* sub = binding->viewFor(&other)->subWindow())
+                if (QMdiSubWindow* sub = binding->viewFor(&other)->subWindow()) {
                     EXPECT_EQ(sub->geometry(), ui::qt::toPixels(other.geometry())) << where;
+                }
             }
             ASSERT_EQ(form.focused() ? form.focused()->designName() : "",
                       realForm.focused() ? realForm.focused()->designName() : "")
                 << where;
-            if (real.activeWindow() == &realForm && realForm.focused())
+            if (real.activeWindow() == &realForm && realForm.focused()) {
                 EXPECT_EQ(QApplication::focusWidget(), binding->widgetFor(realForm.focused()))
                     << where;
+            }
             for (std::size_t e = 0; e < form.elements().size(); ++e) {
                 const ui::Element& one = *form.elements()[e];
                 const ui::Element& other = *realForm.elements()[e];
@@ -541,10 +544,11 @@ TEST(Differential, TheHeadlessProgramAndTheRealWidgetsAgreeStepByStep) {
                 EXPECT_EQ(box->text(), realBox.text()) << where << " " << one.designName();
                 EXPECT_EQ(edit->text().toStdString(), realBox.text()) << where;
                 EXPECT_EQ(edit->isEnabled(), realBox.enabled()) << where;
-                if (&realBox == realForm.focused())
+                if (&realBox == realForm.focused()) {
                     EXPECT_EQ(std::pair(box->selectionStart(), box->selectionLength()),
                               std::pair(realBox.selectionStart(), realBox.selectionLength()))
                         << where;
+                }
             }
         }
         binding.reset();

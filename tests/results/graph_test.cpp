@@ -109,8 +109,9 @@ TEST_F(Graph, ScaleUnitBarsAndLegendAsDesigned) {
             EXPECT_EQ(label->caption(), row.caption);
             if (label->fitted) place.width = place.height = 0;
         } else if (const auto* bar = dynamic_cast<const ui::PictureBox*>(&row.element)) {
-            if (bar->name() == "Picture12")
+            if (bar->name() == "Picture12") {
                 EXPECT_EQ(bar->fillColour, ui::colours::windowBackground);
+            }
         }
         EXPECT_EQ(place, row.place);
     }

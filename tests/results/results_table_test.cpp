@@ -129,9 +129,9 @@ TEST_F(Table, LongFormEnergies) {
 TEST_F(Table, PaperGoesToTheRecordingPrinterAsOneDocument) {
     ui::RecordingPrinters printers{metrics};
     calculate({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"});
-    EXPECT_EQ(printTable(*printers.openDefault(), state, energyTexts), "");
+    EXPECT_FALSE(printTable(*printers.openDefault(), state, energyTexts).failed());
     calculate({"0", "1"});
-    EXPECT_EQ(printTable(*printers.openDefault(), state, energyTexts), "");
+    EXPECT_FALSE(printTable(*printers.openDefault(), state, energyTexts).failed());
     ASSERT_EQ(printers.documents.size(), 2u);
     EXPECT_EQ(printers.documents[0].orientation, ui::Orientation::Landscape);
     EXPECT_EQ(printers.documents[1].orientation, ui::Orientation::Portrait);
@@ -144,8 +144,9 @@ TEST_F(Table, PaperGoesToTheRecordingPrinterAsOneDocument) {
         }
         EXPECT_EQ(ends, std::vector<int>(3, end)) << document;
     }
-    printers.refusal = "The print system did not accept the document.";
-    EXPECT_EQ(printTable(*printers.openDefault(), state, energyTexts), printers.refusal);
+    printers.refusal.kind = ui::PrintFailure::Kind::SpoolerRefused;
+    EXPECT_EQ(printTable(*printers.openDefault(), state, energyTexts).kind,
+              ui::PrintFailure::Kind::SpoolerRefused);
     EXPECT_EQ(printers.documents.size(), 2u);
 }
 

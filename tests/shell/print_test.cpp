@@ -71,7 +71,7 @@ TEST_F(Program, WithoutAPrinterPrintTableOffersAPdfFile) {
     EXPECT_TRUE(messages.texts.empty());
     printers.documents.clear();
     printers.available = true;
-    printers.refusal = "The print system did not accept the document.";
+    printers.refusal.kind = ui::PrintFailure::Kind::SpoolerRefused;
     user.choose(*main->mnuPrint);
     EXPECT_EQ(messages.texts.back(), "The print system did not accept the document.");
     EXPECT_TRUE(printers.documents.empty());

@@ -36,8 +36,8 @@ class RecordingJob : public PrintJob {
     void setOrientation(Orientation orientation) override { document_.orientation = orientation; }
     void drawText(const TextRun& run) override { document_.items.emplace_back(run); }
     void drawLine(const LineRun& run) override { document_.items.emplace_back(run); }
-    std::string endDocument() override {
-        if (!printers_.refusal.empty()) return printers_.refusal;
+    PrintFailure endDocument() override {
+        if (printers_.refusal.failed()) return printers_.refusal;
         printers_.documents.push_back(document_);
         return {};
     }

@@ -41,7 +41,7 @@ class RecordingPrinters : public Printers {
 
     std::vector<Document> documents;
     bool available = true;  // false: no default printer
-    std::string refusal;    // not empty: the print system refuses the document
+    PrintFailure refusal;   // failed: the print system refuses the document
 
   private:
     const TextMetrics& metrics_;

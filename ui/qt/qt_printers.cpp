@@ -6,7 +6,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "core/messages.h"
 #include "ui/qt/painting.h"
 #include "ui/qt/qt_text_metrics.h"
 
@@ -37,29 +36,27 @@ class QtPrintJob : public PrintJob {
     void drawText(const TextRun& run) override { items_.emplace_back(run); }
     void drawLine(const LineRun& run) override { items_.emplace_back(run); }
 
-    std::string endDocument() override {
-        if (!file_.isEmpty()) {
+    PrintFailure endDocument() override {
+        using Kind = PrintFailure::Kind;
+        const bool toFile = !file_.isEmpty();
+        if (toFile) {
             // Asking the file system first gives the reason a file cannot be written.
             QFile file(file_);
-            if (!file.open(QIODevice::WriteOnly)) return notSaved(file.errorString());
+            if (!file.open(QIODevice::WriteOnly))
+                return failure(Kind::FileNotOpened, file.errorString());
         }
         QPainter painter;
-        if (!painter.begin(&printer_)) {
-            return file_.isEmpty() ? core::messages::kPrinterRefused
-                                   : notSaved("the PDF could not be written");
-        }
+        if (!painter.begin(&printer_))
+            return failure(toFile ? Kind::FileNotWritten : Kind::PrinterRefused);
         paintItems(painter, items_, Surface{printer_.logicalDpiY() / 1440.0, &printer_});
-        if (!painter.end()) {
-            return file_.isEmpty() ? core::messages::kSpoolerRefused
-                                   : notSaved("the PDF could not be written");
-        }
-        if (!file_.isEmpty() && QFileInfo(file_).size() == 0) return notSaved("the file is empty");
+        if (!painter.end()) return failure(toFile ? Kind::FileNotWritten : Kind::SpoolerRefused);
+        if (toFile && QFileInfo(file_).size() == 0) return failure(Kind::FileEmpty);
         return {};
     }
 
   private:
-    std::string notSaved(const QString& reason) const {
-        return core::messages::notSaved(file_.toStdString(), reason.toStdString());
+    PrintFailure failure(PrintFailure::Kind kind, const QString& reason = {}) const {
+        return {kind, toStdString(file_), toStdString(reason)};
     }
 
     QPrinter printer_;

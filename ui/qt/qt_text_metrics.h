@@ -28,6 +28,9 @@ QColor toQColor(Rgb colour);
 inline QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
+inline std::string toStdString(const QString& text) {
+    return text.toStdString();
+}
 
 // The font on the screen: sized in pixels at 96 dpi, so that layouts in twips do not depend on
 // the screen's resolution. Families that the system lacks fall back to metric-compatible faces.
