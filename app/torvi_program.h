@@ -3,6 +3,7 @@
 // default printer, bound to Qt Widgets, with the main window shown. Needs a QApplication.
 
 #include "ui/application.h"
+#include "ui/qt/host_services.h"
 #include "ui/qt/qt_binding.h"
 #include "ui/qt/qt_message_boxes.h"
 #include "ui/qt/qt_printers.h"
@@ -29,8 +30,8 @@ class TorviProgram {
     ui::qt::QtTextMetrics metrics_;
     ui::qt::QtMessageBoxes messageBoxes_;
     ui::qt::QtPrinters printers_;
-    ui::HostRegistry registry_;
-    ui::HostProgramStarter programStarter_;
+    ui::qt::HostRegistry registry_;
+    ui::qt::HostProgramStarter programStarter_;
     ui::Application application_;
     ui::qt::QtBinding binding_;
 };

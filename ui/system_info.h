@@ -1,7 +1,8 @@
 #pragma once
 // The platform services the About box's System Info button needs: a registry read in the manner
 // of the Windows calls RegOpenKeyEx, RegQueryValueEx and RegCloseKey, a file test and a program
-// start. The application hands them to the windows, as it hands them the printers.
+// start. The application hands them to the windows, as it hands them the printers; each binding
+// brings its own, and a registry held in memory serves a platform without one and the tests.
 
 #include <cstdint>
 #include <map>
@@ -43,22 +44,11 @@ class MemoryRegistry : public Registry {
                     std::vector<std::uint8_t>& data, std::uint32_t& size) override;
     long closeKey(std::uint32_t key) override;
 
-    std::uint32_t lastAccessMask = 0;
-    int openKeys = 0;
-
   private:
     using Values = std::map<std::string, std::pair<std::uint32_t, std::vector<std::uint8_t>>>;
     std::map<std::pair<std::uint32_t, std::string>, Values> keys_;
     std::map<std::uint32_t, const Values*> handles_;
     std::uint32_t nextHandle_ = 1;
-};
-
-// This platform has no registry: it answers only where the system-information program is, with
-// the first of the known ones found on the PATH, and nothing else.
-class HostRegistry : public MemoryRegistry {
-  public:
-    HostRegistry();
-    static std::string findSystemInformationProgram();
 };
 
 class ProgramStarter {
@@ -67,12 +57,6 @@ class ProgramStarter {
     virtual bool fileExists(const std::string& path) = 0;
     // Starts the program in its own process, without a shell and without waiting for it.
     virtual bool start(const std::string& path) = 0;
-};
-
-class HostProgramStarter : public ProgramStarter {
-  public:
-    bool fileExists(const std::string& path) override;
-    bool start(const std::string& path) override;
 };
 
 }  // namespace torvi::ui

@@ -37,7 +37,7 @@ class About : public Program {
         about = window<frmAbout>();
         ASSERT_NE(about, nullptr);
     }
-    MemoryRegistry registry;
+    CountingRegistry registry;
     StarterRecord starter;
     frmAbout* about = nullptr;
 };
@@ -128,26 +128,6 @@ TEST_F(About, GetKeyValueCutsOneTerminatingZeroAndReadsNumbers) {
     EXPECT_EQ(value, "");
     EXPECT_FALSE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "Nowhere", "with", value));
     EXPECT_EQ(registry.openKeys, 0);
-}
-
-TEST(HostServices, ProgramsStartByPathWithoutAShellAndFailuresAreReported) {
-    HostProgramStarter starter;
-    EXPECT_TRUE(starter.fileExists("/bin/true"));
-    EXPECT_FALSE(starter.fileExists("/nowhere/at/all"));
-    EXPECT_FALSE(starter.fileExists("/tmp"));  // a folder is not a program file
-    EXPECT_TRUE(starter.start("/bin/true"));
-    EXPECT_FALSE(starter.start("/nowhere/at/all"));
-    EXPECT_FALSE(starter.start("/bin/true; echo hacked"));  // no shell reads the path
-}
-
-TEST(HostServices, TheHostRegistryAnswersOnlyTheProgramPath) {
-    HostRegistry registry;
-    std::uint32_t key = 0;
-    EXPECT_EQ(registry.openKey(HKEY_LOCAL_MACHINE, kLocation, KEY_ALL_ACCESS, key),
-              ERROR_FILE_NOT_FOUND);
-    const std::string program = HostRegistry::findSystemInformationProgram();
-    const long opened = registry.openKey(HKEY_LOCAL_MACHINE, kMsinfo, KEY_ALL_ACCESS, key);
-    EXPECT_EQ(opened == ERROR_SUCCESS, !program.empty());
 }
 
 }  // namespace

@@ -50,6 +50,20 @@ class RecordingJob : public PrintJob {
 
 }  // namespace
 
+long CountingRegistry::openKey(std::uint32_t root, const std::string& path,
+                               std::uint32_t accessMask, std::uint32_t& key) {
+    lastAccessMask = accessMask;
+    const long result = MemoryRegistry::openKey(root, path, accessMask, key);
+    if (result == ERROR_SUCCESS) ++openKeys;
+    return result;
+}
+
+long CountingRegistry::closeKey(std::uint32_t key) {
+    const long result = MemoryRegistry::closeKey(key);
+    if (result == ERROR_SUCCESS) --openKeys;
+    return result;
+}
+
 std::unique_ptr<PrintJob> RecordingPrinters::openDefault() {
     if (!available) return nullptr;
     return std::make_unique<RecordingJob>(*this, metrics_, std::string());

@@ -8,6 +8,7 @@
 
 #include "ui/application.h"
 #include "ui/printer.h"
+#include "ui/system_info.h"
 #include "ui/text_metrics.h"
 
 namespace torvi::ui {
@@ -45,6 +46,16 @@ class RecordingPrinters : public Printers {
 
   private:
     const TextMetrics& metrics_;
+};
+
+// A registry in memory that counts what the windows do with it.
+class CountingRegistry : public MemoryRegistry {
+  public:
+    long openKey(std::uint32_t root, const std::string& path, std::uint32_t accessMask,
+                 std::uint32_t& key) override;
+    long closeKey(std::uint32_t key) override;
+    std::uint32_t lastAccessMask = 0;
+    int openKeys = 0;  // opened and not closed yet
 };
 
 // Every character the same width, every font the same height: predictable layouts for tests.

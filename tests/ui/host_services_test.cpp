@@ -1,0 +1,34 @@
+// The System Info services of the Linux side: a real program start and the registry stand-in.
+
+#include <gtest/gtest.h>
+
+#include "ui/qt/host_services.h"
+
+namespace torvi::ui::qt {
+namespace {
+
+constexpr char kMsinfo[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr char kLocation[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+TEST(HostServices, ProgramsStartByPathWithoutAShellAndFailuresAreReported) {
+    HostProgramStarter starter;
+    EXPECT_TRUE(starter.fileExists("/bin/true"));
+    EXPECT_FALSE(starter.fileExists("/nowhere/at/all"));
+    EXPECT_FALSE(starter.fileExists("/tmp"));  // a folder is not a program file
+    EXPECT_TRUE(starter.start("/bin/true"));
+    EXPECT_FALSE(starter.start("/nowhere/at/all"));
+    EXPECT_FALSE(starter.start("/bin/true; echo hacked"));  // no shell reads the path
+}
+
+TEST(HostServices, TheHostRegistryAnswersOnlyTheProgramPath) {
+    HostRegistry registry;
+    std::uint32_t key = 0;
+    EXPECT_EQ(registry.openKey(HKEY_LOCAL_MACHINE, kLocation, KEY_ALL_ACCESS, key),
+              ERROR_FILE_NOT_FOUND);
+    const std::string program = HostRegistry::findSystemInformationProgram();
+    const long opened = registry.openKey(HKEY_LOCAL_MACHINE, kMsinfo, KEY_ALL_ACCESS, key);
+    EXPECT_EQ(opened == ERROR_SUCCESS, !program.empty());
+}
+
+}  // namespace
+}  // namespace torvi::ui::qt
