@@ -22,6 +22,8 @@ inline constexpr Rgb white{255, 255, 255};
 inline constexpr Rgb red{255, 0, 0};
 inline constexpr Rgb green{0, 128, 0};
 inline constexpr Rgb blue{0, 0, 255};
+// The shadow of etched lines and frames.
+inline constexpr Rgb grey{128, 128, 128};
 // The system colours of the standard scheme.
 inline constexpr Rgb windowBackground{255, 255, 255};
 inline constexpr Rgb windowText{0, 0, 0};

@@ -10,34 +10,12 @@
 #include <QWindow>
 
 #include "ui/application.h"
-#include "ui/qt/element_widgets.h"
+#include "ui/qt/conversions.h"
+#include "ui/qt/menu_item_view.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_text_metrics.h"
 #include "ui/user_input.h"
 
 namespace torvi::ui::qt {
-namespace {
-
-// A menu item's view is its action: enabled, visible and checked as the model says.
-class ActionView : public ElementView {
-  public:
-    ActionView(MenuItem& item, QAction& action) : item_(item), action_(action) {
-        sync(Property::Enabled);
-    }
-    void sync(Property) override {
-        action_.setEnabled(item_.enabled());
-        action_.setVisible(item_.visible());
-        action_.setCheckable(item_.checked() || action_.isCheckable());
-        action_.setChecked(item_.checked());
-    }
-
-  private:
-    MenuItem& item_;
-    QAction& action_;
-};
-
-}  // namespace
-
 void MainWindowView::createFrame() {
     auto* main = new ClosableFrame<QMainWindow>(binding_, window_);
     mdiArea_ = new QMdiArea(main);
@@ -65,8 +43,8 @@ void MainWindowView::createMenus() {
     QMenuBar* bar = mainWindow_->menuBar();
     std::map<const MenuItem*, QMenu*> menus;
     for (const auto& owned : window_.elements()) {
-        auto* item = dynamic_cast<MenuItem*>(owned.get());
-        if (item == nullptr) continue;
+        if (owned->kind() != ElementKind::MenuItem) continue;
+        auto* item = static_cast<MenuItem*>(owned.get());
         QAction* action = nullptr;
         const QString caption = toQString(item->caption());
         QMenu* parentMenu = item->parent() ? menus[item->parent()] : nullptr;
@@ -96,7 +74,7 @@ void MainWindowView::createMenus() {
         action->setStatusTip(toQString(item->name()));
         action->setToolTip(toQString(item->name()));
         actions_[item] = action;
-        ownViews_.push_back(std::make_unique<ActionView>(*item, *action));
+        ownViews_.push_back(std::make_unique<MenuItemView>(*item, *action));
         views_[item] = ownViews_.back().get();
     }
 }

@@ -3,7 +3,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include "ui/qt/qt_text_metrics.h"
+#include "ui/qt/conversions.h"
+#include "ui/qt/fonts.h"
 
 namespace torvi::ui::qt {
 namespace {

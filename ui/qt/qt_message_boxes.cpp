@@ -1,5 +1,7 @@
 #include "ui/qt/qt_message_boxes.h"
 
+#include "ui/qt/conversions.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -23,15 +25,15 @@ QWidget* QtMessageBoxes::owner() const {
 }
 
 void QtMessageBoxes::show(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Ok, owner());
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok,
+                    owner());
     box.setObjectName("messageBox");
     box.exec();
 }
 
 bool QtMessageBoxes::ask(const std::string& title, const std::string& question) {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
-                    QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No, owner());
+    QMessageBox box(QMessageBox::Question, toQString(title), toQString(question),
+                    QMessageBox::Yes | QMessageBox::No, owner());
     box.setObjectName("question");
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
@@ -42,13 +44,12 @@ std::optional<std::string> QtMessageBoxes::chooseSaveFile(const std::string& tit
                                                           const std::string& filter) {
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     QString file = QFileDialog::getSaveFileName(
-        owner(), QString::fromStdString(title),
-        documents.filePath(QString::fromStdString(proposedName)), QString::fromStdString(filter));
+        owner(), toQString(title), documents.filePath(toQString(proposedName)), toQString(filter));
     if (file.isEmpty()) return std::nullopt;
     // A name typed without the filter's extension gets it, as the filter promises.
-    const QString extension = QFileInfo(QString::fromStdString(proposedName)).suffix();
+    const QString extension = QFileInfo(toQString(proposedName)).suffix();
     if (QFileInfo(file).suffix().isEmpty() && !extension.isEmpty()) file += "." + extension;
-    return file.toStdString();
+    return toStdString(file);
 }
 
 }  // namespace torvi::ui::qt

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "ui/qt/conversions.h"
 #include "ui/qt/painting.h"
 #include "ui/qt/qt_text_metrics.h"
 
@@ -74,7 +75,7 @@ std::unique_ptr<PrintJob> QtPrinters::openDefault() {
 }
 
 std::unique_ptr<PrintJob> QtPrinters::openFile(const std::string& path) {
-    return std::make_unique<QtPrintJob>(QPrinterInfo(), QString::fromStdString(path));
+    return std::make_unique<QtPrintJob>(QPrinterInfo(), toQString(path));
 }
 
 }  // namespace torvi::ui::qt

@@ -1,55 +1,12 @@
 #include "ui/qt/qt_text_metrics.h"
 
-#include <QFontMetricsF>
 #include <QPaintDevice>
-#include <QString>
 #include <cmath>
 
+#include "ui/qt/conversions.h"
+#include "ui/qt/fonts.h"
+
 namespace torvi::ui::qt {
-namespace {
-
-QStringList familiesFor(const std::string& family) {
-    const QString name = QString::fromStdString(family);
-    // The system's dialog font of old; Liberation Sans has the metrics of its Arial successor.
-    if (name == "MS Sans Serif") return {"Liberation Sans", "Arial", "DejaVu Sans"};
-    // A condensed face falls back to another narrow one, so that the table's columns still fit.
-    if (name == "DejaVu Sans Condensed") return {name, "Liberation Sans Narrow", "DejaVu Sans"};
-    return {name, "Liberation Sans", "DejaVu Sans"};
-}
-
-QFont baseFont(const Font& font) {
-    QFont result;
-    result.setFamilies(familiesFor(font.family));
-    result.setBold(font.bold);
-    result.setStyleStrategy(QFont::PreferAntialias);
-    return result;
-}
-
-}  // namespace
-
-QRect toPixels(const Rect& rect) {
-    return QRect(toPixels(rect.left), toPixels(rect.top), toPixels(rect.width),
-                 toPixels(rect.height));
-}
-
-QColor toQColor(Rgb colour) {
-    return QColor(colour.red, colour.green, colour.blue);
-}
-
-QFont screenFont(const Font& font) {
-    QFont result = baseFont(font);
-    // MS Sans Serif set its text smaller than Arial at the same size; 0.94 matches its widths.
-    const double scale = font.family == "MS Sans Serif" ? 0.94 : 1.0;
-    result.setPixelSize(
-        std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0 * scale))));
-    return result;
-}
-
-QFont printerFont(const Font& font) {
-    QFont result = baseFont(font);
-    result.setPointSizeF(font.pointSize);
-    return result;
-}
 
 QFontMetricsF QtTextMetrics::metricsFor(const Font& font) const {
     return device_ ? QFontMetricsF(printerFont(font), device_) : QFontMetricsF(screenFont(font));
@@ -61,9 +18,8 @@ double QtTextMetrics::toTwipsOnDevice(double units) const {
 }
 
 int QtTextMetrics::textWidth(const Font& font, std::string_view text) const {
-    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QFontMetricsF metrics = metricsFor(font);
-    const double advance = metrics.horizontalAdvance(string);
+    const double advance = metrics.horizontalAdvance(toQString(text));
     // On the screen a text takes whole pixels, so that a label fitted to it shows all of it.
     if (device_ == nullptr) return static_cast<int>(std::ceil(advance)) * kTwipsPerPixel;
     return static_cast<int>(std::lround(toTwipsOnDevice(advance)));

@@ -4,9 +4,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "ui/qt/element_widgets.h"
+#include "ui/qt/conversions.h"
+#include "ui/qt/form_view.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_text_metrics.h"
 #include "ui/user_input.h"
 
 namespace torvi::ui::qt {

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "ui/application.h"
-#include "ui/qt/element_widgets.h"
+#include "ui/qt/conversions.h"
+#include "ui/qt/form_view.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_text_metrics.h"
 
 namespace torvi::ui::qt {
 namespace {
@@ -34,7 +34,7 @@ class TopLevelFrame : public ClosableFrame<QWidget> {
         };
         painter.fillRect(rect(), toQColor(colours::buttonFace));
         edge(rect(), toQColor(colours::buttonFace), Qt::black);
-        edge(rect().adjusted(1, 1, -1, -1), Qt::white, QColor(128, 128, 128));
+        edge(rect().adjusted(1, 1, -1, -1), Qt::white, toQColor(colours::grey));
     }
 
   private:

@@ -3,72 +3,31 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QMimeData>
-#include <QTimer>
 
 #include "ui/application.h"
 #include "ui/keys.h"
-#include "ui/qt/element_widgets.h"
+#include "ui/qt/button_view.h"
+#include "ui/qt/conversions.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/frame_view.h"
+#include "ui/qt/image_view.h"
 #include "ui/qt/key_codes.h"
+#include "ui/qt/label_view.h"
+#include "ui/qt/line_view.h"
 #include "ui/qt/main_window_view.h"
+#include "ui/qt/picture_box_view.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/sub_window_view.h"
+#include "ui/qt/text_box_view.h"
+#include "ui/qt/timer_view.h"
 #include "ui/qt/top_level_view.h"
 #include "ui/user_input.h"
 
 namespace torvi::ui::qt {
-namespace {
-
-// A model timer ticks with a QTimer that follows its interval and its running flag. Qt's timers
-// may fire a little early; a tick waits until its whole interval has passed.
-class TimerView : public ElementView {
-  public:
-    TimerView(Timer& timer, QObject& context) : timer_(timer), ticker_(new QTimer) {
-        ticker_->setTimerType(Qt::PreciseTimer);
-        ticker_->setSingleShot(true);
-        QObject::connect(ticker_, &QTimer::timeout, &context, [this] { tick(); });
-        sync(Property::Timer);
-    }
-    // The tick may be the one that closed the window: the QTimer goes once its signal returned.
-    ~TimerView() override {
-        ticker_->stop();
-        ticker_->disconnect();
-        ticker_->deleteLater();
-    }
-    void sync(Property) override {
-        if (!timer_.running()) {
-            ticker_->stop();
-        } else if (!ticker_->isActive() || interval_ != timer_.interval()) {
-            start();
-        }
-    }
-
-  private:
-    void start() {
-        interval_ = timer_.interval();
-        sinceStart_.start();
-        ticker_->start(interval_);
-    }
-    void tick() {
-        const qint64 early = interval_ - sinceStart_.elapsed();
-        if (early > 0) return ticker_->start(static_cast<int>(early));
-        start();
-        deliverTimer(timer_);  // may close the window and delete this view
-    }
-
-    Timer& timer_;
-    QTimer* ticker_;
-    QElapsedTimer sinceStart_;
-    int interval_ = 0;
-};
-
-}  // namespace
-
 template <typename Base>
 void ClosableFrame<Base>::closeEvent(QCloseEvent* event) {
     if (binding_.syncing()) {
@@ -104,6 +63,12 @@ WindowView::WindowView(QtBinding& binding, Window& window) : binding_(binding), 
 WindowView::~WindowView() {
     SyncGuard guard(binding_);
     ownViews_.clear();
+    // The widgets go later than the views; the model must not call them meanwhile.
+    window_.drawing.onChanged = nullptr;
+    for (const auto& element : window_.elements()) {
+        if (element->kind() == ElementKind::PictureBox)
+            static_cast<PictureBox&>(*element).drawing.onChanged = nullptr;
+    }
     if (frame_) {
         frame_->hide();
         frame_->deleteLater();
@@ -113,13 +78,7 @@ WindowView::~WindowView() {
 void WindowView::build() {
     createFrame();
     frame_->installEventFilter(this);
-    if (form_) {
-        form_->installEventFilter(this);
-        // A window without elements that take the focus holds it itself, for its keys.
-        if (window_.tabOrder.empty()) form_->setFocusPolicy(Qt::StrongFocus);
-        form_->setAccessibleName(toQString(window_.caption()));
-        form_->setAccessibleDescription(toQString(window_.name()));
-    }
+    if (form_) form_->installEventFilter(this);
     if (!window_.icon.empty())
         frame_->setWindowIcon(QIcon(QString(":/torvi/") + toQString(window_.icon)));
     createElements();
@@ -147,40 +106,41 @@ void WindowView::createElements() {
         }
         if (form_ == nullptr) continue;
         QWidget* parent = parentFor(element);
-        QWidget* widget = nullptr;
         switch (element.kind()) {
             case ElementKind::Label:
-                widget = new LabelView(static_cast<Label&>(element), parent);
+                adopt(element, new LabelView(static_cast<Label&>(element), parent));
                 break;
             case ElementKind::TextBox:
-                widget = new TextBoxView(static_cast<TextBox&>(element), *this, parent);
+                adopt(element, new TextBoxView(static_cast<TextBox&>(element), *this, parent));
                 break;
             case ElementKind::CommandButton:
-                widget = new ButtonView(static_cast<CommandButton&>(element), *this, parent);
+                adopt(element, new ButtonView(static_cast<CommandButton&>(element), *this, parent));
                 break;
             case ElementKind::Frame:
+                adopt(element, new FrameView(static_cast<Frame&>(element), parent));
+                break;
             case ElementKind::PictureBox:
+                adopt(element, new PictureBoxView(static_cast<PictureBox&>(element), parent));
+                break;
             case ElementKind::Image:
-                widget = new BoxView(element, parent);
+                adopt(element, new ImageView(static_cast<ImageElement&>(element), parent));
                 break;
             case ElementKind::Line:
-                widget = new LineView(static_cast<LineElement&>(element), parent);
+                adopt(element, new LineView(static_cast<LineElement&>(element), parent));
                 break;
             case ElementKind::Timer:
             case ElementKind::MenuItem:
                 break;
         }
-        if (widget == nullptr) continue;
-        widget->installEventFilter(this);
-        widgets_[&element] = widget;
-        views_[&element] = dynamic_cast<ElementView*>(widget);
-        elements_[widget] = &element;
-        if (auto* picture = dynamic_cast<PictureBox*>(&element)) {
-            auto* view = static_cast<BoxView*>(widget);
-            picture->drawing.onChanged = [view] { view->drawingChanged(); };
-        }
     }
-    if (form_) window_.drawing.onChanged = [form = form_] { form->update(); };
+}
+
+template <typename View>
+void WindowView::adopt(Element& element, View* view) {
+    view->installEventFilter(this);
+    widgets_[&element] = view;
+    views_[&element] = view;
+    elements_[view] = &element;
 }
 
 QWidget* WindowView::widgetFor(const Element* element) const {
@@ -267,8 +227,8 @@ bool WindowView::copyToClipboard() {
     if (content.text.empty() && !content.picture) return false;
     auto* data = new QMimeData;
     if (!content.text.empty()) {
-        data->setText(QString::fromStdString(content.text));
-        data->setHtml(QString::fromStdString(content.html));
+        data->setText(toQString(content.text));
+        data->setHtml(toQString(content.html));
     }
     if (content.picture && form_) data->setImageData(form_->grab().toImage());
     QGuiApplication::clipboard()->setMimeData(data);
@@ -280,32 +240,37 @@ bool WindowView::keyPressed(QObject* watched, QKeyEvent& key) {
     QWidget* focus = QApplication::focusWidget();
     if (watched != focus && !(focus == nullptr && watched == frame_)) return false;
     if (key.modifiers() & Qt::AltModifier) return false;  // menu access keys are Qt's
-    if (key.matches(QKeySequence::Copy) && dynamic_cast<TextBoxView*>(watched) == nullptr &&
-        copyToClipboard()) {
-        return true;
-    }
-    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) {
-        if (key.modifiers() & Qt::ControlModifier) return false;
-        deliverTab(window_, key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));
-        return true;
-    }
+    Element* target = elementFor(watched);
+    const bool inTextBox = target != nullptr && target->kind() == ElementKind::TextBox;
+    if (key.matches(QKeySequence::Copy) && !inTextBox && copyToClipboard()) return true;
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return tabPressed(key);
     const int code = characterCode(key);
     if (code < 0) return false;  // arrows, Delete: Qt's own, an edit comes back as an edit event
+    return characterTyped(target, code);
+}
 
-    // The key goes to the element Qt gave it to, so that is the one the model must see.
-    Element* target = elementFor(watched);
+bool WindowView::tabPressed(const QKeyEvent& key) {
+    if (key.modifiers() & Qt::ControlModifier) return false;
+    deliverTab(window_, key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));
+    return true;
+}
+
+bool WindowView::characterTyped(Element* target, int code) {
+    // The key went to the element Qt gave it to, so that is the one the model must see.
     if (target != nullptr && target->takesFocus() && target != window_.focused()) {
         window_.adoptFocus(target);
     }
     // A character or Backspace typed into a box is the model's edit: it enters the box whose key
     // rules ran, in place of the selection the user saw, wherever those rules moved the focus.
-    auto* box = dynamic_cast<TextBoxView*>(watched);
+    const bool inTextBox = target != nullptr && target->kind() == ElementKind::TextBox;
     const bool modelEdits =
-        box != nullptr && (code == keys::kBackspace || code >= keys::kFirstPrintable);
-    if (box != nullptr) box->reportSelection();
+        inTextBox && (code == keys::kBackspace || code >= keys::kFirstPrintable);
+    if (inTextBox) views_[target]->beforeKey();
     if (!deliver([&] { deliverKey(window_, code, modelEdits); })) return true;
-    // Control characters (Ctrl+V, Ctrl+Z and the like) are Qt's edit commands.
-    return !(box != nullptr && !modelEdits && code != keys::kEnter && code != keys::kEscape);
+    // Other control characters in a box (Ctrl+V, Ctrl+Z and the like) are Qt's edit commands.
+    const bool qtEditCommand =
+        inTextBox && !modelEdits && code != keys::kEnter && code != keys::kEscape;
+    return !qtEditCommand;
 }
 
 }  // namespace torvi::ui::qt

@@ -80,7 +80,12 @@ class WindowView : public QObject {
   private:
     void build();
     void createElements();
+    template <typename View>
+    void adopt(Element& element, View* view);
+    // A key in the window: Ctrl+C, Tab, or a character for the model. True when it was taken.
     bool keyPressed(QObject* watched, QKeyEvent& key);
+    bool tabPressed(const QKeyEvent& key);
+    bool characterTyped(Element* target, int code);
     // Ctrl+C: what the window offers to copy goes on the clipboard; false when it offers nothing.
     bool copyToClipboard();
     QWidget* parentFor(Element& element) const;

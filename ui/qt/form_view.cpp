@@ -1,0 +1,26 @@
+#include "ui/qt/form_view.h"
+
+#include <QPainter>
+
+#include "ui/qt/conversions.h"
+#include "ui/qt/painting.h"
+
+namespace torvi::ui::qt {
+
+FormView::FormView(Window& window, QWidget* parent) : QWidget(parent), window_(window) {
+    setAutoFillBackground(false);
+    // A window without elements that take the focus holds it itself, for its keys; in any other
+    // a click where no element can take the focus leaves it where it was.
+    setFocusPolicy(window.tabOrder.empty() ? Qt::StrongFocus : Qt::NoFocus);
+    setAccessibleName(toQString(window.caption()));
+    setAccessibleDescription(toQString(window.name()));
+    window.drawing.onChanged = [this] { update(); };
+}
+
+void FormView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(window_.backColour));
+    paintDrawing(painter, window_.drawing);
+}
+
+}  // namespace torvi::ui::qt

@@ -1,0 +1,27 @@
+#include "ui/qt/frame_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/qt/conversions.h"
+
+namespace torvi::ui::qt {
+
+FrameView::FrameView(Frame& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
+    sync(Property::Geometry);
+}
+
+void FrameView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(toQColor(colours::grey));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(Qt::white);
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    if (!frame_.caption().empty()) painter.drawText(8, 12, toQString(frame_.caption()));
+}
+
+void FrameView::mouseReleaseEvent(QMouseEvent* event) {
+    clickOnRelease(*event, frame_);
+}
+
+}  // namespace torvi::ui::qt
