@@ -6,6 +6,7 @@
 
 #include "core/number_text.h"
 #include "core/population.h"
+#include "input/form1.h"
 #include "results/table_text.h"
 #include "shell/messages.h"
 
@@ -62,9 +63,12 @@ CommandLine readCommandLine(const QStringList& arguments) {
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption table("table", "Print the results table of these energies.");
-    const QCommandLineOption from("from", "Lower end of the range (default -50 °C).",
-                                  "temperature");
-    const QCommandLineOption to("to", "Upper end of the range (default 30 °C).", "temperature");
+    const QCommandLineOption from(
+        "from", QString("Lower end of the range (default %1 °C).").arg(input::kDesignLowCelsius),
+        "temperature");
+    const QCommandLineOption to(
+        "to", QString("Upper end of the range (default %1 °C).").arg(input::kDesignHighCelsius),
+        "temperature");
     const QCommandLineOption kelvin("kelvin", "The range is in kelvin, not in degrees Celsius.");
     const QCommandLineOption all("all", "Every one of the 101 temperatures, not every tenth.");
     const QCommandLineOption csv("csv", "Semicolon-separated values with a header line.");
@@ -98,7 +102,6 @@ CommandLine readCommandLine(const QStringList& arguments) {
     }
     command.action = CommandLine::Action::Table;
     command.kelvin = parser.isSet(kelvin);
-    if (command.kelvin) command.from = "223,15", command.to = "303,15";
     if (parser.isSet(from)) command.from = parser.value(from).toStdString();
     if (parser.isSet(to)) command.to = parser.value(to).toStdString();
     command.everyPoint = parser.isSet(all);
@@ -112,10 +115,17 @@ int printTable(const CommandLine& command) {
         return 2;
     };
     const auto count = command.energies.size();
-    if (count > 10) return fail(shell::messages::refusalText(core::Refusal::CountOutOfRange));
-    if (count < 1) return fail("Give the energies of 1 to 10 conformers after --table.");
-    const std::optional<std::string> low = kelvinText(command.from, command.kelvin);
-    const std::optional<std::string> high = kelvinText(command.to, command.kelvin);
+    if (count > core::kMaxConformers)
+        return fail(shell::messages::refusalText(core::Refusal::CountOutOfRange));
+    if (count < 1)
+        return fail("Give the energies of 1 to " + std::to_string(core::kMaxConformers) +
+                    " conformers after --table.");
+    const std::optional<std::string> low = command.from
+                                               ? kelvinText(*command.from, command.kelvin)
+                                               : kelvinText(input::kDesignLowCelsius, false);
+    const std::optional<std::string> high = command.to
+                                                ? kelvinText(*command.to, command.kelvin)
+                                                : kelvinText(input::kDesignHighCelsius, false);
     if (!low || !high) return fail(shell::messages::refusalText(core::Refusal::InvalidEntry));
     core::CalculationInput input{std::to_string(count), *low, *high, {}};
     for (const std::string& energy : command.energies)

@@ -3,6 +3,7 @@
 // options of the window program. None of it needs a display.
 
 #include <QStringList>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,11 @@ struct CommandLine {
 
     bool showHpg = false;  // the window program shows the HPG command
 
-    // The table: energies in kcal/mol, limits in degrees Celsius or, with kelvin, in kelvin.
+    // The table: energies in kcal/mol, limits in degrees Celsius or, with kelvin, in kelvin; a
+    // limit not given is the Data Input window's.
     std::vector<std::string> energies;
-    std::string from = "-50";
-    std::string to = "30";
+    std::optional<std::string> from;
+    std::optional<std::string> to;
     bool kelvin = false;
     bool everyPoint = false;
     bool csv = false;

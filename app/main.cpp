@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
 
     QApplication qtApplication(argc, argv);
     QApplication::setDesktopFileName("org.torvi.Torvi");
-    QApplication::setWindowIcon(QIcon(":/torvi/torvi-32.png"));
+    QApplication::setWindowIcon(QIcon(QString(":/torvi/") + torvi::version::kIcon));
     torvi::app::TorviProgram program;
     if (program.application().ended()) return 0;
     if (command.showHpg) program.showHpgCommand();

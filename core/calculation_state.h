@@ -8,6 +8,8 @@
 
 namespace torvi::core {
 
+// The most conformers a run takes: the Data Input window offers ten energy boxes.
+inline constexpr int kMaxConformers = 10;
 // Conformer slots 0..20; slots 1..conformerCount are used, slot 0 never.
 inline constexpr int kConformerSlots = 21;
 // Gas constant in cal/(mol K).

@@ -68,7 +68,7 @@ CalculationOutcome calculatePopulations(const CalculationInput& input,
         return refuse(Refusal::NonFinite, EntryBox::Energy, 1);
     }
 
-    // Step 5.
+    // The step between two temperature points.
     record.tempStep = (record.tempHigh - record.tempLow) / Steps;
 
     // Steps 6 to 8: energies in cal/mol, the lowest one, and each relative to it.

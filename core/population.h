@@ -41,7 +41,7 @@ struct CalculationOutcome {
 struct CalculationOptions {
     double scale = 100;              // 100 for percent, 1 for fractions
     bool acceptEqualLimits = false;  // the fine plot draws equal limits as identical columns
-    int maxConformers = 10;          // the entry window offers ten energy boxes
+    int maxConformers = kMaxConformers;
 };
 
 // Runs the calculation on the texts and writes the record. The count, the texts and the range

@@ -13,14 +13,14 @@ using ui::Rect;
 
 Form1::Form1(ui::Application& application) : Window(application, "Form1", ui::WindowKind::Child) {
     setCaption("Data Input");
-    icon = "torvi-32.png";
+    icon = version::kIcon;
     setClientSize(6570, 4200);
     createCountRow();
     createEnergyRows();
     createTemperatureRows();
     createButton();
     tabOrder = {Text1};
-    for (int i = 1; i <= 10; ++i) tabOrder.push_back(&Text2(i));
+    for (int i = 1; i <= core::kMaxConformers; ++i) tabOrder.push_back(&Text2(i));
     tabOrder.insert(tabOrder.end(), {&Text3(0), &Text3(1), &Text4(0), &Text4(1), Command1});
     connectHandlers();
 }
@@ -37,7 +37,7 @@ void Form1::createEnergyRows() {
     Label3.create(0, Rect{720, 840, 2790, 195},
                   "Energy of Each Conformer (kcal/mole): ", hiddenFitted);
     // Rows 1 to 5 in the left column, 6 to 10 in the right one, on the same five lines.
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= core::kMaxConformers; ++i) {
         const int line = (i - 1) % 5;
         const bool left = i <= 5;
         const std::string caption = i < 10 ? "#   " + std::to_string(i) : "# " + std::to_string(i);
@@ -57,9 +57,11 @@ void Form1::createTemperatureRows() {
         created.accessibleName = accessibleName;
     };
     Label3.create(1, Rect{360, 3240, 1440, 195}, "Temperature range: ", hiddenFitted);
-    box(Text3.create(0, Rect{2040, 3195, 615, 285}, "-50"), "Temperature range from (°C)");
+    box(Text3.create(0, Rect{2040, 3195, 615, 285}, kDesignLowCelsius),
+        "Temperature range from (°C)");
     Label3.create(2, Rect{2760, 3240, 195, 195}, "To", hiddenFitted);
-    box(Text3.create(1, Rect{3120, 3195, 615, 285}, "30"), "Temperature range to (°C)");
+    box(Text3.create(1, Rect{3120, 3195, 615, 285}, kDesignHighCelsius),
+        "Temperature range to (°C)");
     Label3.create(3, Rect{3840, 3240, 165, 195}, "°C", hiddenFitted);
     box(Text4.create(0, Rect{2040, 3585, 615, 285}), "Temperature range from (K)");
     Label3.create(4, Rect{2760, 3600, 255, 255}, "To", hidden);
@@ -75,7 +77,7 @@ void Form1::createButton() {
 void Form1::connectHandlers() {
     Text1->onKeyPress = [this](int key) { Text1_KeyPress(key); };
     Text1->onChange = [this] { Text1_Change(); };
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= core::kMaxConformers; ++i) {
         Text2(i).onKeyPress = [this, i](int key) { Text2_KeyPress(i, key); };
         Text2(i).onLostFocus = [this, i] { Text2_LostFocus(i); };
         Text2(i).onChange = [this, i] { Text2_Change(i); };
@@ -110,7 +112,7 @@ void Form1::Form_Unload() {
 
 core::CalculationInput Form1::calculationInput() const {
     core::CalculationInput input{Text1->text(), Text4(0).text(), Text4(1).text(), {}};
-    for (int i = 1; i <= 10; ++i) input.energyTexts.push_back(Text2(i).text());
+    for (int i = 1; i <= core::kMaxConformers; ++i) input.energyTexts.push_back(Text2(i).text());
     return input;
 }
 

@@ -11,6 +11,10 @@
 
 namespace torvi::input {
 
+// The temperature range the window opens with, in degrees Celsius.
+inline constexpr char kDesignLowCelsius[] = "-50";
+inline constexpr char kDesignHighCelsius[] = "30";
+
 class CalculateCommand;
 
 class Form1 : public ui::Window {
@@ -66,7 +70,7 @@ class Form1 : public ui::Window {
     // Sends the focus to the first empty energy row of the confirmed count, if there is one.
     enum class EnergyScan { AllEntered, FocusMoved, FocusFailed };
     EnergyScan focusFirstEmptyEnergy();
-    // Rewrites "." as "," in a box.
+    // Writes the box's text again with every "." turned into ",".
     static void rewriteWithComma(ui::TextBox& box);
 };
 

@@ -35,7 +35,8 @@ void Form1::EnMnuCalc() {
     // The count in the box must be the one whose rows are shown, so that Calculate never reads
     // a hidden or unchecked energy box.
     const std::int16_t count = core::countFromText(Text1->text());
-    if (count != entryCount || count < 1 || count > 10) return setCalculate(false);
+    if (count != entryCount || count < 1 || count > core::kMaxConformers)
+        return setCalculate(false);
     for (int i : {0, 1}) {
         if (Text3(i).empty() || Text4(i).empty()) return;
         if (!Text3(i).enabled() || !Text4(i).enabled()) return;
@@ -103,12 +104,12 @@ void Form1::Text1_KeyPress(int keyAscii) {
             Text3(i).setVisible(false);
             Text4(i).setVisible(false);
         }
-        for (int i = 1; i <= 10; ++i) {
+        for (int i = 1; i <= core::kMaxConformers; ++i) {
             Label2(i).setVisible(false);
             Text2(i).setVisible(false);
         }
 
-        if (entryCount > 10) {
+        if (entryCount > core::kMaxConformers) {
             application().messageBox(kTooManyConformers);
             Text1->setText("");
             return;

@@ -48,8 +48,8 @@ double populationCell(const core::CalculationState& state, int point, int confor
     return roundHalfUp2(state.population(point, conformer));
 }
 
-int tableWidth(int conformerCount) {
-    return conformerCount <= 7 ? 8500 : 8500 + 950 * (conformerCount - 7);
+int tableWidth(double conformerCount) {
+    return conformerCount <= 7 ? 8500 : static_cast<int>(8500 + 950 * (conformerCount - 7));
 }
 
 }  // namespace torvi::results

@@ -23,7 +23,8 @@ double roundHalfUp2(double value);
 double temperatureCell(const core::CalculationState& state, int point);
 double populationCell(const core::CalculationState& state, int point, int conformer);
 
-// Table width in twips for N conformers: 8500, and 950 more for each conformer beyond 7.
-int tableWidth(int conformerCount);
+// Table width in twips for N conformers: 8500, and 950 more for each conformer beyond 7 (a count
+// read from a box may have a fraction, which widens it in proportion).
+int tableWidth(double conformerCount);
 
 }  // namespace torvi::results

@@ -21,7 +21,7 @@ const Rgb kSwatchColours[11] = {{0, 0, 0},     {255, 255, 128}, {0, 0, 255},    
 
 Form2::Form2(ui::Application& application) : Window(application, "Form2", ui::WindowKind::Child) {
     setCaption("Results - Graph");
-    icon = "torvi-32.png";
+    icon = version::kIcon;
     backColour = ui::colours::buttonFace;
     createLegend();
     createBars();
@@ -36,7 +36,7 @@ void Form2::createLegend() {
     Label1.create(0, Rect{240, 120, 735, 195}, "Conformer", hiddenFitted);
     Label4.create(0, Rect{1440, 120, 495, 195}, "Energy", hiddenFitted);
     // Row i stands 360 twips above row i - 1, row 1 lowest.
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= core::kMaxConformers; ++i) {
         const int top = 4080 - 360 * i;
         Label1.create(i, Rect{120, top, 375, 255}, "# " + std::to_string(i),
                       LabelStyle{.alignment = ui::Alignment::Centre, .visible = false});
@@ -48,7 +48,7 @@ void Form2::createLegend() {
 }
 
 void Form2::createBars() {
-    for (int k = 0; k <= 10; ++k) {
+    for (int k = 0; k <= kLastColumn; ++k) {
         Picture12.create(k, Rect{2160 + 480 * k, 840, 300, 2895}).fillColour =
             ui::colours::windowBackground;
     }
@@ -56,10 +56,10 @@ void Form2::createBars() {
 
 void Form2::createCells() {
     // Each bar holds its column's cells; DispRes sets their heights and tops.
-    for (int i = 1; i <= 10; ++i) {
-        for (int k = 0; k <= 10; ++k) {
+    for (int i = 1; i <= core::kMaxConformers; ++i) {
+        for (int k = 0; k <= kLastColumn; ++k) {
             ui::Label& cell =
-                Label3.create(100 * i + k, Rect{0, 2760 - 240 * (i - 1), 495, 255}, "",
+                Label3.create(cellIndex(i, k), Rect{0, 2760 - 240 * (i - 1), 495, 255}, "",
                               LabelStyle{.visible = false, .container = &Picture12(k)});
             cell.opaque = true;
             cell.fillColour = kCellColours[i];
@@ -70,7 +70,7 @@ void Form2::createCells() {
 
 void Form2::createTemperatureTexts() {
     Label2.create(0, Rect{2160, 3960, 165, 195}, "°C", LabelStyle{.fitted = true});
-    for (int k = 1; k <= 10; ++k) {
+    for (int k = 1; k <= kLastColumn; ++k) {
         Label2.create(k, Rect{2040 + 480 * k, k % 2 ? 3750 : 3960, 480, 195}, "Label2",
                       LabelStyle{.fitted = true});
     }
@@ -108,19 +108,19 @@ void Form2::PrepGraph() {
     if (entries == nullptr) return;
     const std::int16_t count = core::countFromText(entries->Text1->text());
     // Only counts the design has rows for; anything else leaves the graph as it is.
-    if (count < 1 || count > 10) return;
+    if (count < 1 || count > core::kMaxConformers) return;
     graphCount = count;
 
     Label1(0).setTop(Label1(graphCount).top() - 400);
     Label1(0).setVisible(true);
     Label4(0).setTop(Label1(0).top());
     Label4(0).setVisible(true);
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= core::kMaxConformers; ++i) {
         const bool used = i <= graphCount;
         Label1(i).setVisible(used);
         Label4(i).setVisible(used);
         Picture1(i).setVisible(used);
-        for (int k = 0; k <= 10; ++k) Label3(100 * i + k).setVisible(used);
+        for (int k = 0; k <= kLastColumn; ++k) cell(i, k).setVisible(used);
     }
 }
 
@@ -133,19 +133,21 @@ void Form2::setTemperatureText(int column, const std::string& text) {
 }
 
 void Form2::setCellHeight(int conformer, int column, double population) {
-    ui::Label* cell = Label3.find(100 * conformer + column);
+    ui::Label* cell = Label3.find(cellIndex(conformer, column));
     ui::PictureBox* bar = Picture12.find(column);
-    if (cell == nullptr || bar == nullptr || conformer < 1 || column > 10) return;
+    if (cell == nullptr || bar == nullptr || conformer < 1 || column > kLastColumn) return;
     cell->setHeight(static_cast<int>(std::floor(population / 100 * bar->height())));
 }
 
 void Form2::stackColumn(int column, int conformerCount) {
-    if (conformerCount < 1 || conformerCount > 10 || column < 0 || column > 10) return;
-    Label3(100 * conformerCount + column).setTop(0);
+    if (conformerCount < 1 || conformerCount > core::kMaxConformers || column < 0 ||
+        column > kLastColumn)
+        return;
+    cell(conformerCount, column).setTop(0);
     int top = 0;
     for (int i = conformerCount - 1; i >= 1; --i) {
-        top = top + Label3(100 * (i + 1) + column).height() - 1;
-        Label3(100 * i + column).setTop(top);
+        top = top + cell(i + 1, column).height() - 1;
+        cell(i, column).setTop(top);
     }
 }
 

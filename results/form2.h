@@ -18,6 +18,12 @@ class Form2 : public ui::Window, public GraphValues {
   public:
     explicit Form2(ui::Application& application);
 
+    // Bars 0 to kLastColumn, one for every tenth temperature point.
+    static constexpr int kLastColumn = 10;
+    // The cell of a conformer in a bar: Label3(100 conformer + column).
+    static constexpr int cellIndex(int conformer, int column) { return 100 * conformer + column; }
+    ui::Label& cell(int conformer, int column) { return Label3(cellIndex(conformer, column)); }
+
     ui::ControlArray<ui::Label> Label1{*this, "Label1"};           // legend header 0, rows 1 to 10
     ui::ControlArray<ui::PictureBox> Picture1{*this, "Picture1"};  // swatches 1 to 10
     ui::ControlArray<ui::Label> Label4{*this, "Label4"};  // energy header 0, energies 1 to 10

@@ -12,7 +12,7 @@ namespace torvi::results {
 
 Form3::Form3(ui::Application& application) : Window(application, "Form3", ui::WindowKind::Child) {
     setCaption("Results - Table");
-    icon = "torvi-32.png";
+    icon = version::kIcon;
     backColour = ui::colours::activeTitleText;
     font = kTableFont;
 }
@@ -25,8 +25,7 @@ void Form3::Form_Load() {
     const double count = core::leadingValue(entries->Text1->text());
     if (count > 7) {
         // Whatever the box holds, the window grows no wider than the widest table.
-        const double width = 8500 + 950 * (std::min(count, 10.0) - 7);
-        setWidth(static_cast<int>(width));
+        setWidth(tableWidth(std::min(count, double(core::kMaxConformers))));
     }
 }
 

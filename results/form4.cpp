@@ -13,7 +13,7 @@ const ui::Rgb kHpgColours[11] = {{0, 0, 0},     {255, 255, 0}, {0, 0, 255},   {2
 
 Form4::Form4(ui::Application& application) : Window(application, "Form4", ui::WindowKind::Child) {
     setCaption("HPG");
-    icon = "torvi-32.png";
+    icon = version::kIcon;
     setClientSize(7320, 4695);
     createPlot();
     createColourKey();
@@ -29,7 +29,7 @@ void Form4::createPlot() {
 
 void Form4::createColourKey() {
     // Conformer 1 lowest, conformer 10 highest.
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= core::kMaxConformers; ++i) {
         ui::LineElement& key = Line2.create(i, 360, 3120 - 240 * i, 840, 3120 - 240 * i);
         key.thickness = 10;
         key.colour = kHpgColours[i];
@@ -40,7 +40,7 @@ void Form4::Form_Load() {
     const input::Form1& entries = application().form<input::Form1>();
     // Inputs the plot cannot use (no count of 1 to 10, a box without a number, a range at or
     // below 0 K) leave the plot area empty.
-    const core::CalculationOptions fine{.scale = 1, .acceptEqualLimits = true, .maxConformers = 10};
+    const core::CalculationOptions fine{.scale = 1, .acceptEqualLimits = true};
     if (!core::calculatePopulations(entries.calculationInput(), *HpgState, fine).completed())
         return;
 

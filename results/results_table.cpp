@@ -26,7 +26,7 @@ TableLayout paperLayout(int conformerCount) {
             .verticalRuleTop = 1000,
             .verticalRuleBottom = 5000,
             .ruleLeft = 700,
-            .ruleRight = conformerCount == 10 ? 12200 : 11200,  // landscape for ten
+            .ruleRight = conformerCount == core::kMaxConformers ? 12200 : 11200,  // landscape
             .ruleOffsets = {285, 665, 1045},
             .headerAtMark = true,
             .labelTab = 12,
@@ -122,7 +122,8 @@ void writeTable(PrintTarget& target, const TableLayout& layout, const core::Calc
 
 PrintFailure printTable(PrintJob& job, const core::CalculationState& state,
                         const std::vector<std::string>& energyTexts) {
-    job.setOrientation(state.conformerCount == 10 ? Orientation::Landscape : Orientation::Portrait);
+    job.setOrientation(state.conformerCount == core::kMaxConformers ? Orientation::Landscape
+                                                                    : Orientation::Portrait);
     PrintTarget target(job, job.metrics(), kTableFont);
     writeTable(target, paperLayout(state.conformerCount), state, energyTexts, nullptr);
     return job.endDocument();

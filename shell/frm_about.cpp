@@ -61,7 +61,7 @@ frmAbout::frmAbout(ui::Application& application)
 
 void frmAbout::createTexts() {
     picIcon = &add<ui::PictureBox>("picIcon", kNoIndex, Rect{240, 240, 540, 540});
-    picIcon->picture = ui::Picture{"torvi-32.png", 32, 32};
+    picIcon->picture = ui::Picture{version::kIcon, 32, 32};
     picIcon->fillColour = backColour;
     lblTitle = &add<ui::Label>("lblTitle", kNoIndex, Rect{1050, 240, 3885, 480},
                                "Application Title", LabelStyle{.font = Font{"Arial", 20.25, true}});
@@ -77,7 +77,7 @@ void frmAbout::createSeparator() {
     ui::LineElement& white = Line1.create(0, 120, 2280, 5669, 2280);
     white.colour = ui::colours::white;
     white.thickness = 2;
-    Line1.create(1, 90, 2280, 5654, 2280).colour = ui::Rgb{128, 128, 128};
+    Line1.create(1, 90, 2280, 5654, 2280).colour = ui::colours::grey;
     lblDisclaimer = &add<ui::Label>("lblDisclaimer", kNoIndex, Rect{120, 2385, 3870, 1065},
                                     kDisclaimer, LabelStyle{.foreColour = ui::colours::black});
 }

@@ -54,7 +54,7 @@ void frmSplash::createTexts() {
 
 void frmSplash::createPictures() {
     Image1 = &add<ui::ImageElement>("Image1", kNoIndex, Rect{240, 240, 480, 480},
-                                    ui::Picture{"torvi-32.png", 32, 32}, false);
+                                    ui::Picture{version::kIcon, 32, 32}, false);
     Image1->setContainer(Frame1);
     imgLogo = &add<ui::ImageElement>("imgLogo", kNoIndex, Rect{240, 1680, 3495, 1665},
                                      ui::Picture{"logo.png", 353, 201}, true);
@@ -76,7 +76,7 @@ void frmSplash::Form_Load() {
 }
 
 void frmSplash::Timer1_Timer() {
-    if (Label1->caption() == "Fixed") return;
+    if (Label1->caption() == kPinned) return;
     close();
 }
 

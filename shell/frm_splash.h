@@ -19,7 +19,9 @@ class frmSplash : public ui::Window {
     ui::Label* lblWarning = nullptr;
     ui::ImageElement* Image1 = nullptr;
     ui::ImageElement* imgLogo = nullptr;
-    ui::Label* Label1 = nullptr;  // the pin: "Fixed" keeps the splash open
+    // The pin: this caption keeps the splash open.
+    static constexpr char kPinned[] = "Fixed";
+    ui::Label* Label1 = nullptr;
     ui::Timer* Timer1 = nullptr;
 
     void Form_Load() override;

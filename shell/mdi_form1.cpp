@@ -8,7 +8,7 @@ using ui::MenuItem;
 
 MDIForm1::MDIForm1(ui::Application& application)
     : Window(application, "MDIForm1", ui::WindowKind::Main) {
-    icon = "torvi-32.png";
+    icon = version::kIcon;
     backColour = ui::colours::applicationWorkspace;
     createFileMenu();
     createCalculateCommand();

@@ -189,7 +189,7 @@ void MDIForm1::mnuAbout_Click() {
 void MDIForm1::mnuSplash_Click() {
     frmSplash& splash = application().form<frmSplash>();
     splash.show();
-    splash.Label1->setCaption("Fixed");
+    splash.Label1->setCaption(frmSplash::kPinned);
 }
 
 void MDIForm1::mnuExit_Click() {

@@ -77,7 +77,8 @@ class Element {
     // What a screen reader announces; empty means the caption or text.
     std::string accessibleName;
 
-    // Events every focusable element raises.
+    // Focus events, raised by the elements that take the focus, and the click every element
+    // can raise.
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
     std::function<void()> onClick;
