@@ -109,7 +109,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
     return command;
 }
 
-int printTable(const CommandLine& command) {
+int runTableCommand(const CommandLine& command) {
     const auto fail = [](const std::string& message) {
         std::fprintf(stderr, "%s\n", message.c_str());
         return 2;

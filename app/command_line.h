@@ -31,6 +31,6 @@ CommandLine readCommandLine(const QStringList& arguments);
 
 // Runs a table request: the table on standard output and 0, or the program's message on standard
 // error and 2, with nothing on standard output.
-int printTable(const CommandLine& command);
+int runTableCommand(const CommandLine& command);
 
 }  // namespace torvi::app

@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
             std::fputs(command.output.c_str(), stdout);
             return 0;
         case CommandLine::Action::Table:
-            return torvi::app::printTable(command);
+            return torvi::app::runTableCommand(command);
         case CommandLine::Action::Refuse:
             std::fprintf(stderr, "%s\n", command.output.c_str());
             return 2;

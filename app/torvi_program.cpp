@@ -5,11 +5,11 @@
 
 namespace torvi::app {
 
-TorviProgram::TorviProgram() : application_({}, metrics_, messageBoxes_), binding_(application_) {
+TorviProgram::TorviProgram() : application_({}, metrics_, dialogs_), binding_(application_) {
     application_.setPrinters(&printers_);
     application_.setRegistry(&registry_);
     application_.setProgramStarter(&programStarter_);
-    messageBoxes_.setBinding(&binding_);
+    dialogs_.setBinding(&binding_);
     application_.dispatch([&] { application_.form<shell::MDIForm1>().show(); });
 }
 

@@ -5,7 +5,7 @@
 #include "ui/application.h"
 #include "ui/qt/host_services.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_message_boxes.h"
+#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_printers.h"
 #include "ui/qt/qt_text_metrics.h"
 
@@ -28,7 +28,7 @@ class TorviProgram {
 
   private:
     ui::qt::QtTextMetrics metrics_;
-    ui::qt::QtMessageBoxes messageBoxes_;
+    ui::qt::QtDialogs dialogs_;
     ui::qt::QtPrinters printers_;
     ui::qt::HostRegistry registry_;
     ui::qt::HostProgramStarter programStarter_;

@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     }
     QGuiApplication qtApplication(argc, argv);
     torvi::ui::FixedTextMetrics metrics;
-    torvi::ui::RecordingMessageBoxes messages;
+    torvi::ui::RecordingDialogs messages;
     torvi::ui::Application application({}, metrics, messages);
     auto& entries = application.form<torvi::input::Form1>();
     entries.Text1->setText("10");

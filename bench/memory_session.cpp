@@ -20,7 +20,7 @@
 #include "tests/support/test_doubles.h"
 #include "tests/support/user.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_message_boxes.h"
+#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_printers.h"
 #include "ui/qt/qt_text_metrics.h"
 
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
     using namespace torvi;
     ui::qt::QtTextMetrics metrics;
-    ui::RecordingMessageBoxes messages;
+    ui::RecordingDialogs messages;
     ui::qt::QtPrinters printers;
     ui::RecordingPrinters recording(metrics);
     ui::Application application({}, metrics, messages);

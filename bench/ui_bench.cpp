@@ -7,7 +7,7 @@
 
 #include "ui/application.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_message_boxes.h"
+#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/window_view.h"
 
@@ -49,7 +49,7 @@ class BusyWindow : public Window {
 
 struct Fixture {
     qt::QtTextMetrics metrics;
-    qt::QtMessageBoxes messages;
+    qt::QtDialogs messages;
     Application application{{"Bench", 1, 0}, metrics, messages};
     qt::QtBinding binding{application};
     Fixture() {

@@ -37,7 +37,8 @@ struct PopulationRecord {
 
 // The main window's record: 101 points, populations in percent.
 using CalculationState = PopulationRecord<100>;
-// The fine plot's private record: 5001 points, populations as fractions.
+// The private record of the HPG (high-precision graph) window: 5001 points, populations as
+// fractions.
 using HpgState = PopulationRecord<5000>;
 
 }  // namespace torvi::core

@@ -41,11 +41,11 @@ void Form4::Form_Load() {
     // Inputs the plot cannot use (no count of 1 to 10, a box without a number, a range at or
     // below 0 K) leave the plot area empty.
     const core::CalculationOptions fine{.scale = 1, .acceptEqualLimits = true};
-    if (!core::calculatePopulations(entries.calculationInput(), *HpgState, fine).completed())
+    if (!core::calculatePopulations(entries.calculationInput(), *fineRecord, fine).completed())
         return;
 
     ui::Drawing& plot = Picture1->drawing;
-    const int count = HpgState->conformerCount;
+    const int count = fineRecord->conformerCount;
     plot.reserve(static_cast<std::size_t>(count) * core::HpgState::kPoints);
     // Column j stands at x = 320 + j, its bands stacked downward from y = 520, conformer N on top.
     plot.currentX = 319;
@@ -55,7 +55,7 @@ void Form4::Form_Load() {
         // The bottom of the bands so far, unrounded, so that rounding does not add up.
         double y = plot.currentY;
         for (int i = count; i >= 1; --i) {
-            y += HpgState->population(j, i) * 2000;
+            y += fineRecord->population(j, i) * 2000;
             plot.lineTo(plot.currentX, static_cast<int>(std::lround(y)), Line2(i).colour);
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
-// The HPG window: the populations at 5001 temperatures as a stacked area plot of thin coloured
-// strokes, computed and drawn once from the Data Input texts when the window is created.
+// The HPG window, the high-precision graph: the populations at 5001 temperatures, fifty times
+// finer than the table, as a stacked area plot of thin coloured strokes, computed and drawn once
+// from the Data Input texts when the window is created.
 
 #include <memory>
 
@@ -22,7 +23,7 @@ class Form4 : public ui::Window {
     ui::ControlArray<ui::LineElement> Line2{*this, "Line2"};  // colour key, conformers 1 to 10
 
     // The window's own record of the fine calculation; never the main window's.
-    std::unique_ptr<core::HpgState> HpgState = std::make_unique<core::HpgState>();
+    std::unique_ptr<core::HpgState> fineRecord = std::make_unique<core::HpgState>();
 
     void Form_Load() override;
 

@@ -120,8 +120,8 @@ void writeTable(PrintTarget& target, const TableLayout& layout, const core::Calc
     }
 }
 
-PrintFailure printTable(PrintJob& job, const core::CalculationState& state,
-                        const std::vector<std::string>& energyTexts) {
+PrintFailure printTableDocument(PrintJob& job, const core::CalculationState& state,
+                                const std::vector<std::string>& energyTexts) {
     job.setOrientation(state.conformerCount == core::kMaxConformers ? Orientation::Landscape
                                                                     : Orientation::Portrait);
     PrintTarget target(job, job.metrics(), kTableFont);

@@ -50,7 +50,7 @@ void writeTable(ui::PrintTarget& target, const TableLayout& layout,
 
 // Writes the table as the one page of a print job (on a printer or into a file) and ends the
 // document.
-ui::PrintFailure printTable(ui::PrintJob& job, const core::CalculationState& state,
-                            const std::vector<std::string>& energyTexts);
+ui::PrintFailure printTableDocument(ui::PrintJob& job, const core::CalculationState& state,
+                                    const std::vector<std::string>& energyTexts);
 
 }  // namespace torvi::results

@@ -174,7 +174,7 @@ void MDIForm1::mnuPrint_Click() {
         job = printers->openFile(*file);
     }
     const ui::PrintFailure failure =
-        results::printTable(*job, displayed.state, displayed.energyTexts);
+        results::printTableDocument(*job, displayed.state, displayed.energyTexts);
     if (failure.failed()) application().messageBox(messages::printFailureText(failure));
 }
 

@@ -12,9 +12,8 @@ std::string ApplicationInfo::titleAndVersion() const {
     return title + " " + std::to_string(major) + "." + std::to_string(minor);
 }
 
-Application::Application(ApplicationInfo info, const TextMetrics& metrics,
-                         MessageBoxes& messageBoxes)
-    : info_(std::move(info)), metrics_(&metrics), messageBoxes_(messageBoxes) {}
+Application::Application(ApplicationInfo info, const TextMetrics& metrics, Dialogs& dialogs)
+    : info_(std::move(info)), metrics_(&metrics), dialogs_(dialogs) {}
 
 Application::~Application() {
     observer_ = nullptr;
@@ -23,17 +22,17 @@ Application::~Application() {
 }
 
 void Application::messageBox(const std::string& text) {
-    messageBoxes_.show(info_.title, text);
+    dialogs_.show(info_.title, text);
 }
 
 bool Application::ask(const std::string& question) {
-    return messageBoxes_.ask(info_.title, question);
+    return dialogs_.ask(info_.title, question);
 }
 
 std::optional<std::string> Application::chooseSaveFile(const std::string& title,
                                                        const std::string& proposedName,
                                                        const std::string& filter) {
-    return messageBoxes_.chooseSaveFile(title, proposedName, filter);
+    return dialogs_.chooseSaveFile(title, proposedName, filter);
 }
 
 void Application::adopt(std::type_index type, std::unique_ptr<Window> window) {

@@ -31,9 +31,9 @@ struct ApplicationInfo {
 
 // Modal dialogs with the application title as caption: a message with an OK button only, a
 // question with Yes and No, and the choice of a file to save.
-class MessageBoxes {
+class Dialogs {
   public:
-    virtual ~MessageBoxes() = default;
+    virtual ~Dialogs() = default;
     virtual void show(const std::string& title, const std::string& text) = 0;
     // True for Yes.
     virtual bool ask(const std::string& title, const std::string& question) = 0;
@@ -60,7 +60,7 @@ class ApplicationObserver {
 
 class Application {
   public:
-    Application(ApplicationInfo info, const TextMetrics& metrics, MessageBoxes& messageBoxes);
+    Application(ApplicationInfo info, const TextMetrics& metrics, Dialogs& dialogs);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -139,7 +139,7 @@ class Application {
 
     ApplicationInfo info_;
     const TextMetrics* metrics_;
-    MessageBoxes& messageBoxes_;
+    Dialogs& dialogs_;
     ApplicationObserver* observer_ = nullptr;
     Printers* printers_ = nullptr;
     Registry* registry_ = nullptr;

@@ -33,7 +33,7 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_message_boxes.h"
+#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/window_view.h"
 
@@ -80,7 +80,7 @@ class Program : public ::testing::Test {
     }
 
     ui::qt::QtTextMetrics metrics;
-    ui::qt::QtMessageBoxes messages;
+    ui::qt::QtDialogs messages;
     ui::RecordingPrinters printers{metrics};
     ui::Application application{{}, metrics, messages};
     std::optional<ui::qt::QtBinding> binding;
@@ -459,7 +459,7 @@ TEST(Differential, TheHeadlessProgramAndTheRealWidgetsAgreeStepByStep) {
     for (unsigned seed : {11u, 13u, 18u, 20u}) {
         testing::ProgramWorld headless;
         ui::qt::QtTextMetrics metrics;
-        ui::RecordingMessageBoxes messages;
+        ui::RecordingDialogs messages;
         ui::Application real{{}, metrics, messages};
         std::optional<ui::qt::QtBinding> binding(std::in_place, real);
         auto& main = real.form<shell::MDIForm1>();

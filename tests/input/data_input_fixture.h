@@ -65,7 +65,7 @@ class DataInput : public ::testing::Test {
     }
 
     ui::FixedTextMetrics metrics;
-    ui::RecordingMessageBoxes messages;
+    ui::RecordingDialogs messages;
     ui::Application application{{}, metrics, messages};
     ui::User user{application};
     StandInMain* main = nullptr;

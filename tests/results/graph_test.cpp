@@ -30,7 +30,7 @@ class Graph : public ::testing::Test {
     ui::Label& cell(int i, int k) { return graph->Label3(100 * i + k); }
 
     ui::FixedTextMetrics metrics;
-    ui::RecordingMessageBoxes messages;
+    ui::RecordingDialogs messages;
     ui::Application application{{}, metrics, messages};
     input::Form1* entries = nullptr;
     Form2* graph = nullptr;

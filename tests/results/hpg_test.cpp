@@ -31,7 +31,7 @@ class Hpg : public ::testing::Test {
     }
 
     ui::FixedTextMetrics metrics;
-    ui::RecordingMessageBoxes messages;
+    ui::RecordingDialogs messages;
     ui::Application application{{}, metrics, messages};
 };
 

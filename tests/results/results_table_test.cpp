@@ -129,9 +129,9 @@ TEST_F(Table, LongFormEnergies) {
 TEST_F(Table, PaperGoesToTheRecordingPrinterAsOneDocument) {
     ui::RecordingPrinters printers{metrics};
     calculate({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"});
-    EXPECT_FALSE(printTable(*printers.openDefault(), state, energyTexts).failed());
+    EXPECT_FALSE(printTableDocument(*printers.openDefault(), state, energyTexts).failed());
     calculate({"0", "1"});
-    EXPECT_FALSE(printTable(*printers.openDefault(), state, energyTexts).failed());
+    EXPECT_FALSE(printTableDocument(*printers.openDefault(), state, energyTexts).failed());
     ASSERT_EQ(printers.documents.size(), 2u);
     EXPECT_EQ(printers.documents[0].orientation, ui::Orientation::Landscape);
     EXPECT_EQ(printers.documents[1].orientation, ui::Orientation::Portrait);
@@ -145,7 +145,7 @@ TEST_F(Table, PaperGoesToTheRecordingPrinterAsOneDocument) {
         EXPECT_EQ(ends, std::vector<int>(3, end)) << document;
     }
     printers.refusal.kind = ui::PrintFailure::Kind::SpoolerRefused;
-    EXPECT_EQ(printTable(*printers.openDefault(), state, energyTexts).kind,
+    EXPECT_EQ(printTableDocument(*printers.openDefault(), state, energyTexts).kind,
               ui::PrintFailure::Kind::SpoolerRefused);
     EXPECT_EQ(printers.documents.size(), 2u);
 }

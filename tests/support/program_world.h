@@ -18,7 +18,7 @@ struct ProgramWorld {
     }
     // Columns of 68 twips (print zones of 952) and lines of 195.
     ui::FixedTextMetrics metrics{68, 195};
-    ui::RecordingMessageBoxes messages;
+    ui::RecordingDialogs messages;
     ui::RecordingPrinters printers{metrics};
     ui::MemoryRegistry registry;
     ui::Application application{{}, metrics, messages};

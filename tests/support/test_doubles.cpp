@@ -2,20 +2,20 @@
 
 namespace torvi::ui {
 
-void RecordingMessageBoxes::show(const std::string& title, const std::string& text) {
+void RecordingDialogs::show(const std::string& title, const std::string& text) {
     lastTitle = title;
     texts.push_back(text);
 }
 
-bool RecordingMessageBoxes::ask(const std::string& title, const std::string& question) {
+bool RecordingDialogs::ask(const std::string& title, const std::string& question) {
     lastTitle = title;
     questions.push_back(question);
     return answer;
 }
 
-std::optional<std::string> RecordingMessageBoxes::chooseSaveFile(const std::string&,
-                                                                 const std::string& proposedName,
-                                                                 const std::string&) {
+std::optional<std::string> RecordingDialogs::chooseSaveFile(const std::string&,
+                                                            const std::string& proposedName,
+                                                            const std::string&) {
     proposedNames.push_back(proposedName);
     return chosenFile;
 }

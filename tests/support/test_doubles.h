@@ -13,7 +13,7 @@
 
 namespace torvi::ui {
 
-class RecordingMessageBoxes : public MessageBoxes {
+class RecordingDialogs : public Dialogs {
   public:
     void show(const std::string& title, const std::string& text) override;
     bool ask(const std::string& title, const std::string& question) override;

@@ -12,7 +12,7 @@ using Log = std::vector<std::string>;
 class Model : public ::testing::Test {
   protected:
     FixedTextMetrics metrics;
-    RecordingMessageBoxes messages;
+    RecordingDialogs messages;
     Application application{{"Demo", 1, 0}, metrics, messages};
     User user{application};
 

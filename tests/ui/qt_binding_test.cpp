@@ -17,7 +17,7 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_message_boxes.h"
+#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/window_view.h"
 
@@ -51,7 +51,7 @@ class Binding : public ::testing::Test {
     QWidget* widget(Element& element) { return binding->widgetFor(&element); }
 
     qt::QtTextMetrics metrics;
-    qt::QtMessageBoxes messages;
+    qt::QtDialogs messages;
     Application application{{"Demo", 1, 0}, metrics, messages};
     std::optional<qt::QtBinding> binding;
     DemoWindow* demo = nullptr;

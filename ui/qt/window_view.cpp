@@ -11,6 +11,7 @@
 #include "ui/application.h"
 #include "ui/keys.h"
 #include "ui/qt/button_view.h"
+#include "ui/qt/child_window_view.h"
 #include "ui/qt/conversions.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/frame_view.h"
@@ -21,7 +22,6 @@
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/picture_box_view.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/sub_window_view.h"
 #include "ui/qt/text_box_view.h"
 #include "ui/qt/timer_view.h"
 #include "ui/qt/top_level_view.h"
@@ -48,7 +48,7 @@ std::unique_ptr<WindowView> WindowView::create(QtBinding& binding, Window& windo
             view.reset(new MainWindowView(binding, window));
             break;
         case WindowKind::Child:
-            view.reset(new SubWindowView(binding, window));
+            view.reset(new ChildWindowView(binding, window));
             break;
         case WindowKind::TopLevel:
             view.reset(new TopLevelView(binding, window));

@@ -1,7 +1,7 @@
 #pragma once
 // Mirrors one model window into Qt, with a widget for every element: what all windows share.
 // The main window, the sub-windows of its workspace and the top-level windows each have their
-// own view (main_window_view.h, sub_window_view.h, top_level_view.h).
+// own view (main_window_view.h, child_window_view.h, top_level_view.h).
 
 #include <QObject>
 #include <QPointer>

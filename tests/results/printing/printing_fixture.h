@@ -33,7 +33,7 @@ class PrintingProgram : public ::testing::Test {
     }
 
     ui::qt::QtTextMetrics metrics;
-    ui::RecordingMessageBoxes messages;
+    ui::RecordingDialogs messages;
     ui::qt::QtPrinters printers;
     ui::Application application{{}, metrics, messages};
     ui::User user{application};

@@ -1,4 +1,4 @@
-#include "ui/qt/qt_message_boxes.h"
+#include "ui/qt/qt_dialogs.h"
 
 #include "ui/qt/conversions.h"
 
@@ -14,7 +14,7 @@
 
 namespace torvi::ui::qt {
 
-QWidget* QtMessageBoxes::owner() const {
+QWidget* QtDialogs::owner() const {
     QWidget* parent = QApplication::activeWindow();
     if (parent == nullptr && binding_ != nullptr) {
         if (WindowView* main = binding_->viewFor(binding_->application().mainWindow())) {
@@ -24,14 +24,14 @@ QWidget* QtMessageBoxes::owner() const {
     return parent;
 }
 
-void QtMessageBoxes::show(const std::string& title, const std::string& text) {
+void QtDialogs::show(const std::string& title, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok,
                     owner());
     box.setObjectName("messageBox");
     box.exec();
 }
 
-bool QtMessageBoxes::ask(const std::string& title, const std::string& question) {
+bool QtDialogs::ask(const std::string& title, const std::string& question) {
     QMessageBox box(QMessageBox::Question, toQString(title), toQString(question),
                     QMessageBox::Yes | QMessageBox::No, owner());
     box.setObjectName("question");
@@ -39,9 +39,9 @@ bool QtMessageBoxes::ask(const std::string& title, const std::string& question) 
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<std::string> QtMessageBoxes::chooseSaveFile(const std::string& title,
-                                                          const std::string& proposedName,
-                                                          const std::string& filter) {
+std::optional<std::string> QtDialogs::chooseSaveFile(const std::string& title,
+                                                     const std::string& proposedName,
+                                                     const std::string& filter) {
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     QString file = QFileDialog::getSaveFileName(
         owner(), toQString(title), documents.filePath(toQString(proposedName)), toQString(filter));

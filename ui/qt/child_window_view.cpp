@@ -1,4 +1,4 @@
-#include "ui/qt/sub_window_view.h"
+#include "ui/qt/child_window_view.h"
 
 #include <QEvent>
 #include <QMdiArea>
@@ -11,7 +11,7 @@
 
 namespace torvi::ui::qt {
 
-void SubWindowView::createFrame() {
+void ChildWindowView::createFrame() {
     auto* sub = new ClosableFrame<QMdiSubWindow>(binding_, window_);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     // A click on the window's own parts leaves the keyboard focus with its elements.
@@ -33,12 +33,12 @@ WindowState stateOf(const QMdiSubWindow& sub) {
 
 }  // namespace
 
-void SubWindowView::syncGeometry() {
+void ChildWindowView::syncGeometry() {
     // A minimised or maximised window keeps its normal place until it is restored.
     if (window_.state() == WindowState::Normal) frame_->setGeometry(toPixels(window_.geometry()));
 }
 
-void SubWindowView::syncState() {
+void ChildWindowView::syncState() {
     if (stateOf(*subWindow_) == window_.state()) return;
     switch (window_.state()) {
         case WindowState::Normal:
@@ -54,7 +54,7 @@ void SubWindowView::syncState() {
     }
 }
 
-void SubWindowView::frameChanged(QEvent& event) {
+void ChildWindowView::frameChanged(QEvent& event) {
     if (window_.closed() || !subWindow_->isVisible()) return;
     if (!syncing() && event.type() != QEvent::WindowStateChange) return reportPlace();
     // What Qt does while the binding mirrors the model (the workspace maximising the window it
@@ -71,7 +71,7 @@ void SubWindowView::frameChanged(QEvent& event) {
         Qt::QueuedConnection);
 }
 
-void SubWindowView::reportPlace() {
+void ChildWindowView::reportPlace() {
     const WindowState shownState = stateOf(*subWindow_);
     if (shownState != window_.state() && !deliver([&] { deliverState(window_, shownState); })) {
         return;

@@ -10,7 +10,7 @@ namespace torvi::ui::qt {
 
 class QtBinding;
 
-class QtMessageBoxes : public MessageBoxes {
+class QtDialogs : public Dialogs {
   public:
     void setBinding(QtBinding* binding) { binding_ = binding; }
     void show(const std::string& title, const std::string& text) override;

@@ -6,9 +6,9 @@
 
 namespace torvi::ui::qt {
 
-class SubWindowView : public WindowView {
+class ChildWindowView : public WindowView {
   public:
-    SubWindowView(QtBinding& binding, Window& window) : WindowView(binding, window) {}
+    ChildWindowView(QtBinding& binding, Window& window) : WindowView(binding, window) {}
     QMdiSubWindow* subWindow() const override { return subWindow_; }
 
   protected:
