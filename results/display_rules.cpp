@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/number_text.h"
 #include "ui/print_target.h"
 
 namespace torvi::results {
@@ -29,6 +30,12 @@ EnergyDisplay energyDisplay(double energy) {
     }
     const double mantissa = std::floor(energy / std::pow(10.0, exponent) * 100) / 100;
     return {mantissa, true, exponent};
+}
+
+std::string energyLegendText(const std::string& typed) {
+    const EnergyDisplay display = energyDisplay(core::parseNumber(typed).value_or(0));
+    const std::string shown = core::formatNumber(display.shown);
+    return display.longForm ? shown + " E" + ui::shortText(display.exponent) : shown;
 }
 
 double roundHalfUp2(double value) {

@@ -2,6 +2,8 @@
 // How the results show numbers: typed energies in plain or mantissa-and-exponent form, and the
 // two-decimal rounding of temperatures and populations.
 
+#include <string>
+
 #include "core/calculation_state.h"
 
 namespace torvi::results {
@@ -14,6 +16,10 @@ struct EnergyDisplay {
     int exponent = 0;
 };
 EnergyDisplay energyDisplay(double energy);
+
+// A typed energy as the graph's legend writes it: the shown value, and in the long form " E" and
+// the exponent ("1,23 E 4").
+std::string energyLegendText(const std::string& typed);
 
 // Rounds to hundredths, an exact half upward (toward plus infinity), on the double as it is.
 double roundHalfUp2(double value);

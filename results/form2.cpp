@@ -4,6 +4,7 @@
 
 #include "core/number_text.h"
 #include "input/form1.h"
+#include "results/display_rules.h"
 
 namespace torvi::results {
 
@@ -124,12 +125,20 @@ void Form2::PrepGraph() {
     }
 }
 
-void Form2::setEnergyText(int conformer, const std::string& text) {
-    if (ui::Label* label = Label4.find(conformer)) label->setCaption(text);
-}
-
-void Form2::setTemperatureText(int column, const std::string& text) {
-    if (ui::Label* label = Label2.find(column)) label->setCaption(text);
+void Form2::showRun(const core::CalculationState& state,
+                    const std::vector<std::string>& energyTexts) {
+    const int count = state.conformerCount;
+    for (int i = 1; i <= count; ++i) {
+        const std::size_t typed = static_cast<std::size_t>(i) - 1;
+        const std::string text = typed < energyTexts.size() ? energyTexts[typed] : std::string();
+        if (ui::Label* label = Label4.find(i)) label->setCaption(energyLegendText(text));
+    }
+    for (int k = 0; k <= kLastColumn; ++k) {
+        const int point = 10 * k;
+        Label2(k).setCaption(core::formatNumber(temperatureCell(state, point)));
+        for (int i = 1; i <= count; ++i) setCellHeight(i, k, state.population(point, i));
+        stackColumn(k, count);
+    }
 }
 
 void Form2::setCellHeight(int conformer, int column, double population) {

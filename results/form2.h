@@ -4,7 +4,10 @@
 
 #include <cstdint>
 
-#include "results/results_table.h"
+#include <string>
+#include <vector>
+
+#include "core/calculation_state.h"
 #include "ui/application.h"
 #include "ui/control_array.h"
 
@@ -14,7 +17,7 @@ namespace torvi::results {
 extern const ui::Rgb kCellColours[11];
 extern const ui::Rgb kSwatchColours[11];
 
-class Form2 : public ui::Window, public GraphValues {
+class Form2 : public ui::Window {
   public:
     explicit Form2(ui::Application& application);
 
@@ -48,12 +51,14 @@ class Form2 : public ui::Window, public GraphValues {
     // Shows the legend rows and cells of the conformers in use and hides the others.
     void PrepGraph();
 
-    void setEnergyText(int conformer, const std::string& text) override;
-    void setTemperatureText(int column, const std::string& text) override;
-    void setCellHeight(int conformer, int column, double population) override;
-    void stackColumn(int column, int conformerCount) override;
+    // Writes a run's values into the design: the legend's energies, the temperatures under the
+    // bars and, in every bar, the heights and places of the stacked cells; PrepGraph then shows
+    // the conformers in use.
+    void showRun(const core::CalculationState& state, const std::vector<std::string>& energyTexts);
 
   private:
+    void setCellHeight(int conformer, int column, double population);
+    void stackColumn(int column, int conformerCount);
     // The design: the legend at the left, the bars and their cells, the temperatures under
     // them, the percent scale at the right and the thermometer at the bottom.
     void createLegend();

@@ -49,16 +49,12 @@ void emptyLines(PrintTarget& target, int count) {
     for (int line = 0; line < count; ++line) target.print({});
 }
 
-}  // namespace
-
-void writeTable(PrintTarget& target, const TableLayout& layout, const core::CalculationState& state,
-                const std::vector<std::string>& energyTexts, GraphValues* graph, int pointStep) {
-    const int count = state.conformerCount;
+// The column mark at the start of the second zone, the four rules from it, and the blue bold
+// header above the conformers.
+void writeHeader(PrintTarget& target, const TableLayout& layout) {
     target.setColour(colours::black);
     emptyLines(target, layout.emptyLinesBefore);
     target.print({NextZone{}});
-
-    // The column mark: the start of the second zone.
     const int x0 = target.currentX;
     const int y0 = target.currentY;
     target.drawLine(x0 - 30, layout.verticalRuleTop, x0 - 30, layout.verticalRuleBottom);
@@ -73,29 +69,36 @@ void writeTable(PrintTarget& target, const TableLayout& layout, const core::Calc
     target.print({Tab{40}, NoSpace{}, Text{"Distribution, %"}, NextZone{}});
     target.setBold(false);
     emptyLines(target, 2);
+}
 
+void writeConformerNumbers(PrintTarget& target, const TableLayout& layout, int count) {
     target.setColour(colours::black);
     printLabel(target, layout, "Conformer #");
     for (int i = 1; i <= count; ++i) target.print({Number{double(i)}, NextZone{}});
     emptyLines(target, 2);
+}
 
+// Each energy as typed, plain or as a mantissa with " E" and its exponent.
+void writeEnergies(PrintTarget& target, const TableLayout& layout, int count,
+                   const std::vector<std::string>& energyTexts) {
     target.setColour(colours::green);
     printLabel(target, layout, layout.energyLabel);
     for (int i = 1; i <= count; ++i) {
         const std::string& typed =
             static_cast<std::size_t>(i) <= energyTexts.size() ? energyTexts[i - 1] : "";
         const EnergyDisplay display = energyDisplay(core::parseNumber(typed).value_or(0));
-        const std::string shown = core::formatNumber(display.shown);
-        if (graph) graph->setEnergyText(i, shown);
         target.print({Number{display.shown}, NoSpace{}});
-        if (display.longForm) {
-            if (graph) graph->setEnergyText(i, shown + " E" + shortText(display.exponent));
+        if (display.longForm)
             target.print({Text{" E"}, NoSpace{}, Number{double(display.exponent)}, NoSpace{}});
-        }
         target.print({NextZone{}});
     }
     emptyLines(target, 2);
+}
 
+// "Temperature" and "°C", then a row for every pointStep-th point: its temperature in red and
+// the populations in blue.
+void writeTemperatureRows(PrintTarget& target, const TableLayout& layout,
+                          const core::CalculationState& state, int pointStep) {
     target.setColour(colours::red);
     if (layout.labelTab > 0) {
         target.print({Tab{layout.labelTab}, NoSpace{}, Text{"Temperature"}});
@@ -103,21 +106,26 @@ void writeTable(PrintTarget& target, const TableLayout& layout, const core::Calc
         target.print({Spc{1}, NoSpace{}, Text{"Temperature"}});
     }
     target.print({Tab{layout.degreeTab}, NoSpace{}, Text{"°C"}});
-
     for (int j = 0; j <= 100; j += pointStep) {
-        const int row = j / 10;  // the graph's column, when the rows are every tenth point
-        const double temperature = temperatureCell(state, j);
         target.setColour(colours::red);
-        target.print({Tab{layout.temperatureTab}, NoSpace{}, Number{temperature}, NextZone{}});
-        if (graph) graph->setTemperatureText(row, core::formatNumber(temperature));
-        for (int i = 1; i <= count; ++i) {
+        target.print(
+            {Tab{layout.temperatureTab}, NoSpace{}, Number{temperatureCell(state, j)}, NextZone{}});
+        for (int i = 1; i <= state.conformerCount; ++i) {
             target.setColour(colours::blue);
             target.print({Number{populationCell(state, j, i)}, NextZone{}});
-            if (graph) graph->setCellHeight(i, row, state.population(j, i));
         }
         target.print({});
-        if (graph) graph->stackColumn(row, count);
     }
+}
+
+}  // namespace
+
+void writeTable(PrintTarget& target, const TableLayout& layout, const core::CalculationState& state,
+                const std::vector<std::string>& energyTexts, int pointStep) {
+    writeHeader(target, layout);
+    writeConformerNumbers(target, layout, state.conformerCount);
+    writeEnergies(target, layout, state.conformerCount, energyTexts);
+    writeTemperatureRows(target, layout, state, pointStep);
 }
 
 PrintFailure printTableDocument(PrintJob& job, const core::CalculationState& state,
@@ -125,7 +133,7 @@ PrintFailure printTableDocument(PrintJob& job, const core::CalculationState& sta
     job.setOrientation(state.conformerCount == core::kMaxConformers ? Orientation::Landscape
                                                                     : Orientation::Portrait);
     PrintTarget target(job, job.metrics(), kTableFont);
-    writeTable(target, paperLayout(state.conformerCount), state, energyTexts, nullptr);
+    writeTable(target, paperLayout(state.conformerCount), state, energyTexts);
     return job.endDocument();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-// The results table, written through a print target: on the table window and on paper, with
-// the values the distribution graph shows handed over row by row as the table is written.
+// The results table, written through a print target: on the table window and on paper.
 
 #include <string>
 #include <vector>
@@ -32,21 +31,12 @@ extern const TableLayout kWindowLayout;
 extern const ui::Font kTableFont;
 TableLayout paperLayout(int conformerCount);
 
-// The values the distribution graph takes from the table as it is written.
-class GraphValues {
-  public:
-    virtual ~GraphValues() = default;
-    virtual void setEnergyText(int conformer, const std::string& text) = 0;
-    virtual void setTemperatureText(int column, const std::string& text) = 0;
-    virtual void setCellHeight(int conformer, int column, double population) = 0;
-    virtual void stackColumn(int column, int conformerCount) = 0;
-};
-
-// The typed energy texts of conformers 1 to N are energyTexts[0] to energyTexts[N - 1]. A row
-// stands for every tenth temperature point (the graph's columns), or every pointStep-th.
+// Writes the table: the header and its rules, the conformer numbers, the energies as typed
+// (energyTexts[i - 1] for conformer i) and a row for every tenth temperature point, or every
+// pointStep-th.
 void writeTable(ui::PrintTarget& target, const TableLayout& layout,
                 const core::CalculationState& state, const std::vector<std::string>& energyTexts,
-                GraphValues* graph, int pointStep = 10);
+                int pointStep = 10);
 
 // Writes the table as the one page of a print job (on a printer or into a file) and ends the
 // document.

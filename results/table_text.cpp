@@ -72,7 +72,7 @@ TableText tableText(const core::CalculationState& state,
     const CharacterCells metrics;
     ui::Drawing drawing;
     ui::PrintTarget target(drawing, metrics, kTableFont);
-    writeTable(target, kWindowLayout, state, energyTexts, nullptr, everyPoint ? 1 : 10);
+    writeTable(target, kWindowLayout, state, energyTexts, everyPoint ? 1 : 10);
 
     std::vector<std::string> lines;
     std::vector<int> widths;  // in characters

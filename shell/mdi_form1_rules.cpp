@@ -17,28 +17,6 @@ namespace torvi::shell {
 
 namespace {
 
-// Hands the graph values on to the graph window, creating it at the first value.
-class GraphWindowValues : public results::GraphValues {
-  public:
-    explicit GraphWindowValues(ui::Application& application) : application_(application) {}
-    void setEnergyText(int conformer, const std::string& text) override {
-        graph().setEnergyText(conformer, text);
-    }
-    void setTemperatureText(int column, const std::string& text) override {
-        graph().setTemperatureText(column, text);
-    }
-    void setCellHeight(int conformer, int column, double population) override {
-        graph().setCellHeight(conformer, column, population);
-    }
-    void stackColumn(int column, int conformerCount) override {
-        graph().stackColumn(column, conformerCount);
-    }
-
-  private:
-    results::Form2& graph() { return application_.form<results::Form2>(); }
-    ui::Application& application_;
-};
-
 // Where the arrangements put the results windows, in twips: the one behind and the one in front.
 constexpr ui::Rect kBackPlace{500, 300, 0, 0};
 constexpr ui::Rect kFrontPlace{1000, 600, 0, 0};
@@ -99,10 +77,10 @@ void MDIForm1::DispRes() {
     results::Form3& table = application().form<results::Form3>();
     ui::PrintTarget target(table.drawing, application().metrics(), table.font);
     target.clear();
-    GraphWindowValues graphValues(application());
-    results::writeTable(target, results::kWindowLayout, state, displayed.energyTexts, &graphValues);
-
+    results::writeTable(target, results::kWindowLayout, state, displayed.energyTexts);
     results::Form2& graph = application().form<results::Form2>();
+    graph.showRun(state, displayed.energyTexts);
+
     const int width = results::tableWidth(state.conformerCount);
     if (mnuSGF->checked()) {
         table.move(kBackPlace.left, kBackPlace.top);

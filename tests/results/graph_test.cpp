@@ -16,15 +16,13 @@ class Graph : public ::testing::Test {
         entries = &application.form<input::Form1>();
         graph = &application.form<Form2>();
     }
-    // Writes the graph values of a run the way the table display does, then prepares the graph.
+    // Writes a run's values into the graph the way the results display does, then prepares it.
     void show(std::vector<std::string> energies) {
         const std::string count = std::to_string(energies.size());
         ASSERT_TRUE(
             core::calculatePopulations({count, "223,15", "303,15", energies}, state).completed());
         entries->Text1->setText(count);
-        ui::Drawing drawing;
-        ui::PrintTarget target(drawing, metrics, ui::Font{});
-        writeTable(target, kWindowLayout, state, energies, graph);
+        graph->showRun(state, energies);
         graph->PrepGraph();
     }
     ui::Label& cell(int i, int k) { return graph->Label3(100 * i + k); }

@@ -44,7 +44,7 @@ class Table : public ::testing::Test {
 
 TEST_F(Table, TwoConformersOverTheDefaultRange) {
     calculate({"0", "1"});
-    writeTable(target, kWindowLayout, state, energyTexts, nullptr);
+    writeTable(target, kWindowLayout, state, energyTexts);
     const int y0 = 195;
     EXPECT_EQ(words(y0), (std::vector<std::string>{"Distribution, %"}));
     EXPECT_EQ(textsOnLine(y0)[0].x, 39 * 68);
@@ -85,7 +85,7 @@ TEST_F(Table, TwoConformersOverTheDefaultRange) {
 
 TEST_F(Table, RulesOnTheWindow) {
     calculate({"0", "1"});
-    writeTable(target, kWindowLayout, state, energyTexts, nullptr);
+    writeTable(target, kWindowLayout, state, energyTexts);
     const auto lines = drawing.lines();
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], (ui::LineRun{952 - 30, 100, 952 - 30, 4000, ui::colours::black, 1}));
@@ -101,7 +101,7 @@ TEST_F(Table, RulesOnTheWindow) {
 
 TEST_F(Table, OnPaperTheLabelsMoveToColumnTwelveAndTheDataOneZoneOn) {
     calculate({"0", "1"});
-    writeTable(target, paperLayout(2), state, energyTexts, nullptr);
+    writeTable(target, paperLayout(2), state, energyTexts);
     const int y0 = 5 * 195;
     EXPECT_EQ(textsOnLine(y0)[0].x, 39 * 68);
     EXPECT_EQ(words(y0 + 2 * 195), (std::vector<std::string>{"Conformer #", " 1 ", " 2 "}));
@@ -121,7 +121,7 @@ TEST_F(Table, OnPaperTheLabelsMoveToColumnTwelveAndTheDataOneZoneOn) {
 
 TEST_F(Table, LongFormEnergies) {
     calculate({"12,34567", "-0,00012345"});
-    writeTable(target, kWindowLayout, state, energyTexts, nullptr);
+    writeTable(target, kWindowLayout, state, energyTexts);
     EXPECT_EQ(words(195 + 4 * 195), (std::vector<std::string>{"Conf. Energy", " 1,23 ", " E", " 1 ",
                                                               "-1,24 ", " E", "-4 "}));
 }

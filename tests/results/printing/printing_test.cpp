@@ -248,7 +248,7 @@ TEST_F(Spooler, EveryCountFitsThePrintableWidthOfA4AndLetter) {
         for (int i = 1; i <= count; ++i) state.population.set(0, i, 99.99);
         ui::Drawing page;
         ui::PrintTarget target(page, job->metrics(), results::kTableFont);
-        results::writeTable(target, results::paperLayout(count), state, energies, nullptr);
+        results::writeTable(target, results::paperLayout(count), state, energies);
         int rightEnd = 0;
         for (const ui::TextRun& run : page.texts())
             rightEnd = std::max(rightEnd, run.x + job->metrics().textWidth(run.font, run.text));
