@@ -9,7 +9,7 @@
 #include "core/number_text.h"
 #include "input/form1.h"
 #include "results/form4.h"
-#include "tests/support/test_doubles.h"
+#include "tests/support/assembly.h"
 #include "ui/qt/painting.h"
 
 int main(int argc, char* argv[]) {
@@ -18,9 +18,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QGuiApplication qtApplication(argc, argv);
-    torvi::ui::FixedTextMetrics metrics;
-    torvi::ui::RecordingDialogs messages;
-    torvi::ui::Application application({}, metrics, messages);
+    torvi::testing::Assembly<> assembly;
+    torvi::ui::Application& application = assembly.application;
     auto& entries = application.form<torvi::input::Form1>();
     entries.Text1->setText("10");
     for (int i = 1; i <= 10; ++i)

@@ -17,10 +17,9 @@
 #include "shell/frm_about.h"
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
-#include "tests/support/test_doubles.h"
+#include "tests/support/assembly.h"
 #include "tests/support/user.h"
 #include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_printers.h"
 #include "ui/qt/qt_text_metrics.h"
 
@@ -38,16 +37,11 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication qtApplication(argc, argv);
     using namespace torvi;
-    ui::qt::QtTextMetrics metrics;
-    ui::RecordingDialogs messages;
+    torvi::testing::Assembly<ui::qt::QtTextMetrics> assembly;
+    ui::Application& application = assembly.application;
+    // The real printer when there is one, else the assembly's recording one.
     ui::qt::QtPrinters printers;
-    ui::RecordingPrinters recording(metrics);
-    ui::Application application({}, metrics, messages);
-    if (QPrinterInfo::defaultPrinter().isNull()) {
-        application.setPrinters(&recording);
-    } else {
-        application.setPrinters(&printers);
-    }
+    if (!QPrinterInfo::defaultPrinter().isNull()) application.setPrinters(&printers);
     ui::qt::QtBinding binding(application);
     ui::User user(application);
     shell::MDIForm1* main = nullptr;
@@ -55,8 +49,6 @@ int main(int argc, char** argv) {
         main = &application.form<shell::MDIForm1>();
         main->show();
     });
-    ui::MemoryRegistry registry;
-    application.setRegistry(&registry);
 
     long afterTen = 0;
     long afterHundred = 0;

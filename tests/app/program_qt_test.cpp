@@ -40,12 +40,12 @@
 namespace torvi::app {
 namespace {
 
-class Program : public ::testing::Test {
+class Program : public ::testing::Test,
+                protected testing::Assembly<ui::qt::QtTextMetrics, ui::qt::QtDialogs> {
   protected:
     void SetUp() override {
         binding.emplace(application);
         messages.setBinding(&*binding);
-        application.setPrinters(&printers);
         application.dispatch([&] {
             main = &application.form<shell::MDIForm1>();
             main->show();
@@ -79,10 +79,6 @@ class Program : public ::testing::Test {
         ASSERT_EQ(QApplication::focusWidget(), widget(form->Text3(0)));
     }
 
-    ui::qt::QtTextMetrics metrics;
-    ui::qt::QtDialogs messages;
-    ui::RecordingPrinters printers{metrics};
-    ui::Application application{{}, metrics, messages};
     std::optional<ui::qt::QtBinding> binding;
     shell::MDIForm1* main = nullptr;
     QWidget* frame = nullptr;
@@ -458,9 +454,9 @@ TEST(Differential, TheHeadlessProgramAndTheRealWidgetsAgreeStepByStep) {
     // Seeds whose sessions switch Calculate on, and in two of them reach the results windows.
     for (unsigned seed : {11u, 13u, 18u, 20u}) {
         testing::ProgramWorld headless;
-        ui::qt::QtTextMetrics metrics;
-        ui::RecordingDialogs messages;
-        ui::Application real{{}, metrics, messages};
+        testing::Assembly<ui::qt::QtTextMetrics> withQt;
+        ui::Application& real = withQt.application;
+        const ui::RecordingDialogs& messages = withQt.messages;
         std::optional<ui::qt::QtBinding> binding(std::in_place, real);
         auto& main = real.form<shell::MDIForm1>();
         main.show();

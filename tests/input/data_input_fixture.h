@@ -5,7 +5,7 @@
 
 #include "input/calculate_command.h"
 #include "input/form1.h"
-#include "tests/support/test_doubles.h"
+#include "tests/support/assembly.h"
 #include "tests/support/user.h"
 
 namespace torvi::input::testing {
@@ -20,7 +20,7 @@ class StandInMain : public ui::Window, public CalculateCommand {
     int calculations = 0;
 };
 
-class DataInput : public ::testing::Test {
+class DataInput : public ::testing::Test, protected torvi::testing::Assembly<> {
   protected:
     void SetUp() override {
         main = &application.form<StandInMain>();
@@ -64,9 +64,6 @@ class DataInput : public ::testing::Test {
         return all;
     }
 
-    ui::FixedTextMetrics metrics;
-    ui::RecordingDialogs messages;
-    ui::Application application{{}, metrics, messages};
     ui::User user{application};
     StandInMain* main = nullptr;
     Form1* form = nullptr;

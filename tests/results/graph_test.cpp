@@ -4,13 +4,13 @@
 #include "input/form1.h"
 #include "results/form2.h"
 #include "results/form3.h"
-#include "tests/support/test_doubles.h"
+#include "tests/support/assembly.h"
 #include "tests/support/user.h"
 
 namespace torvi::results {
 namespace {
 
-class Graph : public ::testing::Test {
+class Graph : public ::testing::Test, protected testing::Assembly<> {
   protected:
     void SetUp() override {
         entries = &application.form<input::Form1>();
@@ -27,9 +27,6 @@ class Graph : public ::testing::Test {
     }
     ui::Label& cell(int i, int k) { return graph->Label3(100 * i + k); }
 
-    ui::FixedTextMetrics metrics;
-    ui::RecordingDialogs messages;
-    ui::Application application{{}, metrics, messages};
     input::Form1* entries = nullptr;
     Form2* graph = nullptr;
     core::CalculationState state;

@@ -4,12 +4,12 @@
 
 #include "input/form1.h"
 #include "results/form4.h"
-#include "tests/support/test_doubles.h"
+#include "tests/support/assembly.h"
 
 namespace torvi::results {
 namespace {
 
-class Hpg : public ::testing::Test {
+class Hpg : public ::testing::Test, protected testing::Assembly<> {
   protected:
     Form4& open(const std::string& count, std::vector<std::string> energies,
                 std::string low = "223,15", std::string high = "303,15") {
@@ -29,10 +29,6 @@ class Hpg : public ::testing::Test {
         }
         return strokes;
     }
-
-    ui::FixedTextMetrics metrics;
-    ui::RecordingDialogs messages;
-    ui::Application application{{}, metrics, messages};
 };
 
 TEST_F(Hpg, DesignElements) {

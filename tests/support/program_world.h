@@ -4,24 +4,17 @@
 // program of the host. For the tests, the random sessions and the fuzzer.
 
 #include "shell/mdi_form1.h"
-#include "tests/support/test_doubles.h"
+#include "tests/support/assembly.h"
 #include "tests/support/user.h"
 
 namespace torvi::testing {
 
-struct ProgramWorld {
-    ProgramWorld() {
-        application.setPrinters(&printers);
-        application.setRegistry(&registry);
+// Columns of 68 twips (print zones of 952) and lines of 195.
+struct ProgramWorld : Assembly<> {
+    ProgramWorld() : Assembly({}, ui::FixedTextMetrics{68, 195}) {
         main = &application.form<shell::MDIForm1>();
         main->show();
     }
-    // Columns of 68 twips (print zones of 952) and lines of 195.
-    ui::FixedTextMetrics metrics{68, 195};
-    ui::RecordingDialogs messages;
-    ui::RecordingPrinters printers{metrics};
-    ui::MemoryRegistry registry;
-    ui::Application application{{}, metrics, messages};
     ui::User user{application};
     shell::MDIForm1* main = nullptr;
 };

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "demo_window.h"
-#include "tests/support/test_doubles.h"
+#include "tests/support/assembly.h"
 #include "tests/support/user.h"
 
 namespace torvi::ui::testing {
@@ -9,11 +9,9 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-class Model : public ::testing::Test {
+class Model : public ::testing::Test, protected torvi::testing::Assembly<> {
   protected:
-    FixedTextMetrics metrics;
-    RecordingDialogs messages;
-    Application application{{"Demo", 1, 0}, metrics, messages};
+    Model() : Assembly({"Demo", 1, 0}) {}
     User user{application};
 
     DemoWindow& demo() {

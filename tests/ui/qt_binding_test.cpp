@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "demo_window.h"
-#include "tests/support/test_doubles.h"
+#include "tests/support/assembly.h"
 #include "tests/support/user.h"
 #include "ui/qt/conversions.h"
 #include "ui/qt/fonts.h"
@@ -26,8 +26,10 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-class Binding : public ::testing::Test {
+class Binding : public ::testing::Test,
+                protected torvi::testing::Assembly<qt::QtTextMetrics, qt::QtDialogs> {
   protected:
+    Binding() : Assembly({"Demo", 1, 0}) {}
     void SetUp() override {
         binding.emplace(application);
         messages.setBinding(&*binding);
@@ -50,9 +52,6 @@ class Binding : public ::testing::Test {
     }
     QWidget* widget(Element& element) { return binding->widgetFor(&element); }
 
-    qt::QtTextMetrics metrics;
-    qt::QtDialogs messages;
-    Application application{{"Demo", 1, 0}, metrics, messages};
     std::optional<qt::QtBinding> binding;
     DemoWindow* demo = nullptr;
 };

@@ -7,7 +7,7 @@
 
 #include "input/form1.h"
 #include "shell/mdi_form1.h"
-#include "tests/support/test_doubles.h"
+#include "tests/support/assembly.h"
 #include "tests/support/typed_entries.h"
 #include "tests/support/user.h"
 #include "ui/qt/qt_printers.h"
@@ -18,10 +18,11 @@ namespace torvi::printing {
 // The folder of the private spooler; its documents arrive in out/.
 extern std::string spoolerFolder;
 
-class PrintingProgram : public ::testing::Test {
+// The assembly's recording printer gives way to the real one.
+class PrintingProgram : public ::testing::Test, protected testing::Assembly<ui::qt::QtTextMetrics> {
   protected:
     void SetUp() override {
-        application.setPrinters(&printers);
+        application.setPrinters(&systemPrinters);
         main = &application.form<shell::MDIForm1>();
         main->show();
     }
@@ -32,10 +33,7 @@ class PrintingProgram : public ::testing::Test {
         ASSERT_TRUE(main->mnuPrint->enabled());
     }
 
-    ui::qt::QtTextMetrics metrics;
-    ui::RecordingDialogs messages;
-    ui::qt::QtPrinters printers;
-    ui::Application application{{}, metrics, messages};
+    ui::qt::QtPrinters systemPrinters;
     ui::User user{application};
     shell::MDIForm1* main = nullptr;
 };

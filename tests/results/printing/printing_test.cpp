@@ -235,7 +235,7 @@ TEST_F(Spooler, TenConformersPrintEveryColumnOnALandscapePage) {
 // A4 is the default page here; on Letter, and for every count, the widest printed row must still
 // end inside the printable area the printer gives each page size.
 TEST_F(Spooler, EveryCountFitsThePrintableWidthOfA4AndLetter) {
-    const std::unique_ptr<ui::PrintJob> job = printers.openDefault();
+    const std::unique_ptr<ui::PrintJob> job = systemPrinters.openDefault();
     ASSERT_NE(job, nullptr);
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     for (int count = 1; count <= 10; ++count) {
