@@ -6,15 +6,15 @@
 
 namespace torvi::shell {
 
-using ui::ERROR_SUCCESS;
 using ui::Font;
-using ui::HKEY_LOCAL_MACHINE;
-using ui::KEY_ALL_ACCESS;
+using ui::kAllAccess;
+using ui::kLocalMachine;
 using ui::kNoIndex;
+using ui::kNumberType;
+using ui::kStringType;
+using ui::kSuccess;
 using ui::LabelStyle;
 using ui::Rect;
-using ui::REG_DWORD;
-using ui::REG_SZ;
 
 namespace {
 
@@ -109,11 +109,10 @@ void frmAbout::cmdSysInfo_Click() {
 void frmAbout::StartSysInfo() {
     std::string path;
     ui::ProgramStarter* starter = application().programStarter();
-    if (GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                    path)) {
+    if (GetKeyValue(kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path)) {
         if (starter != nullptr && starter->start(path)) return;
-    } else if (GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location",
-                           "MSINFO", path)) {
+    } else if (GetKeyValue(kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
+                           path)) {
         path += "\\MSINFO32.EXE";
         if (starter != nullptr && starter->fileExists(path) && starter->start(path)) return;
     }
@@ -131,16 +130,16 @@ bool frmAbout::GetKeyValue(std::uint32_t root, const std::string& keyPath,
     std::uint32_t type = 0;
     std::vector<std::uint8_t> buffer(1024, 0);
     std::uint32_t size = 1024;
-    if (keys->openKey(root, keyPath, KEY_ALL_ACCESS, key) != ERROR_SUCCESS ||
-        keys->queryValue(key, valueName, type, buffer, size) != ERROR_SUCCESS) {
+    if (keys->openKey(root, keyPath, kAllAccess, key) != kSuccess ||
+        keys->queryValue(key, valueName, type, buffer, size) != kSuccess) {
         value.clear();
         keys->closeKey(key);
         return false;
     }
     std::string text(buffer.begin(), buffer.begin() + std::min<std::size_t>(size, buffer.size()));
     if (!text.empty() && text.back() == '\0') text.pop_back();
-    if (type == REG_SZ) value = text;
-    if (type == REG_DWORD) value = dwordText(text);
+    if (type == kStringType) value = text;
+    if (type == kNumberType) value = dwordText(text);
     keys->closeKey(key);
     return true;
 }

@@ -13,34 +13,34 @@ void MemoryRegistry::setString(std::uint32_t root, const std::string& path, cons
                                const std::string& text, bool withTerminatingZero) {
     std::vector<std::uint8_t> data(text.begin(), text.end());
     if (withTerminatingZero) data.push_back(0);
-    setValue(root, path, name, REG_SZ, std::move(data));
+    setValue(root, path, name, kStringType, std::move(data));
 }
 
 long MemoryRegistry::openKey(std::uint32_t root, const std::string& path, std::uint32_t,
                              std::uint32_t& key) {
     const auto found = keys_.find({root, path});
-    if (found == keys_.end()) return ERROR_FILE_NOT_FOUND;
+    if (found == keys_.end()) return kNotFound;
     key = nextHandle_++;
     handles_[key] = &found->second;
-    return ERROR_SUCCESS;
+    return kSuccess;
 }
 
 long MemoryRegistry::queryValue(std::uint32_t key, const std::string& name, std::uint32_t& type,
                                 std::vector<std::uint8_t>& data, std::uint32_t& size) {
     const auto handle = handles_.find(key);
-    if (handle == handles_.end()) return ERROR_FILE_NOT_FOUND;
+    if (handle == handles_.end()) return kNotFound;
     const auto value = handle->second->find(name);
-    if (value == handle->second->end()) return ERROR_FILE_NOT_FOUND;
+    if (value == handle->second->end()) return kNotFound;
     const std::vector<std::uint8_t>& bytes = value->second.second;
-    if (bytes.size() > size || bytes.size() > data.size()) return ERROR_MORE_DATA;
+    if (bytes.size() > size || bytes.size() > data.size()) return kMoreData;
     type = value->second.first;
     std::copy(bytes.begin(), bytes.end(), data.begin());
     size = static_cast<std::uint32_t>(bytes.size());
-    return ERROR_SUCCESS;
+    return kSuccess;
 }
 
 long MemoryRegistry::closeKey(std::uint32_t key) {
-    return handles_.erase(key) == 0 ? ERROR_FILE_NOT_FOUND : ERROR_SUCCESS;
+    return handles_.erase(key) == 0 ? kNotFound : kSuccess;
 }
 
 }  // namespace torvi::ui

@@ -12,13 +12,16 @@
 
 namespace torvi::ui {
 
-inline constexpr std::uint32_t HKEY_LOCAL_MACHINE = 0x80000002;
-inline constexpr std::uint32_t KEY_ALL_ACCESS = 0x2003F;
-inline constexpr std::uint32_t REG_SZ = 1;
-inline constexpr std::uint32_t REG_DWORD = 4;
-inline constexpr long ERROR_SUCCESS = 0;
-inline constexpr long ERROR_FILE_NOT_FOUND = 2;
-inline constexpr long ERROR_MORE_DATA = 234;
+// The registry's root, access mask, value types and results, with Windows' values
+// (HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS, REG_SZ, REG_DWORD, ERROR_SUCCESS, ERROR_FILE_NOT_FOUND,
+// ERROR_MORE_DATA).
+inline constexpr std::uint32_t kLocalMachine = 0x80000002;
+inline constexpr std::uint32_t kAllAccess = 0x2003F;
+inline constexpr std::uint32_t kStringType = 1;
+inline constexpr std::uint32_t kNumberType = 4;
+inline constexpr long kSuccess = 0;
+inline constexpr long kNotFound = 2;
+inline constexpr long kMoreData = 234;
 
 class Registry {
   public:

@@ -72,7 +72,7 @@ TEST_F(About, EnterAndEscCloseItAsOKDoes) {
 }
 
 TEST_F(About, TheFirstRegistryValueNamesTheProgramToStart) {
-    registry.setString(HKEY_LOCAL_MACHINE, kMsinfo, "PATH", "/usr/bin/kinfocenter");
+    registry.setString(kLocalMachine, kMsinfo, "PATH", "/usr/bin/kinfocenter");
     user.click(*about->cmdSysInfo);
     EXPECT_EQ(starter.started, (Texts{"/usr/bin/kinfocenter"}));
     EXPECT_TRUE(starter.checked.empty());  // started without an existence test
@@ -82,7 +82,7 @@ TEST_F(About, TheFirstRegistryValueNamesTheProgramToStart) {
 }
 
 TEST_F(About, TheSecondValueNamesAFolderThatMustHoldTheProgram) {
-    registry.setString(HKEY_LOCAL_MACHINE, kLocation, "MSINFO", "C:\\Tools");
+    registry.setString(kLocalMachine, kLocation, "MSINFO", "C:\\Tools");
     starter.files = {"C:\\Tools\\MSINFO32.EXE"};
     user.click(*about->cmdSysInfo);
     EXPECT_EQ(starter.started, (Texts{"C:\\Tools\\MSINFO32.EXE"}));
@@ -104,7 +104,7 @@ TEST_F(About, NeitherValueMeansUnavailable) {
 }
 
 TEST_F(About, AProgramThatCannotBeStartedIsUnavailable) {
-    registry.setString(HKEY_LOCAL_MACHINE, kMsinfo, "PATH", "/nowhere/msinfo");
+    registry.setString(kLocalMachine, kMsinfo, "PATH", "/nowhere/msinfo");
     starter.startable = false;
     user.click(*about->cmdSysInfo);
     EXPECT_EQ(messages.texts, (Texts{kUnavailable}));
@@ -112,21 +112,21 @@ TEST_F(About, AProgramThatCannotBeStartedIsUnavailable) {
 
 TEST_F(About, GetKeyValueCutsOneTerminatingZeroAndReadsNumbers) {
     std::string value = "old";
-    registry.setString(HKEY_LOCAL_MACHINE, "K", "with", "C:\\A", true);
-    registry.setString(HKEY_LOCAL_MACHINE, "K", "without", "C:\\B", false);
-    registry.setValue(HKEY_LOCAL_MACHINE, "K", "number", REG_DWORD, {0x2C, 0x01, 0x00, 0x00});
-    registry.setValue(HKEY_LOCAL_MACHINE, "K", "binary", 3, {1, 2});
-    EXPECT_TRUE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "K", "with", value));
+    registry.setString(kLocalMachine, "K", "with", "C:\\A", true);
+    registry.setString(kLocalMachine, "K", "without", "C:\\B", false);
+    registry.setValue(kLocalMachine, "K", "number", kNumberType, {0x2C, 0x01, 0x00, 0x00});
+    registry.setValue(kLocalMachine, "K", "binary", 3, {1, 2});
+    EXPECT_TRUE(about->GetKeyValue(kLocalMachine, "K", "with", value));
     EXPECT_EQ(value, "C:\\A");
-    EXPECT_TRUE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "K", "without", value));
+    EXPECT_TRUE(about->GetKeyValue(kLocalMachine, "K", "without", value));
     EXPECT_EQ(value, "C:\\B");
-    EXPECT_TRUE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "K", "number", value));
+    EXPECT_TRUE(about->GetKeyValue(kLocalMachine, "K", "number", value));
     EXPECT_EQ(value, "300");
-    EXPECT_TRUE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "K", "binary", value));
+    EXPECT_TRUE(about->GetKeyValue(kLocalMachine, "K", "binary", value));
     EXPECT_EQ(value, "300");  // other types leave the text as it was
-    EXPECT_FALSE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "K", "missing", value));
+    EXPECT_FALSE(about->GetKeyValue(kLocalMachine, "K", "missing", value));
     EXPECT_EQ(value, "");
-    EXPECT_FALSE(about->GetKeyValue(HKEY_LOCAL_MACHINE, "Nowhere", "with", value));
+    EXPECT_FALSE(about->GetKeyValue(kLocalMachine, "Nowhere", "with", value));
     EXPECT_EQ(registry.openKeys, 0);
 }
 

@@ -54,13 +54,13 @@ long CountingRegistry::openKey(std::uint32_t root, const std::string& path,
                                std::uint32_t accessMask, std::uint32_t& key) {
     lastAccessMask = accessMask;
     const long result = MemoryRegistry::openKey(root, path, accessMask, key);
-    if (result == ERROR_SUCCESS) ++openKeys;
+    if (result == kSuccess) ++openKeys;
     return result;
 }
 
 long CountingRegistry::closeKey(std::uint32_t key) {
     const long result = MemoryRegistry::closeKey(key);
-    if (result == ERROR_SUCCESS) --openKeys;
+    if (result == kSuccess) --openKeys;
     return result;
 }
 

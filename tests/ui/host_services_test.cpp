@@ -23,11 +23,10 @@ TEST(HostServices, ProgramsStartByPathWithoutAShellAndFailuresAreReported) {
 TEST(HostServices, TheHostRegistryAnswersOnlyTheProgramPath) {
     HostRegistry registry;
     std::uint32_t key = 0;
-    EXPECT_EQ(registry.openKey(HKEY_LOCAL_MACHINE, kLocation, KEY_ALL_ACCESS, key),
-              ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(registry.openKey(kLocalMachine, kLocation, kAllAccess, key), kNotFound);
     const std::string program = HostRegistry::findSystemInformationProgram();
-    const long opened = registry.openKey(HKEY_LOCAL_MACHINE, kMsinfo, KEY_ALL_ACCESS, key);
-    EXPECT_EQ(opened == ERROR_SUCCESS, !program.empty());
+    const long opened = registry.openKey(kLocalMachine, kMsinfo, kAllAccess, key);
+    EXPECT_EQ(opened == kSuccess, !program.empty());
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace torvi::ui::qt {
 HostRegistry::HostRegistry() {
     const std::string program = findSystemInformationProgram();
     if (!program.empty()) {
-        setString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", program);
+        setString(kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", program);
     }
 }
 

@@ -1,0 +1,153 @@
+// The Win32 binding as a user meets it under Wine: real keys sent with SendInput to the program's
+// windows, the menus and their shortcuts, timers, the focus and the end of the program.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "input/form1.h"
+#include "results/form3.h"
+#include "shell/mdi_form1.h"
+#include "tests/support/assembly.h"
+#include "ui/win32/win32_binding.h"
+#include "ui/win32/win32_dialogs.h"
+#include "ui/win32/win32_text_metrics.h"
+#include "ui/win32/window_view.h"
+
+namespace torvi::ui::win32 {
+namespace {
+
+// Lets the program handle what is waiting, for a while.
+void pump(Win32Binding& binding, int milliseconds = 50) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    do {
+        binding.processMessages();
+        Sleep(5);
+    } while (GetTickCount64() < end);
+}
+
+void key(WORD virtualKey, bool control = false, bool shift = false) {
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD code, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    if (control) add(VK_CONTROL, false);
+    if (shift) add(VK_SHIFT, false);
+    add(virtualKey, false);
+    add(virtualKey, true);
+    if (shift) add(VK_SHIFT, true);
+    if (control) add(VK_CONTROL, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Characters as a keyboard types them, one Unicode key each.
+void type(const std::wstring& text) {
+    for (wchar_t character : text) {
+        INPUT inputs[2] = {};
+        for (int k = 0; k < 2; ++k) {
+            inputs[k].type = INPUT_KEYBOARD;
+            inputs[k].ki.wScan = character;
+            inputs[k].ki.dwFlags = KEYEVENTF_UNICODE | (k == 1 ? KEYEVENTF_KEYUP : 0);
+        }
+        SendInput(2, inputs, sizeof(INPUT));
+    }
+}
+
+class Program : public ::testing::Test,
+                protected testing::Assembly<Win32TextMetrics, Win32Dialogs> {
+  protected:
+    void SetUp() override {
+        messages.setBinding(&binding);
+        application.dispatch([&] {
+            main = &application.form<shell::MDIForm1>();
+            main->show();
+        });
+        frame = binding.viewFor(main)->frame();
+        SetForegroundWindow(frame);
+        pump(binding, 300);
+    }
+    // Keys go to the window with the keyboard focus, as from a keyboard.
+    void enter(const std::wstring& text) {
+        type(text);
+        key(VK_RETURN);
+        pump(binding);
+    }
+
+    Win32Binding binding{application};
+    shell::MDIForm1* main = nullptr;
+    HWND frame = nullptr;
+};
+
+TEST_F(Program, TheExampleWithTheKeyboardKeepsTheFocusWhereTheRulesPutIt) {
+    key('D', true);  // the accelerator of Window > Data Input
+    pump(binding);
+    input::Form1* form = application.find<input::Form1>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(GetFocus(), binding.handleFor(form->Text1));
+    enter(L"2");
+    EXPECT_EQ(GetFocus(), binding.handleFor(&form->Text2(1)));
+    enter(L"0");
+    enter(L"1.5");  // the point becomes a comma, and the box shows what the model holds
+    EXPECT_EQ(form->Text2(2).text(), "1,5");
+    wchar_t shown[16] = {};
+    GetWindowTextW(binding.handleFor(&form->Text2(2)), shown, 16);
+    EXPECT_STREQ(shown, L"1,5");
+    EXPECT_EQ(form->focused(), &form->Text3(0));
+    EXPECT_EQ(GetFocus(), binding.handleFor(&form->Text3(0)));
+    // A key reaches the model once: "-40" replaces the selected "-50".
+    type(L"-40");
+    pump(binding);
+    EXPECT_EQ(form->Text3(0).text(), "-40");
+    for (int tab = 0; tab < 4; ++tab) key(VK_TAB);
+    pump(binding);
+    ASSERT_EQ(GetFocus(), binding.handleFor(form->Command1));
+    ASSERT_TRUE(form->Command1->enabled());
+    key(VK_RETURN);
+    pump(binding, 200);
+    EXPECT_EQ(main->state.conformerCount, 2);
+    EXPECT_NE(application.find<results::Form3>(), nullptr);
+    EXPECT_TRUE(main->mnuPrint->enabled());
+}
+
+TEST_F(Program, ControlLettersAreTheirCodesAndDisabledShortcutsDoNothing) {
+    key('T', true);  // Results (Table): disabled before a calculation
+    pump(binding);
+    EXPECT_EQ(application.find<results::Form3>(), nullptr);
+    key('D', true);
+    pump(binding);
+    input::Form1& form = *application.find<input::Form1>();
+    std::vector<int> keys;
+    form.Text1->onKeyPress = [&](int code) { keys.push_back(code); };
+    key('B', true);
+    type(L"é");
+    pump(binding);
+    EXPECT_EQ(keys, (std::vector<int>{2, 0xE9}));
+    EXPECT_EQ(form.Text1->text(), "é");
+}
+
+TEST_F(Program, TheSplashTimerTicksAndExitEndsTheMessageLoop) {
+    main->mnuSplash->choose();
+    pump(binding);
+    ui::Window* splash = application.stackingOrder().back();
+    ASSERT_EQ(splash->name(), "frmSplash");
+    ui::Timer& timer = *splash->timers().front();
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.setInterval(50);
+    pump(binding, 400);
+    EXPECT_GE(ticks, 3);
+    EXPECT_LE(ticks, 8);
+    key('Q', true);  // Exit
+    // A way that ends nothing ends the loop with 3.
+    SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(3); });
+    EXPECT_EQ(binding.run(), 0);
+    EXPECT_TRUE(application.ended());
+    EXPECT_EQ(binding.mainFrame(), nullptr);
+}
+
+}  // namespace
+}  // namespace torvi::ui::win32

@@ -1,0 +1,118 @@
+#include "ui/win32/child_window_view.h"
+
+#include "ui/user_input.h"
+#include "ui/win32/conversions.h"
+#include "ui/win32/win32_binding.h"
+
+namespace torvi::ui::win32 {
+namespace {
+
+WindowState stateOf(HWND handle) {
+    if (IsIconic(handle)) return WindowState::Minimised;
+    if (IsZoomed(handle)) return WindowState::Maximised;
+    return WindowState::Normal;
+}
+
+}  // namespace
+
+LRESULT CALLBACK ChildWindowView::procedure(HWND handle, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    auto* view = reinterpret_cast<ChildWindowView*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+    if (view != nullptr) {
+        LRESULT result = 0;
+        if (message == WM_MDIACTIVATE) {
+            const bool activated = reinterpret_cast<HWND>(lParam) == handle;
+            if (activated && !view->syncing()) {
+                Window& window = view->window();
+                view->deliver([&] { deliverActivate(window); });
+            }
+        } else if (message == kReportPlace) {
+            view->reportPlace();
+            return 0;
+        } else if (message == WM_WINDOWPOSCHANGED || message == WM_SIZE) {
+            // Moves and state changes Windows makes, also while the binding mirrors the model
+            // (the workspace maximising the window it activates), are told once it is done.
+            PostMessageW(handle, kReportPlace, 0, 0);
+        } else if (view->formMessage(message, wParam, lParam, result)) {
+            return result;
+        }
+    }
+    return DefMDIChildProcW(handle, message, wParam, lParam);
+}
+
+void ChildWindowView::createFrame() {
+    static const wchar_t name[] = L"TorviChild";
+    static const ATOM registered = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"TORVI");
+        windowClass.lpszClassName = name;
+        return RegisterClassW(&windowClass);
+    }();
+    (void)registered;
+    const RECT place = toPixels(window_.geometry());
+    MDICREATESTRUCTW child{};
+    child.szClass = name;
+    child.szTitle = L"";
+    child.hOwner = GetModuleHandleW(nullptr);
+    child.x = place.left;
+    child.y = place.top;
+    child.cx = place.right - place.left;
+    child.cy = place.bottom - place.top;
+    child.style = WS_CLIPCHILDREN;
+    frame_ = reinterpret_cast<HWND>(
+        SendMessageW(binding_.mdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&child)));
+    form_ = frame_;
+}
+
+void ChildWindowView::syncGeometry() {
+    // A minimised or maximised window keeps its normal place until it is restored.
+    if (window_.state() != WindowState::Normal) return;
+    const RECT place = toPixels(window_.geometry());
+    MoveWindow(frame_, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               TRUE);
+}
+
+void ChildWindowView::syncState() {
+    if (stateOf(frame_) == window_.state()) return;
+    switch (window_.state()) {
+        case WindowState::Normal:
+            ShowWindow(frame_, SW_RESTORE);
+            syncGeometry();
+            break;
+        case WindowState::Minimised:
+            ShowWindow(frame_, SW_MINIMIZE);
+            break;
+        case WindowState::Maximised:
+            ShowWindow(frame_, SW_MAXIMIZE);
+            break;
+    }
+}
+
+void ChildWindowView::frameChanged() {
+    PostMessageW(frame_, kReportPlace, 0, 0);
+}
+
+void ChildWindowView::reportPlace() {
+    if (syncing() || window_.closed() || !IsWindowVisible(frame_)) return;
+    const WindowState shownState = stateOf(frame_);
+    if (shownState != window_.state() && !deliver([&] { deliverState(window_, shownState); }))
+        return;
+    if (shownState != WindowState::Normal) return;
+    RECT shown{};
+    GetWindowRect(frame_, &shown);
+    MapWindowPoints(nullptr, GetParent(frame_), reinterpret_cast<POINT*>(&shown), 2);
+    const Rect model = window_.geometry();
+    // Only what changed is taken, so that the rest keeps its exact twips.
+    const auto twips = [](int pixels, int current) {
+        return toPixels(current) == pixels ? current : toTwips(pixels);
+    };
+    const Rect place{twips(shown.left, model.left), twips(shown.top, model.top),
+                     twips(shown.right - shown.left, model.width),
+                     twips(shown.bottom - shown.top, model.height)};
+    if (place != model) deliverGeometry(window_, place);
+}
+
+}  // namespace torvi::ui::win32

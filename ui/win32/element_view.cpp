@@ -1,0 +1,78 @@
+#include "ui/win32/element_view.h"
+
+#include "ui/controls.h"
+#include "ui/user_input.h"
+#include "ui/win32/conversions.h"
+#include "ui/window.h"
+
+namespace torvi::ui::win32 {
+namespace {
+
+constexpr wchar_t kPaintedClass[] = L"TorviElement";
+
+LRESULT CALLBACK paintedProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    ElementView* view = viewOf(handle);
+    if (view != nullptr) {
+        switch (message) {
+            case WM_PAINT: {
+                PAINTSTRUCT paint{};
+                HDC dc = BeginPaint(handle, &paint);
+                view->paint(dc);
+                EndPaint(handle, &paint);
+                return 0;
+            }
+            case WM_ERASEBKGND:
+                return 1;
+            case WM_NCHITTEST:
+                if (view->transparentToMouse()) return HTTRANSPARENT;
+                break;
+            case WM_LBUTTONUP:
+                deliverClick(view->element());  // may delete this view
+                return 0;
+            default:
+                break;
+        }
+    }
+    return DefWindowProcW(handle, message, wParam, lParam);
+}
+
+}  // namespace
+
+HWND createPaintedWindow(ElementView& view, HWND parent) {
+    static const ATOM registered = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = paintedProcedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kPaintedClass;
+        return RegisterClassW(&windowClass);
+    }();
+    (void)registered;
+    HWND handle =
+        CreateWindowExW(0, kPaintedClass, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
+                        0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&view));
+    return handle;
+}
+
+void syncPlace(HWND handle, const Element& element) {
+    const RECT place = toPixels(element.geometry());
+    MoveWindow(handle, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               TRUE);
+    ShowWindow(handle, element.visible() ? SW_SHOWNA : SW_HIDE);
+    EnableWindow(handle, element.enabled());
+    InvalidateRect(handle, nullptr, TRUE);
+}
+
+ElementView* viewOf(HWND handle) {
+    return reinterpret_cast<ElementView*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+}
+
+Rgb backgroundOf(const Element& element) {
+    const Element* container = element.container();
+    if (container != nullptr && container->kind() == ElementKind::PictureBox)
+        return static_cast<const PictureBox*>(container)->fillColour;
+    return element.window().backColour;
+}
+
+}  // namespace torvi::ui::win32

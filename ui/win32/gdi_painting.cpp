@@ -1,0 +1,38 @@
+#include "ui/win32/gdi_painting.h"
+
+#include "ui/win32/conversions.h"
+#include "ui/win32/fonts.h"
+
+namespace torvi::ui::win32 {
+
+void paintItems(HDC dc, const std::vector<DrawItem>& items, int pixelsPerInch) {
+    const bool screen = pixelsPerInch <= 0;
+    const int perInch = screen ? screenPixelsPerInch() : pixelsPerInch;
+    const auto units = [&](int twips) { return MulDiv(twips, perInch, 1440); };
+    // A pixel of the screen is as wide on paper: a printer's line grows with its resolution.
+    const int pixel = screen ? 1 : std::max(1, perInch / 96);
+    const int savedState = SaveDC(dc);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    for (const DrawItem& item : items) {
+        if (const auto* line = std::get_if<LineRun>(&item)) {
+            HPEN pen = CreatePen(PS_SOLID, pixel * line->thickness, toColorRef(line->colour));
+            HGDIOBJ old = SelectObject(dc, pen);
+            MoveToEx(dc, units(line->x1), units(line->y1), nullptr);
+            LineTo(dc, units(line->x2), units(line->y2));
+            // LineTo leaves out the last pixel; the model's line includes it.
+            SetPixel(dc, units(line->x2), units(line->y2), toColorRef(line->colour));
+            SelectObject(dc, old);
+            DeleteObject(pen);
+            continue;
+        }
+        const auto& text = std::get<TextRun>(item);
+        SelectObject(dc, fontFor(text.font, perInch));
+        SetTextColor(dc, toColorRef(text.colour));
+        const std::wstring wide = toWide(text.text);
+        TextOutW(dc, units(text.x), units(text.y), wide.c_str(), static_cast<int>(wide.size()));
+    }
+    RestoreDC(dc, savedState);
+}
+
+}  // namespace torvi::ui::win32

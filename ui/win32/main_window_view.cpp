@@ -1,0 +1,129 @@
+#include "ui/win32/main_window_view.h"
+
+#include <vector>
+
+#include "ui/user_input.h"
+#include "ui/win32/conversions.h"
+#include "ui/win32/native_views.h"
+#include "ui/win32/win32_binding.h"
+
+namespace torvi::ui::win32 {
+namespace {
+
+constexpr UINT kFirstCommand = 1000;
+constexpr UINT kFirstChildWindow = 50000;
+
+}  // namespace
+
+MainWindowView::~MainWindowView() {
+    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+}
+
+LRESULT CALLBACK MainWindowView::procedure(HWND handle, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    auto* view = reinterpret_cast<MainWindowView*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+    if (view != nullptr) return view->frameMessage(message, wParam, lParam);
+    return DefFrameProcW(handle, nullptr, message, wParam, lParam);
+}
+
+void MainWindowView::createFrame() {
+    static const wchar_t name[] = L"TorviFrame";
+    static const ATOM registered = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"TORVI");
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+        windowClass.lpszClassName = name;
+        return RegisterClassW(&windowClass);
+    }();
+    (void)registered;
+    frame_ = CreateWindowExW(0, name, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+    CLIENTCREATESTRUCT workspace{nullptr, kFirstChildWindow};
+    // The workspace scrolls to a child window that reaches beyond it.
+    mdiClient_ =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                        WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0,
+                        0, frame_, nullptr, GetModuleHandleW(nullptr), &workspace);
+    SetWindowLongPtrW(frame_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void MainWindowView::createMenus() {
+    // The menus are built afresh each time: an item that turns visible or hidden is added or
+    // left out, since Windows' menus have no visible flag.
+    for (auto it = views_.begin(); it != views_.end();) {
+        it = it->first->kind() == ElementKind::MenuItem ? views_.erase(it) : std::next(it);
+    }
+    commands_.clear();
+    HMENU bar = CreateMenu();
+    std::map<const MenuItem*, HMENU> menus;
+    std::vector<ACCEL> shortcuts;
+    UINT next = kFirstCommand;
+    for (const auto& owned : window_.elements()) {
+        if (owned->kind() != ElementKind::MenuItem) continue;
+        auto& item = static_cast<MenuItem&>(*owned);
+        HMENU parent = item.parent() ? menus[item.parent()] : bar;
+        const UINT id = next++;
+        const bool shown = item.visible() && (item.parent() == nullptr || parent != nullptr);
+        if (shown && !item.children().empty()) {
+            menus[&item] = CreatePopupMenu();
+            AppendMenuW(parent, MF_POPUP, reinterpret_cast<UINT_PTR>(menus[&item]),
+                        toWide(item.caption()).c_str());
+        } else if (shown && item.separator()) {
+            AppendMenuW(parent, MF_SEPARATOR, 0, nullptr);
+        } else if (shown) {
+            std::wstring caption = toWide(item.caption());
+            if (item.shortcut() != 0) {
+                caption += L"\tCtrl+";
+                caption += static_cast<wchar_t>(item.shortcut());
+                shortcuts.push_back(ACCEL{FVIRTKEY | FCONTROL, static_cast<WORD>(item.shortcut()),
+                                          static_cast<WORD>(id)});
+            }
+            AppendMenuW(parent, MF_STRING, id, caption.c_str());
+            commands_[id] = &item;
+        }
+        views_[&item] = std::make_unique<MenuItemView>(item, shown ? parent : nullptr, id, frame_);
+    }
+    HMENU old = GetMenu(frame_);
+    SetMenu(frame_, bar);
+    if (old != nullptr) DestroyMenu(old);
+    DrawMenuBar(frame_);
+    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+    accelerators_ = CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
+}
+
+void MainWindowView::syncGeometry() {
+    // The outer size includes the frame and the title bar.
+    const Rect outer = window_.geometry();
+    SetWindowPos(frame_, nullptr, 0, 0, toPixels(outer.width), toPixels(outer.height),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT MainWindowView::frameMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (HIWORD(wParam) <= 1 && lParam == 0) {
+                const auto found = commands_.find(LOWORD(wParam));
+                if (found != commands_.end()) {
+                    MenuItem& item = *found->second;
+                    if (!syncing()) deliver([&] { deliverMenu(item); });  // Exit deletes this
+                    return 0;
+                }
+            }
+            break;
+        case MenuItemView::kRebuildMenus:
+            createMenus();
+            return 0;
+        case WM_CLOSE:
+            if (!syncing()) deliver([&] { deliverClose(window_); });
+            return 0;
+        default:
+            break;
+    }
+    return DefFrameProcW(frame_, mdiClient_, message, wParam, lParam);
+}
+
+}  // namespace torvi::ui::win32

@@ -1,0 +1,122 @@
+#include "ui/win32/painted_views.h"
+
+#include "ui/win32/conversions.h"
+#include "ui/win32/fonts.h"
+#include "ui/win32/gdi_painting.h"
+#include "ui/win32/pictures.h"
+#include "ui/window.h"
+
+namespace torvi::ui::win32 {
+namespace {
+
+void fill(HDC dc, const RECT& area, Rgb colour) {
+    HBRUSH brush = CreateSolidBrush(toColorRef(colour));
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+}
+
+void outline(HDC dc, RECT area, Rgb colour) {
+    HBRUSH brush = CreateSolidBrush(toColorRef(colour));
+    FrameRect(dc, &area, brush);
+    DeleteObject(brush);
+}
+
+RECT clientOf(HWND handle) {
+    RECT area{};
+    GetClientRect(handle, &area);
+    return area;
+}
+
+}  // namespace
+
+LabelView::LabelView(Label& label, HWND parent) : label_(label) {
+    handle_ = createPaintedWindow(*this, parent);
+    sync(Property::Geometry);
+}
+
+void LabelView::paint(HDC dc) {
+    const RECT area = clientOf(handle_);
+    fill(dc, area, label_.opaque ? label_.fillColour : backgroundOf(label_));
+    if (label_.bordered) outline(dc, area, colours::black);
+    if (label_.caption().empty()) return;
+    SelectObject(dc, fontFor(label_.font));
+    SetTextColor(dc, toColorRef(label_.foreColour));
+    SetBkMode(dc, TRANSPARENT);
+    UINT format = label_.alignment == Alignment::Centre  ? DT_CENTER
+                  : label_.alignment == Alignment::Right ? DT_RIGHT
+                                                         : DT_LEFT;
+    // A label fitted to its text keeps it on one line; a fixed one wraps it at word boundaries.
+    format |= label_.fitted ? DT_SINGLELINE : DT_WORDBREAK;
+    RECT text = area;
+    const std::wstring caption = toWide(label_.caption());
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format | DT_NOPREFIX);
+}
+
+FrameView::FrameView(Frame& frame, HWND parent) : frame_(frame) {
+    handle_ = createPaintedWindow(*this, parent);
+    sync(Property::Geometry);
+}
+
+void FrameView::paint(HDC dc) {
+    RECT area = clientOf(handle_);
+    fill(dc, area, backgroundOf(frame_));
+    outline(dc, area, colours::grey);
+    InflateRect(&area, -1, -1);
+    outline(dc, area, colours::white);
+}
+
+PictureBoxView::PictureBoxView(PictureBox& picture, HWND parent) : picture_(picture) {
+    handle_ = createPaintedWindow(*this, parent);
+    picture_.drawing.onChanged = [handle = handle_] { InvalidateRect(handle, nullptr, FALSE); };
+    sync(Property::Geometry);
+}
+
+void PictureBoxView::paint(HDC dc) {
+    const RECT area = clientOf(handle_);
+    fill(dc, area, picture_.fillColour);
+    drawPicture(dc, picture_.picture, area, false);  // cut to the box
+    paintItems(dc, picture_.drawing.items());
+    paintLines(dc, picture_.window(), &picture_);
+    if (picture_.bordered) outline(dc, area, colours::grey);
+}
+
+ImageView::ImageView(ImageElement& image, HWND parent) : image_(image) {
+    handle_ = createPaintedWindow(*this, parent);
+    sync(Property::Geometry);
+}
+
+void ImageView::paint(HDC dc) {
+    const RECT area = clientOf(handle_);
+    fill(dc, area, backgroundOf(image_));
+    drawPicture(dc, image_.picture, area, image_.stretch);
+}
+
+void paintLines(HDC dc, const Window& window, const Element* container) {
+    for (const auto& owned : window.elements()) {
+        if (owned->kind() != ElementKind::Line || owned->container() != container) continue;
+        const auto& line = static_cast<const LineElement&>(*owned);
+        if (!line.visible()) continue;
+        const POINT start{toPixels(line.x1), toPixels(line.y1)};
+        const POINT end{toPixels(line.x2), toPixels(line.y2)};
+        if (start.x == end.x || start.y == end.y) {
+            // Level and upright lines: a band from the coordinates downward or rightward.
+            RECT band{std::min(start.x, end.x), std::min(start.y, end.y),
+                      std::max(start.x, end.x) + 1, std::max(start.y, end.y) + 1};
+            if (start.y == end.y) {
+                band.bottom += line.thickness - 1;
+            } else {
+                band.right += line.thickness - 1;
+            }
+            fill(dc, band, line.colour);
+            continue;
+        }
+        HPEN pen = CreatePen(PS_SOLID, line.thickness, toColorRef(line.colour));
+        HGDIOBJ old = SelectObject(dc, pen);
+        MoveToEx(dc, start.x, start.y, nullptr);
+        LineTo(dc, end.x, end.y);
+        SelectObject(dc, old);
+        DeleteObject(pen);
+    }
+}
+
+}  // namespace torvi::ui::win32

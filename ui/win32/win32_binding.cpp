@@ -1,0 +1,135 @@
+#include "ui/win32/win32_binding.h"
+
+#include "ui/win32/main_window_view.h"
+#include "ui/win32/window_view.h"
+
+namespace torvi::ui::win32 {
+
+Win32Binding::Win32Binding(Application& application) : application_(application) {
+    application_.setObserver(this);
+    for (Window* window : application_.stackingOrder()) windowCreated(*window);
+}
+
+Win32Binding::~Win32Binding() {
+    if (application_.observer() == this) application_.setObserver(nullptr);
+    // Child windows go before the main window that holds them.
+    for (auto it = views_.begin(); it != views_.end();) {
+        it = it->first->kind() != WindowKind::Main ? views_.erase(it) : std::next(it);
+    }
+    views_.clear();
+}
+
+WindowView* Win32Binding::viewFor(const Window* window) const {
+    const auto found = views_.find(window);
+    return found == views_.end() ? nullptr : found->second.get();
+}
+
+HWND Win32Binding::handleFor(const Element* element) const {
+    WindowView* view = element ? viewFor(&element->window()) : nullptr;
+    return view ? view->handleFor(element) : nullptr;
+}
+
+HWND Win32Binding::mainFrame() const {
+    WindowView* view = viewFor(application_.mainWindow());
+    return view ? view->frame() : nullptr;
+}
+
+HWND Win32Binding::mdiClient() const {
+    WindowView* view = viewFor(application_.mainWindow());
+    return view ? view->mdiClient() : nullptr;
+}
+
+HWND Win32Binding::dialogOwner() const {
+    WindowView* view = viewFor(application_.activeWindow());
+    if (view != nullptr && !view->isChildWindow()) return view->frame();
+    return mainFrame();
+}
+
+void Win32Binding::windowCreated(Window& window) {
+    views_[&window] = WindowView::create(*this, window);
+}
+
+void Win32Binding::windowDestroyed(Window& window) {
+    views_.erase(&window);
+}
+
+void Win32Binding::windowChanged(Window& window, WindowProperty property) {
+    if (WindowView* view = viewFor(&window)) view->syncWindow(property);
+    if (property == WindowProperty::Focus && !application_.inEvent()) syncActivation();
+}
+
+void Win32Binding::elementChanged(Element& element, Property property) {
+    if (WindowView* view = viewFor(&element.window())) view->syncElement(element, property);
+}
+
+void Win32Binding::activeWindowChanged(Window*) {
+    if (!application_.inEvent()) syncActivation();
+}
+
+void Win32Binding::eventFinished() {
+    syncActivation();
+}
+
+void Win32Binding::syncActivation() {
+    SyncGuard guard(*this);
+    // Child windows stacked as the model has them, from the back.
+    for (Window* window : application_.stackingOrder()) {
+        WindowView* view = viewFor(window);
+        if (view && view->isChildWindow() && window->visible()) {
+            SetWindowPos(view->frame(), HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+    WindowView* view = viewFor(application_.activeWindow());
+    if (view == nullptr) return;
+    if (view->isChildWindow()) {
+        SendMessageW(mdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(view->frame()), 0);
+        if (GetActiveWindow() != mainFrame()) SetActiveWindow(mainFrame());
+    } else if (GetActiveWindow() != view->frame()) {
+        SetWindowPos(view->frame(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetActiveWindow(view->frame());
+    }
+    view->syncFocus();
+}
+
+void Win32Binding::ended() {
+    // Child windows go before the main window that holds them.
+    for (auto it = views_.begin(); it != views_.end();) {
+        it = it->first->kind() != WindowKind::Main ? views_.erase(it) : std::next(it);
+    }
+    views_.clear();
+    PostQuitMessage(0);
+}
+
+bool Win32Binding::translate(MSG& message) const {
+    HWND client = mdiClient();
+    if (client != nullptr && TranslateMDISysAccel(client, &message)) return true;
+    auto* main = dynamic_cast<MainWindowView*>(viewFor(application_.mainWindow()));
+    return main != nullptr && main->accelerators() != nullptr &&
+           TranslateAcceleratorW(main->frame(), main->accelerators(), &message);
+}
+
+int Win32Binding::run() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (translate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void Win32Binding::processMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        if (translate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace torvi::ui::win32

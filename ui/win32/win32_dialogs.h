@@ -1,0 +1,24 @@
+#pragma once
+// Message boxes as MessageBoxW (the text, an OK button only, no icon), questions with Yes and No,
+// and the save dialog of comdlg32, each owned by the program's active window.
+
+#include "ui/application.h"
+
+namespace torvi::ui::win32 {
+
+class Win32Binding;
+
+class Win32Dialogs : public Dialogs {
+  public:
+    void setBinding(Win32Binding* binding) { binding_ = binding; }
+    void show(const std::string& title, const std::string& text) override;
+    bool ask(const std::string& title, const std::string& question) override;
+    std::optional<std::string> chooseSaveFile(const std::string& title,
+                                              const std::string& proposedName,
+                                              const std::string& filter) override;
+
+  private:
+    Win32Binding* binding_ = nullptr;
+};
+
+}  // namespace torvi::ui::win32

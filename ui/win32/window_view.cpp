@@ -1,0 +1,276 @@
+#include "ui/win32/window_view.h"
+
+#include "ui/application.h"
+#include "ui/keys.h"
+#include "ui/user_input.h"
+#include "ui/win32/child_window_view.h"
+#include "ui/win32/conversions.h"
+#include "ui/win32/gdi_painting.h"
+#include "ui/win32/main_window_view.h"
+#include "ui/win32/native_views.h"
+#include "ui/win32/painted_views.h"
+#include "ui/win32/top_level_view.h"
+#include "ui/win32/win32_binding.h"
+
+namespace torvi::ui::win32 {
+
+std::unique_ptr<WindowView> WindowView::create(Win32Binding& binding, Window& window) {
+    std::unique_ptr<WindowView> view;
+    switch (window.kind()) {
+        case WindowKind::Main:
+            view.reset(new MainWindowView(binding, window));
+            break;
+        case WindowKind::Child:
+            view.reset(new ChildWindowView(binding, window));
+            break;
+        case WindowKind::TopLevel:
+            view.reset(new TopLevelView(binding, window));
+            break;
+    }
+    view->build();
+    return view;
+}
+
+WindowView::WindowView(Win32Binding& binding, Window& window)
+    : binding_(binding), window_(window) {}
+
+WindowView::~WindowView() {
+    SyncGuard guard(binding_);
+    *alive_ = false;
+    // The windows go now; nothing of the model may call on them any more, nor they on this view.
+    window_.drawing.onChanged = nullptr;
+    for (const auto& element : window_.elements()) {
+        if (element->kind() == ElementKind::PictureBox)
+            static_cast<PictureBox&>(*element).drawing.onChanged = nullptr;
+    }
+    for (const auto& [element, view] : views_) {
+        if (view->handle() != nullptr) SetWindowLongPtrW(view->handle(), GWLP_USERDATA, 0);
+    }
+    views_.clear();
+    if (form_ != nullptr) SetWindowLongPtrW(form_, GWLP_USERDATA, 0);
+    if (frame_ != nullptr) SetWindowLongPtrW(frame_, GWLP_USERDATA, 0);
+    if (isChildWindow() && frame_ != nullptr) {
+        SendMessageW(GetParent(frame_), WM_MDIDESTROY, reinterpret_cast<WPARAM>(frame_), 0);
+    } else if (frame_ != nullptr) {
+        DestroyWindow(frame_);
+    }
+}
+
+void WindowView::build() {
+    SyncGuard guard(binding_);
+    createFrame();
+    if (form_ != nullptr) {
+        SetWindowLongPtrW(form_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        window_.drawing.onChanged = [form = form_] { InvalidateRect(form, nullptr, FALSE); };
+    }
+    createElements();
+    createMenus();
+    syncWindow(WindowProperty::Style);
+    syncWindow(WindowProperty::Caption);
+    syncWindow(WindowProperty::Geometry);
+    syncWindow(WindowProperty::Visible);
+}
+
+const wchar_t* WindowView::formClass() {
+    static const wchar_t name[] = L"TorviWindow";
+    static const ATOM registered = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = [](HWND handle, UINT message, WPARAM wParam,
+                                     LPARAM lParam) -> LRESULT {
+            auto* view = reinterpret_cast<WindowView*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+            LRESULT result = 0;
+            if (view != nullptr && view->formMessage(message, wParam, lParam, result))
+                return result;
+            return DefWindowProcW(handle, message, wParam, lParam);
+        };
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"TORVI");
+        windowClass.lpszClassName = name;
+        return RegisterClassW(&windowClass);
+    }();
+    (void)registered;
+    return name;
+}
+
+HWND WindowView::parentFor(const Element& element) const {
+    if (const Element* container = element.container()) {
+        if (HWND handle = handleFor(container)) return handle;
+    }
+    return form_;
+}
+
+void WindowView::createElements() {
+    for (const auto& owned : window_.elements()) {
+        Element& element = *owned;
+        HWND parent = parentFor(element);
+        std::unique_ptr<ElementView> view;
+        switch (element.kind()) {
+            case ElementKind::Label:
+                view = std::make_unique<LabelView>(static_cast<Label&>(element), parent);
+                break;
+            case ElementKind::TextBox:
+                view = std::make_unique<TextBoxView>(static_cast<TextBox&>(element), *this, parent);
+                break;
+            case ElementKind::CommandButton:
+                view = std::make_unique<ButtonView>(static_cast<CommandButton&>(element), *this,
+                                                    parent);
+                break;
+            case ElementKind::Frame:
+                view = std::make_unique<FrameView>(static_cast<Frame&>(element), parent);
+                break;
+            case ElementKind::PictureBox:
+                view = std::make_unique<PictureBoxView>(static_cast<PictureBox&>(element), parent);
+                break;
+            case ElementKind::Image:
+                view = std::make_unique<ImageView>(static_cast<ImageElement&>(element), parent);
+                break;
+            case ElementKind::Line:
+                view = std::make_unique<LineView>(static_cast<LineElement&>(element), parent);
+                break;
+            case ElementKind::Timer:
+                view = std::make_unique<TimerView>(static_cast<Timer&>(element),
+                                                   form_ ? form_ : frame_, nextTimerId_++);
+                break;
+            case ElementKind::MenuItem:
+                break;  // the main window's menus
+        }
+        if (view) views_[&element] = std::move(view);
+    }
+}
+
+HWND WindowView::handleFor(const Element* element) const {
+    const ElementView* view = viewFor(element);
+    return view ? view->handle() : nullptr;
+}
+
+ElementView* WindowView::viewFor(const Element* element) const {
+    const auto found = views_.find(element);
+    return found == views_.end() ? nullptr : found->second.get();
+}
+
+bool WindowView::syncing() const {
+    return binding_.syncing();
+}
+
+void WindowView::syncWindow(WindowProperty property) {
+    if (frame_ == nullptr) return;
+    SyncGuard guard(binding_);
+    switch (property) {
+        case WindowProperty::Caption:
+            SetWindowTextW(frame_, toWide(window_.caption()).c_str());
+            break;
+        case WindowProperty::Geometry:
+            syncGeometry();
+            break;
+        case WindowProperty::Visible:
+            ShowWindow(frame_, window_.visible() ? SW_SHOWNA : SW_HIDE);
+            break;
+        case WindowProperty::Style:
+            syncStyle();
+            break;
+        case WindowProperty::State:
+            syncState();
+            break;
+        case WindowProperty::Focus:
+            break;
+    }
+}
+
+void WindowView::syncElement(Element& element, Property property) {
+    SyncGuard guard(binding_);
+    if (ElementView* view = viewFor(&element)) view->sync(property);
+}
+
+void WindowView::syncFocus() {
+    SyncGuard guard(binding_);
+    HWND target = handleFor(window_.focused());
+    if (target == nullptr || !IsWindowVisible(target) || !IsWindowEnabled(target)) target = form_;
+    if (target != nullptr && GetFocus() != target) SetFocus(target);
+}
+
+bool WindowView::tabPressed(bool forward) {
+    deliver([&] { deliverTab(window_, forward); });
+    return true;
+}
+
+bool WindowView::characterTyped(Element* target, int code) {
+    // The key went to the element Windows gave it to, so that is the one the model must see.
+    if (target != nullptr && target->takesFocus() && target != window_.focused()) {
+        window_.adoptFocus(target);
+    }
+    // A character or Backspace typed into a box is the model's edit: it enters the box whose key
+    // rules ran, in place of the selection the user saw, wherever those rules moved the focus.
+    const bool inTextBox = target != nullptr && target->kind() == ElementKind::TextBox;
+    const bool modelEdits =
+        inTextBox && (code == keys::kBackspace || code >= keys::kFirstPrintable);
+    if (inTextBox) viewFor(target)->beforeKey();
+    if (!deliver([&] { deliverKey(window_, code, modelEdits); })) return true;
+    // Other control characters in a box (Ctrl+V, Ctrl+Z and the like) are the control's commands.
+    const bool controlEditCommand =
+        inTextBox && !modelEdits && code != keys::kEnter && code != keys::kEscape;
+    return !controlEditCommand;
+}
+
+void WindowView::paintForm(HDC dc) {
+    RECT area{};
+    GetClientRect(form_, &area);
+    HBRUSH brush = CreateSolidBrush(toColorRef(window_.backColour));
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+    paintItems(dc, window_.drawing.items());
+    paintLines(dc, window_, nullptr);
+}
+
+bool WindowView::formMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            HDC dc = BeginPaint(form_, &paint);
+            paintForm(dc);
+            EndPaint(form_, &paint);
+            return true;
+        }
+        case WM_ERASEBKGND:
+            result = 1;
+            return true;
+        case WM_COMMAND: {
+            auto* control = reinterpret_cast<HWND>(lParam);
+            ElementView* view = control ? viewOf(control) : nullptr;
+            if (view == nullptr || syncing()) return false;
+            Element& element = view->element();
+            if (element.kind() == ElementKind::CommandButton && HIWORD(wParam) == BN_CLICKED) {
+                deliver([&] { deliverClick(element); });
+            } else if (element.kind() == ElementKind::TextBox && HIWORD(wParam) == EN_CHANGE) {
+                static_cast<TextBoxView*>(view)->edited();
+            }
+            return true;
+        }
+        case WM_KEYDOWN:
+            if (wParam != VK_TAB) return false;
+            return tabPressed(GetKeyState(VK_SHIFT) >= 0);
+        case WM_CHAR:
+            if (wParam == L'\t') return true;
+            return characterTyped(nullptr, static_cast<int>(wParam));
+        case WM_TIMER:
+            for (const auto& [element, view] : views_) {
+                if (element->kind() == ElementKind::Timer &&
+                    static_cast<TimerView&>(*view).owns(wParam)) {
+                    static_cast<TimerView&>(*view).tick();  // may delete this view
+                    break;
+                }
+            }
+            return true;
+        case WM_CLOSE:
+            if (!syncing()) deliver([&] { deliverClose(window_); });
+            return true;
+        case WM_MOVE:
+        case WM_SIZE:
+            if (!syncing()) frameChanged();
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace torvi::ui::win32

@@ -1,0 +1,90 @@
+#pragma once
+// Mirrors one model window into Windows, with a view for every element: what all windows share.
+// The main window, the child windows of its workspace and the top-level windows each have their
+// own view (main_window_view.h, child_window_view.h, top_level_view.h).
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+#include "ui/win32/element_view.h"
+#include "ui/window.h"
+
+namespace torvi::ui::win32 {
+
+class Win32Binding;
+
+class WindowView {
+  public:
+    // The view for the window's kind, built and in step with the model.
+    static std::unique_ptr<WindowView> create(Win32Binding& binding, Window& window);
+    virtual ~WindowView();
+    WindowView(const WindowView&) = delete;
+    WindowView& operator=(const WindowView&) = delete;
+
+    Window& window() const { return window_; }
+    // The outermost window, and the client area where the elements live.
+    HWND frame() const { return frame_; }
+    HWND form() const { return form_; }
+    virtual HWND mdiClient() const { return nullptr; }
+    virtual bool isChildWindow() const { return false; }
+    HWND handleFor(const Element* element) const;
+    ElementView* viewFor(const Element* element) const;
+
+    void syncWindow(WindowProperty property);
+    void syncElement(Element& element, Property property);
+    // Gives the keyboard focus to the element the model says has it, or to the client area.
+    void syncFocus();
+    bool syncing() const;
+
+    // Runs a user event through the model. The event may close this window or end the program,
+    // which deletes this view and its window: true when both are still there. After an event,
+    // code touches this view or its window only when this said true.
+    template <typename Event>
+    bool deliver(Event&& event) {
+        const std::shared_ptr<bool> alive = alive_;
+        event();
+        return *alive && !window_.closed();
+    }
+
+    // Keys of the window's elements and of its client area: Tab, or a character for the model.
+    // True when the key was taken; false leaves it to the control.
+    bool tabPressed(bool forward);
+    bool characterTyped(Element* target, int code);
+
+    // Messages of the client area: painting, its controls' commands, its own keys, timers,
+    // closing and moving. True when handled, with the result.
+    bool formMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  protected:
+    WindowView(Win32Binding& binding, Window& window);
+
+    virtual void createFrame() = 0;
+    virtual void createMenus() {}
+    virtual void syncGeometry() = 0;
+    virtual void syncStyle() {}
+    virtual void syncState() {}
+    // The frame was moved, resized, minimised, maximised or restored.
+    virtual void frameChanged() {}
+
+    // The window class of client areas, which sends their messages to their view.
+    static const wchar_t* formClass();
+
+    Win32Binding& binding_;
+    Window& window_;
+    HWND frame_ = nullptr;
+    HWND form_ = nullptr;
+    std::map<const Element*, std::unique_ptr<ElementView>> views_;
+
+  private:
+    void build();
+    void createElements();
+    HWND parentFor(const Element& element) const;
+    void paintForm(HDC dc);
+
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    UINT_PTR nextTimerId_ = 1;
+};
+
+}  // namespace torvi::ui::win32
