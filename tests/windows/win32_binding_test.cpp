@@ -7,10 +7,12 @@
 
 #include "input/form1.h"
 #include "results/form3.h"
+#include "shell/frm_about.h"
 #include "shell/mdi_form1.h"
 #include "tests/support/assembly.h"
 #include "ui/win32/win32_binding.h"
 #include "ui/win32/win32_dialogs.h"
+#include "ui/win32/win32_system_info.h"
 #include "ui/win32/win32_text_metrics.h"
 #include "ui/win32/window_view.h"
 
@@ -147,6 +149,39 @@ TEST_F(Program, TheSplashTimerTicksAndExitEndsTheMessageLoop) {
     EXPECT_EQ(binding.run(), 0);
     EXPECT_TRUE(application.ended());
     EXPECT_EQ(binding.mainFrame(), nullptr);
+}
+
+// System Info with Windows' own registry and program start: the design's key names the program
+// to start; without it, the design's message.
+TEST(SystemInfo, TheRegistryNamesTheProgramThatStartsElseTheMessage) {
+    constexpr char kKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    constexpr char kProgram[] = "C:\\windows\\system32\\msinfo32.exe";
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(kProgram),
+                   sizeof kProgram);
+    RegCloseKey(key);
+
+    testing::Assembly<> world;
+    Win32Registry registry;
+    Win32ProgramStarter starter;
+    world.application.setRegistry(&registry);
+    world.application.setProgramStarter(&starter);
+    auto& about = world.application.form<shell::frmAbout>();
+    std::string value;
+    EXPECT_TRUE(about.GetKeyValue(kLocalMachine, kKey, "PATH", value));
+    EXPECT_EQ(value, kProgram);  // the terminating zero cut
+    EXPECT_TRUE(starter.fileExists(kProgram));
+    EXPECT_FALSE(starter.start("C:\\nowhere\\at-all.exe"));
+    about.cmdSysInfo_Click();
+    EXPECT_TRUE(world.messages.texts.empty());
+
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+    about.cmdSysInfo_Click();
+    EXPECT_EQ(world.messages.texts,
+              std::vector<std::string>{"System Information Is Unavailable At This Time"});
 }
 
 }  // namespace

@@ -46,6 +46,8 @@ TextBoxView::TextBoxView(TextBox& box, WindowView& view, HWND parent) : box_(box
         createControl(L"EDIT", ES_AUTOHSCROLL | WS_BORDER, parent, procedure, editProcedure, *this);
     // The model limits the text; the control, counting UTF-16 units, never cuts what it holds.
     SendMessageW(handle_, EM_SETLIMITTEXT, 2 * TextBox::kMaximumLength, 0);
+    // Narrow margins, as the design's boxes had, so that "223,15" fits its box.
+    SendMessageW(handle_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(1, 1));
     SetWindowTextW(handle_, toWide(box_.text()).c_str());
     sync(Property::Geometry);
 }
