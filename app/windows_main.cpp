@@ -6,6 +6,7 @@
 #include "ui/application.h"
 #include "ui/win32/win32_binding.h"
 #include "ui/win32/win32_dialogs.h"
+#include "ui/win32/win32_printers.h"
 #include "ui/win32/win32_system_info.h"
 #include "ui/win32/win32_text_metrics.h"
 
@@ -13,9 +14,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace torvi;
     ui::win32::Win32TextMetrics metrics;
     ui::win32::Win32Dialogs dialogs;
+    ui::win32::Win32Printers printers;
     ui::win32::Win32Registry registry;
     ui::win32::Win32ProgramStarter programStarter;
     ui::Application application({}, metrics, dialogs);
+    application.setPrinters(&printers);
     application.setRegistry(&registry);
     application.setProgramStarter(&programStarter);
     ui::win32::Win32Binding binding(application);

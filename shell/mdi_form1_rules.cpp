@@ -144,6 +144,7 @@ void MDIForm1::mnuPrint_Click() {
     if (printers == nullptr) return application().messageBox(messages::kNoPrinter);
     std::unique_ptr<ui::PrintJob> job = printers->openDefault();
     if (job == nullptr) {
+        if (!printers->writesFiles()) return application().messageBox(messages::kNoPrinter);
         // Without a printer the same page can go into a PDF file.
         if (!application().ask(messages::kSaveAsPdfInstead)) return;
         const std::optional<std::string> file = application().chooseSaveFile(

@@ -46,6 +46,9 @@ class Printers {
     virtual std::unique_ptr<PrintJob> openDefault() = 0;
     // A job that writes the page a printer would get into a PDF file.
     virtual std::unique_ptr<PrintJob> openFile(const std::string& path) = 0;
+    // Whether the platform writes such files itself; where it does not, PDF is one of its
+    // printers.
+    virtual bool writesFiles() const { return true; }
 };
 
 }  // namespace torvi::ui

@@ -1,25 +1,20 @@
 #include "ui/win32/win32_text_metrics.h"
 
-#include <windows.h>
-
 #include "ui/win32/conversions.h"
 #include "ui/win32/fonts.h"
 
 namespace torvi::ui::win32 {
-namespace {
-
-// Runs a measurement on a screen device context with the font selected.
+// Runs a measurement on the device (or the screen) with the font selected.
 template <typename Measure>
-int measured(const Font& font, Measure measure) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, fontFor(font));
-    const int pixels = measure(screen);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    return toTwips(pixels);
+int Win32TextMetrics::measured(const Font& font, Measure measure) const {
+    HDC dc = device_ ? device_ : GetDC(nullptr);
+    const int perInch = device_ ? GetDeviceCaps(dc, LOGPIXELSY) : screenPixelsPerInch();
+    HGDIOBJ old = SelectObject(dc, fontFor(font, perInch));
+    const int units = measure(dc);
+    SelectObject(dc, old);
+    if (device_ == nullptr) ReleaseDC(nullptr, dc);
+    return MulDiv(units, 1440, perInch);
 }
-
-}  // namespace
 
 int Win32TextMetrics::textWidth(const Font& font, std::string_view text) const {
     const std::wstring wide = toWide(text);
