@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
 
 #include "core/number_text.h"
@@ -9,24 +9,26 @@
 #include "input/form1.h"
 #include "results/table_text.h"
 #include "shell/messages.h"
+#include "torvi/version.h"
 
 namespace torvi::app {
 namespace {
 
 // Energies follow --table up to the next long option; one may be negative, which the parser
 // would take for an option.
-QStringList takeEnergies(const QStringList& arguments, std::vector<std::string>& energies) {
-    QStringList rest;
+std::vector<std::string> takeEnergies(const std::vector<std::string>& arguments,
+                                      std::vector<std::string>& energies) {
+    std::vector<std::string> rest;
     bool inTable = false;
-    for (const QString& argument : arguments) {
+    for (const std::string& argument : arguments) {
         if (argument == "--table") {
             inTable = true;
-            rest << argument;
-        } else if (inTable && !argument.startsWith("--")) {
-            energies.push_back(argument.toStdString());
+            rest.push_back(argument);
+        } else if (inTable && argument.rfind("--", 0) != 0) {
+            energies.push_back(argument);
         } else {
             inTable = false;
-            rest << argument;
+            rest.push_back(argument);
         }
     }
     return rest;
@@ -39,6 +41,13 @@ CommandLine refuse(std::string message) {
     return refusal;
 }
 
+CommandLine print(std::string text) {
+    CommandLine printing;
+    printing.action = CommandLine::Action::Print;
+    printing.output = std::move(text);
+    return printing;
+}
+
 // A limit typed as on the Data Input window, as the text of its kelvin box.
 std::optional<std::string> kelvinText(const std::string& typed, bool kelvin) {
     const std::string text = core::pointToComma(typed);
@@ -49,63 +58,62 @@ std::optional<std::string> kelvinText(const std::string& typed, bool kelvin) {
 
 }  // namespace
 
-CommandLine readCommandLine(const QStringList& arguments) {
+CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     CommandLine command;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
+    CLI::App parser(
         "Torvi shows the Boltzmann distribution of up to ten conformers, according to their "
         "ground state energies, as a function of temperature.\n\n"
         "Without options it opens its window. With --table it prints the results table of the "
         "given energies (kcal/mol, with a point or a comma) and temperature range, as in\n"
-        "  torvi --table 0 0.6 1.2 --from -50 --to 30");
-    // Qt's own help option would list --help-all, which only its process() answers.
-    const QCommandLineOption help({"h", "help"}, "Displays help on commandline options.");
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption table("table", "Print the results table of these energies.");
-    const QCommandLineOption from(
-        "from", QString("Lower end of the range (default %1 °C).").arg(input::kDesignLowCelsius),
-        "temperature");
-    const QCommandLineOption to(
-        "to", QString("Upper end of the range (default %1 °C).").arg(input::kDesignHighCelsius),
-        "temperature");
-    const QCommandLineOption kelvin("kelvin", "The range is in kelvin, not in degrees Celsius.");
-    const QCommandLineOption all("all", "Every one of the 101 temperatures, not every tenth.");
-    const QCommandLineOption csv("csv", "Semicolon-separated values with a header line.");
-    const QCommandLineOption showHpg("show-hpg", "Show the HPG command in the window's menu.");
-    parser.addOptions({table, from, to, kelvin, all, csv, showHpg});
+        "  torvi --table 0 0.6 1.2 --from -50 --to 30\n",
+        "torvi");
+    parser.set_help_flag("-h,--help", "Displays help on commandline options.");
+    const std::string versionText = std::string(version::kTitle) + " " + version::kNumber;
+    parser.set_version_flag("-v,--version", versionText, "Displays version information.");
+    bool table = false;
+    std::optional<std::string> from;
+    std::optional<std::string> to;
+    parser.add_flag("--table", table, "Print the results table of these energies.");
+    CLI::Option* fromOption = parser
+                                  .add_option("--from", from,
+                                              std::string("Lower end of the range (default ") +
+                                                  input::kDesignLowCelsius + " °C).")
+                                  ->type_name("TEMPERATURE");
+    CLI::Option* toOption = parser
+                                .add_option("--to", to,
+                                            std::string("Upper end of the range (default ") +
+                                                input::kDesignHighCelsius + " °C).")
+                                ->type_name("TEMPERATURE");
+    CLI::Option* kelvin = parser.add_flag("--kelvin", command.kelvin,
+                                          "The range is in kelvin, not in degrees Celsius.");
+    CLI::Option* all = parser.add_flag("--all", command.everyPoint,
+                                       "Every one of the 101 temperatures, not every tenth.");
+    CLI::Option* csv =
+        parser.add_flag("--csv", command.csv, "Semicolon-separated values with a header line.");
+    parser.add_flag("--show-hpg", command.showHpg, "Show the HPG command in the window's menu.");
 
-    const QStringList rest = takeEnergies(arguments, command.energies);
-    if (!parser.parse(rest)) return refuse(parser.errorText().toStdString());
-    if (parser.isSet(help)) {
-        command.action = CommandLine::Action::Print;
-        command.output = parser.helpText().toStdString();
-        return command;
+    std::vector<std::string> rest = takeEnergies(arguments, command.energies);
+    if (!rest.empty()) rest.erase(rest.begin());  // the program's name
+    std::reverse(rest.begin(), rest.end());       // CLI11 takes them from the back
+    try {
+        parser.parse(rest);
+    } catch (const CLI::CallForHelp&) {
+        return print(parser.help());
+    } catch (const CLI::CallForVersion&) {
+        return print(versionText + "\n");
+    } catch (const CLI::ParseError& error) {
+        return refuse(error.what());
     }
-    if (parser.isSet(version)) {
-        command.action = CommandLine::Action::Print;
-        command.output = (QCoreApplication::applicationName() + " " +
-                          QCoreApplication::applicationVersion() + "\n")
-                             .toStdString();
-        return command;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return refuse("Unexpected argument: " + parser.positionalArguments().first().toStdString());
-    }
-    command.showHpg = parser.isSet(showHpg);
-    if (!parser.isSet(table)) {
-        for (const QCommandLineOption* option : {&from, &to, &kelvin, &all, &csv}) {
-            if (parser.isSet(*option))
-                return refuse("--" + option->names().first().toStdString() + " needs --table");
+    if (!table) {
+        for (const CLI::Option* option : {fromOption, toOption, kelvin, all, csv}) {
+            if (option->count() > 0) return refuse(option->get_name() + " needs --table");
         }
+        command.action = CommandLine::Action::Window;
         return command;
     }
     command.action = CommandLine::Action::Table;
-    command.kelvin = parser.isSet(kelvin);
-    if (parser.isSet(from)) command.from = parser.value(from).toStdString();
-    if (parser.isSet(to)) command.to = parser.value(to).toStdString();
-    command.everyPoint = parser.isSet(all);
-    command.csv = parser.isSet(csv);
+    command.from = from;
+    command.to = to;
     return command;
 }
 

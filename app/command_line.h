@@ -2,7 +2,6 @@
 // The command line: help and version, the table of a calculation on standard output, and the
 // options of the window program. None of it needs a display.
 
-#include <QStringList>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,8 +25,8 @@ struct CommandLine {
     bool csv = false;
 };
 
-// Reads the arguments, the program's name first. Needs a QCoreApplication for the help text.
-CommandLine readCommandLine(const QStringList& arguments);
+// Reads the arguments, the program's name first, as UTF-8.
+CommandLine readCommandLine(const std::vector<std::string>& arguments);
 
 // Runs a table request: the table on standard output and 0, or the program's message on standard
 // error and 2, with nothing on standard output.

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/torvi_program.h"
@@ -10,15 +12,10 @@
 
 int main(int argc, char* argv[]) {
     using torvi::app::CommandLine;
-    QCoreApplication::setApplicationName(torvi::version::kTitle);
-    QCoreApplication::setApplicationVersion(torvi::version::kNumber);
 
     // The command line is read without a display: help, version, tables and mistakes need none.
-    CommandLine command;
-    {
-        QCoreApplication core(argc, argv);
-        command = torvi::app::readCommandLine(QCoreApplication::arguments());
-    }
+    const CommandLine command =
+        torvi::app::readCommandLine(std::vector<std::string>(argv, argv + argc));
     switch (command.action) {
         case CommandLine::Action::Print:
             std::fputs(command.output.c_str(), stdout);
@@ -41,6 +38,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication qtApplication(argc, argv);
+    QApplication::setApplicationName(torvi::version::kTitle);
+    QApplication::setApplicationVersion(torvi::version::kNumber);
     QApplication::setDesktopFileName("org.torvi.Torvi");
     QApplication::setWindowIcon(QIcon(QString(":/torvi/") + torvi::version::kIcon));
     torvi::app::TorviProgram program;

@@ -190,4 +190,15 @@ std::int16_t countFromText(std::string_view text) {
     return static_cast<std::int16_t>(std::clamp(rounded, low, high));
 }
 
+double powerOfTen(int k) {
+    // The compiler turns each literal into the nearest double.
+    static constexpr double kPowers[] = {
+        1e-22, 1e-21, 1e-20, 1e-19, 1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11,
+        1e-10, 1e-9,  1e-8,  1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1,  1e0,   1e1,
+        1e2,   1e3,   1e4,   1e5,   1e6,   1e7,   1e8,   1e9,   1e10,  1e11,  1e12,  1e13,
+        1e14,  1e15,  1e16,  1e17,  1e18,  1e19,  1e20,  1e21,  1e22};
+    if (k >= -22 && k <= 22) return kPowers[k + 22];
+    return std::pow(10.0, k);
+}
+
 }  // namespace torvi::core

@@ -35,4 +35,9 @@ std::int16_t countFromText(std::string_view text);
 // magnitudes below 1 only when leadingZero is set.
 std::string generalNumberText(double value, char decimalSeparator, bool leadingZero);
 
+// 10 to the power k, the double nearest to it wherever a double can hold it, on every system (a
+// C library's pow may miss it by a unit in the last place, and 0,000123 would then show as
+// 1,22 E-4).
+double powerOfTen(int k);
+
 }  // namespace torvi::core

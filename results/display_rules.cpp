@@ -15,7 +15,7 @@ EnergyDisplay energyDisplay(double energy) {
         double q = 100;
         int k = 0;
         while (q > 10) {
-            q = magnitude / std::pow(10.0, k);
+            q = magnitude / core::powerOfTen(k);
             ++k;
         }
         exponent = k - 1;
@@ -23,12 +23,12 @@ EnergyDisplay energyDisplay(double energy) {
         double q = 0.01;
         int k = 0;
         while (q < 1) {
-            q = magnitude / std::pow(10.0, k);
+            q = magnitude / core::powerOfTen(k);
             --k;
         }
         exponent = k + 1;
     }
-    const double mantissa = std::floor(energy / std::pow(10.0, exponent) * 100) / 100;
+    const double mantissa = std::floor(energy / core::powerOfTen(exponent) * 100) / 100;
     return {mantissa, true, exponent};
 }
 

@@ -34,6 +34,10 @@ TEST(EnergyDisplay, LongFormMantissaAndExponent) {
     display = energyDisplay(12345678.0);
     EXPECT_EQ(display.exponent, 7);
     EXPECT_DOUBLE_EQ(display.shown, 1.23);
+    // 0.000123 / 10^-4 is 1.23 where 10^-4 is the nearest double, as on every system.
+    display = energyDisplay(0.000123);
+    EXPECT_EQ(display.exponent, -4);
+    EXPECT_EQ(display.shown, 1.23);
 }
 
 TEST(EnergyDisplay, NegativeMantissasAreFlooredAwayFromZero) {

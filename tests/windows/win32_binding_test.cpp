@@ -155,7 +155,9 @@ TEST_F(Program, TheSplashTimerTicksAndExitEndsTheMessageLoop) {
 // to start; without it, the design's message.
 TEST(SystemInfo, TheRegistryNamesTheProgramThatStartsElseTheMessage) {
     constexpr char kKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-    constexpr char kProgram[] = "C:\\windows\\system32\\msinfo32.exe";
+    // A program that ends at once, so that nothing outlives the test (Wine's System Information
+    // would stay open).
+    constexpr char kProgram[] = "C:\\windows\\system32\\hostname.exe";
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                               &key, nullptr),
