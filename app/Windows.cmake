@@ -23,3 +23,22 @@ add_executable(torvi WIN32 windows_main.cpp command_line.cpp ${CMAKE_CURRENT_BIN
                      ${ICON} ${LOGO} ${THERMOMETER} ${SMALL_ICON})
 target_link_libraries(torvi PRIVATE shell ui_win32 cli11)
 target_link_options(torvi PRIVATE -municode)
+
+# The installer: "cpack -G NSIS" in the build folder makes Torvi-1.0-win64.exe with the program,
+# a Start menu entry, the licence page and an uninstaller in Add/Remove Programs.
+install(TARGETS torvi RUNTIME DESTINATION bin)
+set(CPACK_GENERATOR NSIS)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_NAME Torvi)
+set(CPACK_PACKAGE_VENDOR "The Torvi project")
+set(CPACK_PACKAGE_FILE_NAME "Torvi-${PROJECT_VERSION}-win64")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Torvi)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGE_EXECUTABLES torvi Torvi)
+set(CPACK_NSIS_DISPLAY_NAME "Torvi ${PROJECT_VERSION}")
+set(CPACK_NSIS_PACKAGE_NAME "Torvi ${PROJECT_VERSION}")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\torvi.exe)
+# Debian's makensis makes a 32-bit installer unless told otherwise; the program is 64-bit.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+include(CPack)
