@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <type_traits>
+
 #include "input/form1.h"
 #include "results/form3.h"
 #include "shell/frm_about.h"
 #include "shell/mdi_form1.h"
 #include "tests/support/assembly.h"
+#include "ui/win32/conversions.h"
 #include "ui/win32/win32_binding.h"
 #include "ui/win32/win32_dialogs.h"
 #include "ui/win32/win32_system_info.h"
@@ -59,13 +63,15 @@ void type(const std::wstring& text) {
     }
 }
 
-class Program : public ::testing::Test,
-                protected testing::Assembly<Win32TextMetrics, Win32Dialogs> {
+// The program with Windows' message boxes, or with recording ones where keys come at random.
+template <typename Dialogs>
+class ProgramWith : public ::testing::Test, protected testing::Assembly<Win32TextMetrics, Dialogs> {
   protected:
+    using testing::Assembly<Win32TextMetrics, Dialogs>::application;
     void SetUp() override {
-        messages.setBinding(&binding);
+        if constexpr (std::is_same_v<Dialogs, Win32Dialogs>) this->messages.setBinding(&binding);
         application.dispatch([&] {
-            main = &application.form<shell::MDIForm1>();
+            main = &application.template form<shell::MDIForm1>();
             main->show();
         });
         frame = binding.viewFor(main)->frame();
@@ -83,6 +89,8 @@ class Program : public ::testing::Test,
     shell::MDIForm1* main = nullptr;
     HWND frame = nullptr;
 };
+using Program = ProgramWith<Win32Dialogs>;
+using QuietProgram = ProgramWith<RecordingDialogs>;
 
 TEST_F(Program, TheExampleWithTheKeyboardKeepsTheFocusWhereTheRulesPutIt) {
     key('D', true);  // the accelerator of Window > Data Input
@@ -149,6 +157,53 @@ TEST_F(Program, TheSplashTimerTicksAndExitEndsTheMessageLoop) {
     EXPECT_EQ(binding.run(), 0);
     EXPECT_TRUE(application.ended());
     EXPECT_EQ(binding.mainFrame(), nullptr);
+}
+
+// Cascade and the order options put the child windows at their design places, in the screen's
+// pixels; a seeded run of random real keys ends with the focus where the model has it.
+TEST_F(QuietProgram, ChildWindowsGoWhereTheDesignSaysAndRandomKeysKeepModelAndScreenTogether) {
+    key('D', true);
+    pump(binding);
+    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    main->mnuCalc->choose();
+    main->mnuSTF->choose();
+    pump(binding, 200);
+    for (ui::Window* window : application.stackingOrder()) {
+        HWND frame = binding.viewFor(window)->frame();
+        if (window->kind() != WindowKind::Child) continue;
+        RECT shown{};
+        GetWindowRect(frame, &shown);
+        MapWindowPoints(nullptr, GetParent(frame), reinterpret_cast<POINT*>(&shown), 2);
+        const RECT model = toPixels(window->geometry());
+        EXPECT_EQ(std::pair(shown.left, shown.top), std::pair(model.left, model.top))
+            << window->name();
+    }
+    EXPECT_EQ(application.activeWindow()->name(), "Form3");
+    EXPECT_EQ(toPixels(1000), [&] {
+        RECT shown{};
+        HWND table = binding.viewFor(application.activeWindow())->frame();
+        GetWindowRect(table, &shown);
+        MapWindowPoints(nullptr, GetParent(table), reinterpret_cast<POINT*>(&shown), 2);
+        return static_cast<int>(shown.left);
+    }());
+
+    std::srand(7);
+    const WORD keys[] = {'1', '2', '5', VK_RETURN, VK_RETURN, VK_TAB, VK_BACK, VK_OEM_PERIOD};
+    for (int step = 0; step < 150; ++step) {
+        const int pick = std::rand() % 12;
+        if (pick < 8) key(keys[pick]);
+        if (pick == 8) key('D', true);
+        if (pick == 9) key('T', true);
+        if (pick == 10) key('G', true);
+        if (pick == 11) key(VK_TAB, false, true);
+        pump(binding, 10);
+    }
+    pump(binding, 100);
+    ui::Window* active = application.activeWindow();
+    ASSERT_NE(active, nullptr);
+    if (const Element* focused = active->focused()) {
+        EXPECT_EQ(GetFocus(), binding.handleFor(focused)) << focused->designName();
+    }
 }
 
 // System Info with Windows' own registry and program start: the design's key names the program
