@@ -53,6 +53,16 @@ void deliverKey(Window& window, int keyAscii, bool applyEdit) {
     });
 }
 
+bool editsTextBox(const Element* target, int keyAscii) {
+    return target != nullptr && target->kind() == ElementKind::TextBox &&
+           (keyAscii == keys::kBackspace || keyAscii >= keys::kFirstPrintable);
+}
+
+bool isControlEditCommand(const Element* target, int keyAscii) {
+    return target != nullptr && target->kind() == ElementKind::TextBox &&
+           !editsTextBox(target, keyAscii) && keyAscii != keys::kEnter && keyAscii != keys::kEscape;
+}
+
 void deliverTab(Window& window, bool forward) {
     window.application().dispatch([&] {
         if (window.closed()) return;

@@ -13,6 +13,11 @@ namespace torvi::ui {
 // otherwise the focused text box raises its key event and, when applyEdit is set, the character
 // then enters that same box. A binding whose widgets edit by themselves passes false.
 void deliverKey(Window& window, int keyAscii, bool applyEdit = true);
+// Whether a key typed into an element is the model's edit of a text box: a character or Backspace.
+// Other control characters in a box (Ctrl+V, Ctrl+Z and the like) are the control's own commands,
+// which a binding leaves to it; Enter and Esc are neither.
+bool editsTextBox(const Element* target, int keyAscii);
+bool isControlEditCommand(const Element* target, int keyAscii);
 // Tab or Shift+Tab: the focus moves along the tab order, passing over hidden and disabled elements.
 void deliverTab(Window& window, bool forward = true);
 // A click: a text box takes the focus with the insertion point at its end (a binding then puts it

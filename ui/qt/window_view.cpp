@@ -262,15 +262,10 @@ bool WindowView::characterTyped(Element* target, int code) {
     }
     // A character or Backspace typed into a box is the model's edit: it enters the box whose key
     // rules ran, in place of the selection the user saw, wherever those rules moved the focus.
-    const bool inTextBox = target != nullptr && target->kind() == ElementKind::TextBox;
-    const bool modelEdits =
-        inTextBox && (code == keys::kBackspace || code >= keys::kFirstPrintable);
-    if (inTextBox) views_[target]->beforeKey();
+    const bool modelEdits = editsTextBox(target, code);
+    if (target != nullptr && target->kind() == ElementKind::TextBox) views_[target]->beforeKey();
     if (!deliver([&] { deliverKey(window_, code, modelEdits); })) return true;
-    // Other control characters in a box (Ctrl+V, Ctrl+Z and the like) are Qt's edit commands.
-    const bool qtEditCommand =
-        inTextBox && !modelEdits && code != keys::kEnter && code != keys::kEscape;
-    return !qtEditCommand;
+    return !isControlEditCommand(target, code);
 }
 
 }  // namespace torvi::ui::qt

@@ -41,17 +41,7 @@ LRESULT CALLBACK ChildWindowView::procedure(HWND handle, UINT message, WPARAM wP
 }
 
 void ChildWindowView::createFrame() {
-    static const wchar_t name[] = L"TorviChild";
-    static const ATOM registered = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"TORVI");
-        windowClass.lpszClassName = name;
-        return RegisterClassW(&windowClass);
-    }();
-    (void)registered;
+    const wchar_t* name = registerWindowClass(L"TorviChild", procedure);
     const RECT place = toPixels(window_.geometry());
     MDICREATESTRUCTW child{};
     child.szClass = name;

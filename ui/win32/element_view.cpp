@@ -38,16 +38,21 @@ LRESULT CALLBACK paintedProcedure(HWND handle, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
+const wchar_t* registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
+    WNDCLASSW windowClass{};
+    if (GetClassInfoW(GetModuleHandleW(nullptr), name, &windowClass)) return name;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"TORVI");
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    RegisterClassW(&windowClass);
+    return name;
+}
+
 HWND createPaintedWindow(ElementView& view, HWND parent) {
-    static const ATOM registered = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = paintedProcedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kPaintedClass;
-        return RegisterClassW(&windowClass);
-    }();
-    (void)registered;
+    registerWindowClass(kPaintedClass, paintedProcedure);
     HWND handle =
         CreateWindowExW(0, kPaintedClass, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
                         0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);

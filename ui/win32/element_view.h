@@ -25,6 +25,10 @@ class ElementView {
     HWND handle_ = nullptr;
 };
 
+// Registers a window class of the binding once: its procedure, the program's icon and the arrow
+// cursor, and a background brush (none: the class paints everything itself). Returns the name.
+const wchar_t* registerWindowClass(const wchar_t* name, WNDPROC procedure,
+                                   HBRUSH background = nullptr);
 // A child window of the binding's own class for a view that paints itself.
 HWND createPaintedWindow(ElementView& view, HWND parent);
 // Place, visibility and enabled flag of the element's window.

@@ -27,18 +27,8 @@ LRESULT CALLBACK MainWindowView::procedure(HWND handle, UINT message, WPARAM wPa
 }
 
 void MainWindowView::createFrame() {
-    static const wchar_t name[] = L"TorviFrame";
-    static const ATOM registered = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"TORVI");
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-        windowClass.lpszClassName = name;
-        return RegisterClassW(&windowClass);
-    }();
-    (void)registered;
+    const wchar_t* name = registerWindowClass(L"TorviFrame", procedure,
+                                              reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
     frame_ = CreateWindowExW(0, name, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr);

@@ -72,25 +72,14 @@ void WindowView::build() {
 }
 
 const wchar_t* WindowView::formClass() {
-    static const wchar_t name[] = L"TorviWindow";
-    static const ATOM registered = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = [](HWND handle, UINT message, WPARAM wParam,
-                                     LPARAM lParam) -> LRESULT {
+    return registerWindowClass(
+        L"TorviWindow", [](HWND handle, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
             auto* view = reinterpret_cast<WindowView*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
             LRESULT result = 0;
             if (view != nullptr && view->formMessage(message, wParam, lParam, result))
                 return result;
             return DefWindowProcW(handle, message, wParam, lParam);
-        };
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"TORVI");
-        windowClass.lpszClassName = name;
-        return RegisterClassW(&windowClass);
-    }();
-    (void)registered;
-    return name;
+        });
 }
 
 HWND WindowView::parentFor(const Element& element) const {
@@ -201,15 +190,10 @@ bool WindowView::characterTyped(Element* target, int code) {
     }
     // A character or Backspace typed into a box is the model's edit: it enters the box whose key
     // rules ran, in place of the selection the user saw, wherever those rules moved the focus.
-    const bool inTextBox = target != nullptr && target->kind() == ElementKind::TextBox;
-    const bool modelEdits =
-        inTextBox && (code == keys::kBackspace || code >= keys::kFirstPrintable);
-    if (inTextBox) viewFor(target)->beforeKey();
+    const bool modelEdits = editsTextBox(target, code);
+    if (target != nullptr && target->kind() == ElementKind::TextBox) viewFor(target)->beforeKey();
     if (!deliver([&] { deliverKey(window_, code, modelEdits); })) return true;
-    // Other control characters in a box (Ctrl+V, Ctrl+Z and the like) are the control's commands.
-    const bool controlEditCommand =
-        inTextBox && !modelEdits && code != keys::kEnter && code != keys::kEscape;
-    return !controlEditCommand;
+    return !isControlEditCommand(target, code);
 }
 
 void WindowView::paintForm(HDC dc) {
