@@ -61,12 +61,24 @@ HWND createPaintedWindow(ElementView& view, HWND parent) {
 }
 
 void syncPlace(HWND handle, const Element& element) {
+    // Only what changed, and without painting: the binding repaints once the event has run.
     const RECT place = toPixels(element.geometry());
-    MoveWindow(handle, place.left, place.top, place.right - place.left, place.bottom - place.top,
-               TRUE);
-    ShowWindow(handle, element.visible() ? SW_SHOWNA : SW_HIDE);
-    EnableWindow(handle, element.enabled());
-    InvalidateRect(handle, nullptr, TRUE);
+    RECT shown{};
+    GetWindowRect(handle, &shown);
+    MapWindowPoints(nullptr, GetParent(handle), reinterpret_cast<POINT*>(&shown), 2);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS;
+    if (!EqualRect(&shown, &place)) {
+        SetWindowPos(handle, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, flags);
+    }
+    const bool visible = (GetWindowLongW(handle, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (visible != element.visible()) {
+        flags |= SWP_NOMOVE | SWP_NOSIZE | (element.visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+        SetWindowPos(handle, nullptr, 0, 0, 0, 0, flags);
+    }
+    if ((IsWindowEnabled(handle) != FALSE) != element.enabled())
+        EnableWindow(handle, element.enabled());
+    InvalidateRect(handle, nullptr, FALSE);
 }
 
 ElementView* viewOf(HWND handle) {

@@ -68,6 +68,12 @@ void Win32Binding::activeWindowChanged(Window*) {
 
 void Win32Binding::eventFinished() {
     syncActivation();
+    // Elements move and show without painting while an event runs: the windows repaint now.
+    for (const auto& [window, view] : views_) {
+        if (view->frame() != nullptr && !view->isChildWindow())
+            RedrawWindow(view->frame(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME);
+    }
 }
 
 void Win32Binding::syncActivation() {

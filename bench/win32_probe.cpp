@@ -1,0 +1,117 @@
+// Figures of the Win32 binding under Wine, in milliseconds (medians): a key typed into a box to
+// its rule run and the widgets updated and painted; Calculate to both results windows painted;
+// the main window built and shown against a bare Win32 MDI frame built and shown, in the same
+// process. Prints one "name median" line each.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "input/form1.h"
+#include "shell/mdi_form1.h"
+#include "tests/support/assembly.h"
+#include "tests/support/typed_entries.h"
+#include "ui/win32/win32_binding.h"
+#include "ui/win32/win32_text_metrics.h"
+#include "ui/win32/window_view.h"
+
+namespace {
+
+using namespace torvi;
+
+double now() {
+    LARGE_INTEGER counter{};
+    LARGE_INTEGER frequency{};
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+double median(int runs, const std::function<void()>& run) {
+    std::vector<double> times;
+    for (int k = 0; k < runs; ++k) {
+        const double start = now();
+        run();
+        times.push_back(now() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void paintEverything(HWND frame) {
+    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+struct Program {
+    testing::Assembly<ui::win32::Win32TextMetrics> assembly;
+    ui::Application& application = assembly.application;
+    ui::win32::Win32Binding binding{application};
+    ui::User user{application};
+    shell::MDIForm1* main = nullptr;
+    Program() {
+        application.dispatch([&] {
+            main = &application.form<shell::MDIForm1>();
+            main->show();
+        });
+        binding.processMessages();
+    }
+};
+
+// A bare MDI frame with its workspace, shown and painted: what any MDI program starts with.
+double bareFrame() {
+    return median(20, [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = [](HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+            return DefFrameProcW(handle, nullptr, message, wParam, lParam);
+        };
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"BareFrame";
+        RegisterClassW(&windowClass);
+        HWND frame = CreateWindowExW(0, L"BareFrame", L"Bare", WS_OVERLAPPEDWINDOW, 0, 0, 667, 467,
+                                     nullptr, CreateMenu(), GetModuleHandleW(nullptr), nullptr);
+        CLIENTCREATESTRUCT workspace{nullptr, 50000};
+        CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, frame,
+                        nullptr, GetModuleHandleW(nullptr), &workspace);
+        ShowWindow(frame, SW_SHOW);
+        paintEverything(frame);
+        DestroyWindow(frame);
+    });
+}
+
+}  // namespace
+
+int main() {
+    const double start = median(20, [] {
+        Program program;
+        paintEverything(program.binding.mainFrame());
+    });
+    const double bare = bareFrame();
+
+    Program program;
+    torvi::testing::typeEntries(program.user, {"0", "1"});
+    input::Form1& form = *program.application.find<input::Form1>();
+    program.user.click(*form.Text1);
+    HWND count = program.binding.handleFor(form.Text1);
+    HWND frame = program.binding.mainFrame();
+    const double key = median(200,
+                              [&] {
+                                  SendMessageW(count, WM_CHAR, L'2',
+                                               0);  // the count rule runs, Calculate goes off
+                                  paintEverything(frame);
+                                  SendMessageW(count, WM_CHAR, VK_BACK, 0);
+                                  paintEverything(frame);
+                              }) /
+                       2;
+    const double calculate = median(50, [&] {
+        program.application.dispatch([&] { program.main->mnuCalc_Click(); });
+        paintEverything(frame);
+    });
+    std::printf("win32_key_to_rule_painted %.3f\n", key);
+    std::printf("win32_calculate_to_results_painted %.3f\n", calculate);
+    std::printf("win32_start_to_main_window_shown %.3f\n", start);
+    std::printf("win32_bare_mdi_frame_shown %.3f\n", bare);
+    return 0;
+}
