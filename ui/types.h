@@ -51,4 +51,17 @@ struct Rect {
 
 enum class Alignment { Left, Centre, Right };
 
+// A place the screen shows, in a binding's pixels, taken back into twips: each of left, top, width
+// and height keeps the model's twips where they still show as the same pixels, so that a move
+// changes only what moved.
+template <typename ToPixels, typename ToTwips>
+Rect twipsOfShownPlace(const Rect& model, const Rect& shownPixels, ToPixels toPixels,
+                       ToTwips toTwips) {
+    const auto twips = [&](int pixels, int current) {
+        return toPixels(current) == pixels ? current : static_cast<int>(toTwips(pixels));
+    };
+    return {twips(shownPixels.left, model.left), twips(shownPixels.top, model.top),
+            twips(shownPixels.width, model.width), twips(shownPixels.height, model.height)};
+}
+
 }  // namespace torvi::ui

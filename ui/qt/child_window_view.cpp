@@ -79,14 +79,12 @@ void ChildWindowView::reportPlace() {
     if (shownState != WindowState::Normal) return;
     const QRect shown = subWindow_->geometry();
     if (shown == toPixels(window_.geometry())) return;
-    // Only what changed is taken, so that the rest keeps its exact twips.
-    const Rect model = window_.geometry();
-    const auto twips = [](int pixels, int current) {
-        return toPixels(current) == pixels ? current : toTwips(pixels);
-    };
-    deliverGeometry(window_,
-                    Rect{twips(shown.x(), model.left), twips(shown.y(), model.top),
-                         twips(shown.width(), model.width), twips(shown.height(), model.height)});
+    const auto pixels = [](int twips) { return toPixels(twips); };
+    const auto twips = [](int pixels) { return toTwips(pixels); };
+    deliverGeometry(
+        window_,
+        twipsOfShownPlace(window_.geometry(), {shown.x(), shown.y(), shown.width(), shown.height()},
+                          pixels, twips));
 }
 
 }  // namespace torvi::ui::qt

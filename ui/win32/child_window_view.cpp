@@ -81,10 +81,6 @@ void ChildWindowView::syncState() {
     }
 }
 
-void ChildWindowView::frameChanged() {
-    PostMessageW(frame_, kReportPlace, 0, 0);
-}
-
 void ChildWindowView::reportPlace() {
     if (syncing() || window_.closed() || !IsWindowVisible(frame_)) return;
     const WindowState shownState = stateOf(frame_);
@@ -94,15 +90,11 @@ void ChildWindowView::reportPlace() {
     RECT shown{};
     GetWindowRect(frame_, &shown);
     MapWindowPoints(nullptr, GetParent(frame_), reinterpret_cast<POINT*>(&shown), 2);
-    const Rect model = window_.geometry();
-    // Only what changed is taken, so that the rest keeps its exact twips.
-    const auto twips = [](int pixels, int current) {
-        return toPixels(current) == pixels ? current : toTwips(pixels);
-    };
-    const Rect place{twips(shown.left, model.left), twips(shown.top, model.top),
-                     twips(shown.right - shown.left, model.width),
-                     twips(shown.bottom - shown.top, model.height)};
-    if (place != model) deliverGeometry(window_, place);
+    const Rect place = twipsOfShownPlace(
+        window_.geometry(),
+        {shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top},
+        [](int twips) { return toPixels(twips); }, [](int pixels) { return toTwips(pixels); });
+    if (place != window_.geometry()) deliverGeometry(window_, place);
 }
 
 }  // namespace torvi::ui::win32

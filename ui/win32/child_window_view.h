@@ -15,7 +15,6 @@ class ChildWindowView : public WindowView {
     void createFrame() override;
     void syncGeometry() override;
     void syncState() override;
-    void frameChanged() override;
 
   private:
     static LRESULT CALLBACK procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);

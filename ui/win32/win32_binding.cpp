@@ -12,7 +12,10 @@ Win32Binding::Win32Binding(Application& application) : application_(application)
 
 Win32Binding::~Win32Binding() {
     if (application_.observer() == this) application_.setObserver(nullptr);
-    // Child windows go before the main window that holds them.
+    closeViews();
+}
+
+void Win32Binding::closeViews() {
     for (auto it = views_.begin(); it != views_.end();) {
         it = it->first->kind() != WindowKind::Main ? views_.erase(it) : std::next(it);
     }
@@ -99,11 +102,7 @@ void Win32Binding::syncActivation() {
 }
 
 void Win32Binding::ended() {
-    // Child windows go before the main window that holds them.
-    for (auto it = views_.begin(); it != views_.end();) {
-        it = it->first->kind() != WindowKind::Main ? views_.erase(it) : std::next(it);
-    }
-    views_.clear();
+    closeViews();
     PostQuitMessage(0);
 }
 

@@ -47,6 +47,8 @@ class Win32Binding : public ApplicationObserver {
 
   private:
     friend class SyncGuard;
+    // Destroys every view, the child windows before the main window that holds them.
+    void closeViews();
     // Keyboard shortcuts of the main window and the workspace's own keys.
     bool translate(MSG& message) const;
 

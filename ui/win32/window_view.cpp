@@ -248,10 +248,6 @@ bool WindowView::formMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         case WM_CLOSE:
             if (!syncing()) deliver([&] { deliverClose(window_); });
             return true;
-        case WM_MOVE:
-        case WM_SIZE:
-            if (!syncing()) frameChanged();
-            return false;
         default:
             return false;
     }

@@ -53,8 +53,8 @@ class WindowView {
     bool tabPressed(bool forward);
     bool characterTyped(Element* target, int code);
 
-    // Messages of the client area: painting, its controls' commands, its own keys, timers,
-    // closing and moving. True when handled, with the result.
+    // Messages of the client area: painting, its controls' commands, its own keys, timers and
+    // closing. True when handled, with the result.
     bool formMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   protected:
@@ -65,8 +65,6 @@ class WindowView {
     virtual void syncGeometry() = 0;
     virtual void syncStyle() {}
     virtual void syncState() {}
-    // The frame was moved, resized, minimised, maximised or restored.
-    virtual void frameChanged() {}
 
     // The window class of client areas, which sends their messages to their view.
     static const wchar_t* formClass();
