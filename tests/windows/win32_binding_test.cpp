@@ -9,8 +9,10 @@
 #include <type_traits>
 
 #include "input/form1.h"
+#include "results/form2.h"
 #include "results/form3.h"
 #include "shell/frm_about.h"
+#include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
 #include "tests/support/assembly.h"
 #include "ui/win32/conversions.h"
@@ -61,6 +63,20 @@ void type(const std::wstring& text) {
         }
         SendInput(2, inputs, sizeof(INPUT));
     }
+}
+
+// The mouse button pressed or released at a point of a window's client area.
+void mouse(HWND window, POINT point, DWORD button) {
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = button;
+    SendInput(1, &input, sizeof input);
+}
+
+POINT centreOf(const RECT& area) {
+    return POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
 // The program with Windows' message boxes, or with recording ones where keys come at random.
@@ -157,6 +173,51 @@ TEST_F(Program, TheSplashTimerTicksAndExitEndsTheMessageLoop) {
     EXPECT_EQ(binding.run(), 0);
     EXPECT_TRUE(application.ended());
     EXPECT_EQ(binding.mainFrame(), nullptr);
+}
+
+// The elements the binding paints show inside their containers, in their colours, on the screen;
+// a click goes to the innermost one under the pointer, pressed and released over it.
+TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) {
+    key('D', true);
+    pump(binding);
+    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    main->mnuCalc->choose();
+    pump(binding, 300);
+    auto& graph = *application.find<results::Form2>();
+    HWND graphForm = binding.viewFor(&graph)->form();
+    HDC dc = GetDC(graphForm);
+    for (const auto& [conformer, column] : {std::pair(1, 0), std::pair(2, 10)}) {
+        const ui::Label& cell = graph.cell(conformer, column);  // inside its bar
+        const RECT area = areaOf(cell);
+        EXPECT_EQ(GetPixel(dc, centreOf(area).x, area.bottom - 2), toColorRef(cell.fillColour))
+            << cell.designName();
+    }
+    ReleaseDC(graphForm, dc);
+
+    main->mnuSplash->choose();
+    pump(binding, 200);
+    auto* splash = application.find<shell::frmSplash>();
+    ASSERT_NE(splash, nullptr);
+    HWND splashForm = binding.viewFor(splash)->form();
+    RECT client{};
+    GetClientRect(splashForm, &client);
+    EXPECT_EQ(client.right, toPixels(splash->clientWidth()));
+    EXPECT_EQ(client.bottom, toPixels(splash->clientHeight()));
+    EXPECT_EQ(GetWindowLongW(splashForm, GWL_STYLE) & WS_CAPTION, WS_DLGFRAME);  // no title bar
+    const RECT frame = areaOf(*splash->Frame1);
+    const POINT bare{frame.right - 4, frame.bottom - 4};  // of the frame, under no label
+    auto click = [&](POINT down, POINT up) {
+        mouse(splashForm, down, MOUSEEVENTF_LEFTDOWN);
+        mouse(splashForm, up, MOUSEEVENTF_LEFTUP);
+        pump(binding);
+    };
+    click(centreOf(areaOf(*splash->lblProductName)), centreOf(areaOf(*splash->lblProductName)));
+    ASSERT_NE(application.find<shell::frmSplash>(), nullptr) << "the label's click is its own";
+    click(bare, POINT{2, 2});
+    click(POINT{2, 2}, bare);
+    ASSERT_NE(application.find<shell::frmSplash>(), nullptr) << "pressed or released elsewhere";
+    click(bare, bare);
+    EXPECT_EQ(application.find<shell::frmSplash>(), nullptr);
 }
 
 // Cascade and the order options put the child windows at their design places, in the screen's

@@ -1,42 +1,10 @@
 #include "ui/win32/element_view.h"
 
 #include "ui/controls.h"
-#include "ui/user_input.h"
 #include "ui/win32/conversions.h"
 #include "ui/window.h"
 
 namespace torvi::ui::win32 {
-namespace {
-
-constexpr wchar_t kPaintedClass[] = L"TorviElement";
-
-LRESULT CALLBACK paintedProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    ElementView* view = viewOf(handle);
-    if (view != nullptr) {
-        switch (message) {
-            case WM_PAINT: {
-                PAINTSTRUCT paint{};
-                HDC dc = BeginPaint(handle, &paint);
-                view->paint(dc);
-                EndPaint(handle, &paint);
-                return 0;
-            }
-            case WM_ERASEBKGND:
-                return 1;
-            case WM_NCHITTEST:
-                if (view->transparentToMouse()) return HTTRANSPARENT;
-                break;
-            case WM_LBUTTONUP:
-                deliverClick(view->element());  // may delete this view
-                return 0;
-            default:
-                break;
-        }
-    }
-    return DefWindowProcW(handle, message, wParam, lParam);
-}
-
-}  // namespace
 
 const wchar_t* registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
     WNDCLASSW windowClass{};
@@ -51,34 +19,39 @@ const wchar_t* registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUS
     return name;
 }
 
-HWND createPaintedWindow(ElementView& view, HWND parent) {
-    registerWindowClass(kPaintedClass, paintedProcedure);
-    HWND handle =
-        CreateWindowExW(0, kPaintedClass, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
-                        0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&view));
-    return handle;
+RECT areaOf(const Element& element) {
+    // Each container's place is in its own container's pixels, as it is painted.
+    RECT area = toPixels(element.geometry());
+    for (const Element* holder = element.container(); holder; holder = holder->container()) {
+        const RECT place = toPixels(holder->geometry());
+        OffsetRect(&area, place.left, place.top);
+    }
+    return area;
 }
 
 void syncPlace(HWND handle, const Element& element) {
-    // Only what changed, and without painting: the binding repaints once the event has run.
-    const RECT place = toPixels(element.geometry());
+    // Only what changed, and without painting while the event runs: the control and the part of
+    // the client area it left are marked for painting once the event is done.
+    HWND form = GetParent(handle);
+    const RECT place = areaOf(element);
     RECT shown{};
     GetWindowRect(handle, &shown);
-    MapWindowPoints(nullptr, GetParent(handle), reinterpret_cast<POINT*>(&shown), 2);
+    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&shown), 2);
+    const bool wasVisible = (GetWindowLongW(handle, GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool visible = element.effectivelyVisible();
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS;
+    if (wasVisible && (!visible || !EqualRect(&shown, &place))) InvalidateRect(form, &shown, FALSE);
     if (!EqualRect(&shown, &place)) {
         SetWindowPos(handle, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, flags);
     }
-    const bool visible = (GetWindowLongW(handle, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (visible != element.visible()) {
-        flags |= SWP_NOMOVE | SWP_NOSIZE | (element.visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    if (visible != wasVisible) {
+        flags |= SWP_NOMOVE | SWP_NOSIZE | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
         SetWindowPos(handle, nullptr, 0, 0, 0, 0, flags);
     }
     if ((IsWindowEnabled(handle) != FALSE) != element.enabled())
         EnableWindow(handle, element.enabled());
-    InvalidateRect(handle, nullptr, FALSE);
+    if (visible) RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 ElementView* viewOf(HWND handle) {

@@ -1,6 +1,6 @@
 #pragma once
-// What every element's view does: a window of its own (but timers and menu items) that mirrors
-// its element. Views of the elements the binding paints itself share one window class.
+// What every element's view does: it mirrors its element, in a window of its own for the
+// elements Windows' controls show, painted by its window's client area for the others.
 
 #include <windows.h>
 
@@ -12,12 +12,9 @@ class ElementView {
   public:
     virtual ~ElementView() = default;
     virtual Element& element() const = 0;
+    // The control's window, or none for an element the client area paints.
     HWND handle() const { return handle_; }
     virtual void sync(Property property) = 0;
-    // Painting, for the views in the binding's own window class.
-    virtual void paint(HDC) {}
-    // Lines let the mouse through to what lies beneath.
-    virtual bool transparentToMouse() const { return false; }
     // A key is about to reach the model through this element's window.
     virtual void beforeKey() {}
 
@@ -29,9 +26,9 @@ class ElementView {
 // cursor, and a background brush (none: the class paints everything itself). Returns the name.
 const wchar_t* registerWindowClass(const wchar_t* name, WNDPROC procedure,
                                    HBRUSH background = nullptr);
-// A child window of the binding's own class for a view that paints itself.
-HWND createPaintedWindow(ElementView& view, HWND parent);
-// Place, visibility and enabled flag of the element's window.
+// Where the element shows in its window's client area, in pixels: inside its containers.
+RECT areaOf(const Element& element);
+// Place, visibility and enabled flag of the element's control, repainting what it uncovers.
 void syncPlace(HWND handle, const Element& element);
 // The view a window of the binding belongs to, or none.
 ElementView* viewOf(HWND handle);

@@ -29,9 +29,11 @@ LRESULT CALLBACK MainWindowView::procedure(HWND handle, UINT message, WPARAM wPa
 void MainWindowView::createFrame() {
     const wchar_t* name = registerWindowClass(L"TorviFrame", procedure,
                                               reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
+    // Made at its size, where Windows places a new window.
+    const Rect outer = window_.geometry();
     frame_ = CreateWindowExW(0, name, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+                             CW_USEDEFAULT, toPixels(outer.width), toPixels(outer.height), nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
     CLIENTCREATESTRUCT workspace{nullptr, kFirstChildWindow};
     // The workspace scrolls to a child window that reaches beyond it.
     mdiClient_ =
@@ -80,7 +82,7 @@ void MainWindowView::createMenus() {
     HMENU old = GetMenu(frame_);
     SetMenu(frame_, bar);
     if (old != nullptr) DestroyMenu(old);
-    DrawMenuBar(frame_);
+    if (IsWindowVisible(frame_)) DrawMenuBar(frame_);
     if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
     accelerators_ = CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
 }
@@ -88,7 +90,11 @@ void MainWindowView::createMenus() {
 void MainWindowView::syncGeometry() {
     // The outer size includes the frame and the title bar.
     const Rect outer = window_.geometry();
-    SetWindowPos(frame_, nullptr, 0, 0, toPixels(outer.width), toPixels(outer.height),
+    RECT shown{};
+    GetWindowRect(frame_, &shown);
+    const SIZE size{toPixels(outer.width), toPixels(outer.height)};
+    if (shown.right - shown.left == size.cx && shown.bottom - shown.top == size.cy) return;
+    SetWindowPos(frame_, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -21,22 +21,24 @@ void outline(HDC dc, RECT area, Rgb colour) {
     DeleteObject(brush);
 }
 
-RECT clientOf(HWND handle) {
-    RECT area{};
-    GetClientRect(handle, &area);
-    return area;
-}
-
 }  // namespace
 
-LabelView::LabelView(Label& label, HWND parent) : label_(label) {
-    handle_ = createPaintedWindow(*this, parent);
+PaintedView::PaintedView(Element& element, HWND form) : element_(element), form_(form) {
     sync(Property::Geometry);
 }
 
-void LabelView::paint(HDC dc) {
-    const RECT area = clientOf(handle_);
-    fill(dc, area, label_.opaque ? label_.fillColour : backgroundOf(label_));
+void PaintedView::sync(Property) {
+    const RECT area = areaOf(element_);
+    if (wasShown_) InvalidateRect(form_, &shown_, FALSE);
+    wasShown_ = element_.effectivelyVisible();
+    shown_ = area;
+    if (wasShown_) InvalidateRect(form_, &shown_, FALSE);
+}
+
+void LabelView::paint(HDC dc, SIZE size) const {
+    const RECT area{0, 0, size.cx, size.cy};
+    // A label that is not opaque shows what lies beneath it.
+    if (label_.opaque) fill(dc, area, label_.fillColour);
     if (label_.bordered) outline(dc, area, colours::black);
     if (label_.caption().empty()) return;
     SelectObject(dc, fontFor(label_.font));
@@ -52,27 +54,21 @@ void LabelView::paint(HDC dc) {
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format | DT_NOPREFIX);
 }
 
-FrameView::FrameView(Frame& frame, HWND parent) : frame_(frame) {
-    handle_ = createPaintedWindow(*this, parent);
-    sync(Property::Geometry);
-}
-
-void FrameView::paint(HDC dc) {
-    RECT area = clientOf(handle_);
-    fill(dc, area, backgroundOf(frame_));
+void FrameView::paint(HDC dc, SIZE size) const {
+    RECT area{0, 0, size.cx, size.cy};
+    fill(dc, area, backgroundOf(element_));
     outline(dc, area, colours::grey);
     InflateRect(&area, -1, -1);
     outline(dc, area, colours::white);
 }
 
-PictureBoxView::PictureBoxView(PictureBox& picture, HWND parent) : picture_(picture) {
-    handle_ = createPaintedWindow(*this, parent);
-    picture_.drawing.onChanged = [handle = handle_] { InvalidateRect(handle, nullptr, FALSE); };
-    sync(Property::Geometry);
+PictureBoxView::PictureBoxView(PictureBox& picture, HWND form)
+    : PaintedView(picture, form), picture_(picture) {
+    picture_.drawing.onChanged = [this] { sync(Property::Geometry); };
 }
 
-void PictureBoxView::paint(HDC dc) {
-    const RECT area = clientOf(handle_);
+void PictureBoxView::paint(HDC dc, SIZE size) const {
+    const RECT area{0, 0, size.cx, size.cy};
     fill(dc, area, picture_.fillColour);
     drawPicture(dc, picture_.picture, area, false);  // cut to the box
     paintItems(dc, picture_.drawing.items());
@@ -80,15 +76,13 @@ void PictureBoxView::paint(HDC dc) {
     if (picture_.bordered) outline(dc, area, colours::grey);
 }
 
-ImageView::ImageView(ImageElement& image, HWND parent) : image_(image) {
-    handle_ = createPaintedWindow(*this, parent);
-    sync(Property::Geometry);
+void ImageView::paint(HDC dc, SIZE size) const {
+    drawPicture(dc, image_.picture, RECT{0, 0, size.cx, size.cy}, image_.stretch);
 }
 
-void ImageView::paint(HDC dc) {
-    const RECT area = clientOf(handle_);
-    fill(dc, area, backgroundOf(image_));
-    drawPicture(dc, image_.picture, area, image_.stretch);
+bool isPaintedBox(ElementKind kind) {
+    return kind == ElementKind::Label || kind == ElementKind::Frame ||
+           kind == ElementKind::PictureBox || kind == ElementKind::Image;
 }
 
 void paintLines(HDC dc, const Window& window, const Element* container) {

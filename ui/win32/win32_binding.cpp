@@ -1,5 +1,8 @@
 #include "ui/win32/win32_binding.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "ui/win32/main_window_view.h"
 #include "ui/win32/window_view.h"
 
@@ -71,34 +74,42 @@ void Win32Binding::activeWindowChanged(Window*) {
 
 void Win32Binding::eventFinished() {
     syncActivation();
-    // Elements move and show without painting while an event runs: the windows repaint now.
-    for (const auto& [window, view] : views_) {
-        if (view->frame() != nullptr && !view->isChildWindow())
-            RedrawWindow(view->frame(), nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME);
-    }
 }
 
 void Win32Binding::syncActivation() {
     SyncGuard guard(*this);
-    // Child windows stacked as the model has them, from the back.
-    for (Window* window : application_.stackingOrder()) {
-        WindowView* view = viewFor(window);
-        if (view && view->isChildWindow() && window->visible()) {
-            SetWindowPos(view->frame(), HWND_TOP, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
-    }
+    restackChildWindows();
     WindowView* view = viewFor(application_.activeWindow());
     if (view == nullptr) return;
     if (view->isChildWindow()) {
-        SendMessageW(mdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(view->frame()), 0);
+        const auto active =
+            reinterpret_cast<HWND>(SendMessageW(mdiClient(), WM_MDIGETACTIVE, 0, 0));
+        if (active != view->frame())
+            SendMessageW(mdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(view->frame()), 0);
         if (GetActiveWindow() != mainFrame()) SetActiveWindow(mainFrame());
     } else if (GetActiveWindow() != view->frame()) {
-        SetWindowPos(view->frame(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        SetActiveWindow(view->frame());
+        SetActiveWindow(view->frame());  // which brings it to the front
     }
     view->syncFocus();
+}
+
+void Win32Binding::restackChildWindows() {
+    // The shown child windows as the model stacks them, from the front; restacked only when the
+    // workspace has them in another order, as moving a window in front repaints it.
+    std::vector<HWND> wanted;
+    const std::vector<Window*>& order = application_.stackingOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        WindowView* view = viewFor(*it);
+        if (view && view->isChildWindow() && (*it)->visible()) wanted.push_back(view->frame());
+    }
+    std::vector<HWND> shown;
+    for (HWND child = GetWindow(mdiClient(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (std::find(wanted.begin(), wanted.end(), child) != wanted.end()) shown.push_back(child);
+    }
+    if (shown == wanted) return;
+    for (auto it = wanted.rbegin(); it != wanted.rend(); ++it)
+        SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Win32Binding::ended() {

@@ -49,6 +49,8 @@ class Win32Binding : public ApplicationObserver {
     friend class SyncGuard;
     // Destroys every view, the child windows before the main window that holds them.
     void closeViews();
+    // Stacks the workspace's child windows as the model has them.
+    void restackChildWindows();
     // Keyboard shortcuts of the main window and the workspace's own keys.
     bool translate(MSG& message) const;
 

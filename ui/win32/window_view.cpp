@@ -1,5 +1,7 @@
 #include "ui/win32/window_view.h"
 
+#include <utility>
+
 #include "ui/application.h"
 #include "ui/keys.h"
 #include "ui/user_input.h"
@@ -13,6 +15,13 @@
 #include "ui/win32/win32_binding.h"
 
 namespace torvi::ui::win32 {
+namespace {
+
+POINT pointOf(LPARAM lParam) {
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+}  // namespace
 
 std::unique_ptr<WindowView> WindowView::create(Win32Binding& binding, Window& window) {
     std::unique_ptr<WindowView> view;
@@ -82,17 +91,11 @@ const wchar_t* WindowView::formClass() {
         });
 }
 
-HWND WindowView::parentFor(const Element& element) const {
-    if (const Element* container = element.container()) {
-        if (HWND handle = handleFor(container)) return handle;
-    }
-    return form_;
-}
-
 void WindowView::createElements() {
     for (const auto& owned : window_.elements()) {
         Element& element = *owned;
-        HWND parent = parentFor(element);
+        // Controls are windows of the client area, placed inside their containers.
+        HWND parent = form_;
         std::unique_ptr<ElementView> view;
         switch (element.kind()) {
             case ElementKind::Label:
@@ -152,9 +155,13 @@ void WindowView::syncWindow(WindowProperty property) {
         case WindowProperty::Geometry:
             syncGeometry();
             break;
-        case WindowProperty::Visible:
-            ShowWindow(frame_, window_.visible() ? SW_SHOWNA : SW_HIDE);
+        case WindowProperty::Visible: {
+            // A window that the model has active is shown and activated at once.
+            const bool active =
+                !isChildWindow() && window_.application().activeWindow() == &window_;
+            ShowWindow(frame_, !window_.visible() ? SW_HIDE : active ? SW_SHOW : SW_SHOWNA);
             break;
+        }
         case WindowProperty::Style:
             syncStyle();
             break;
@@ -169,6 +176,14 @@ void WindowView::syncWindow(WindowProperty property) {
 void WindowView::syncElement(Element& element, Property property) {
     SyncGuard guard(binding_);
     if (ElementView* view = viewFor(&element)) view->sync(property);
+    if (property != Property::Geometry && property != Property::Visible) return;
+    // The controls a container holds move and show with it.
+    for (const auto& [held, view] : views_) {
+        if (view->handle() == nullptr) continue;
+        for (const Element* holder = held->container(); holder; holder = holder->container()) {
+            if (holder == &element) view->sync(Property::Geometry);
+        }
+    }
 }
 
 void WindowView::syncFocus() {
@@ -196,14 +211,57 @@ bool WindowView::characterTyped(Element* target, int code) {
     return !isControlEditCommand(target, code);
 }
 
-void WindowView::paintForm(HDC dc) {
-    RECT area{};
-    GetClientRect(form_, &area);
+void WindowView::paintForm(HDC dc, const RECT& update) {
+    // Drawn off the screen and shown at once: the client area and every element it paints.
+    const int width = update.right - update.left;
+    const int height = update.bottom - update.top;
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    SetViewportOrgEx(memory, -update.left, -update.top, nullptr);
     HBRUSH brush = CreateSolidBrush(toColorRef(window_.backColour));
-    FillRect(dc, &area, brush);
+    FillRect(memory, &update, brush);
     DeleteObject(brush);
-    paintItems(dc, window_.drawing.items());
-    paintLines(dc, window_, nullptr);
+    paintItems(memory, window_.drawing.items());
+    paintLines(memory, window_, nullptr);
+    paintElements(memory, nullptr);
+    BitBlt(dc, update.left, update.top, width, height, memory, update.left, update.top, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
+void WindowView::paintElements(HDC dc, const Element* container) const {
+    for (const auto& owned : window_.elements()) {
+        const Element& element = *owned;
+        if (element.container() != container || !element.visible()) continue;
+        if (!isPaintedBox(element.kind())) continue;
+        const RECT area = toPixels(element.geometry());
+        const SIZE size{area.right - area.left, area.bottom - area.top};
+        // Each element over what holds it, cut to its box, and what it holds over it in turn.
+        const int saved = SaveDC(dc);
+        OffsetViewportOrgEx(dc, area.left, area.top, nullptr);
+        IntersectClipRect(dc, 0, 0, size.cx, size.cy);
+        static_cast<const PaintedView*>(viewFor(&element))->paint(dc, size);
+        paintElements(dc, &element);
+        RestoreDC(dc, saved);
+    }
+}
+
+Element* WindowView::paintedElementAt(POINT point, const Element* container) const {
+    // The last in design order is the one on top.
+    const auto& elements = window_.elements();
+    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
+        Element& element = **it;
+        if (element.container() != container || !element.visible()) continue;
+        if (!isPaintedBox(element.kind())) continue;
+        const RECT area = toPixels(element.geometry());
+        if (!PtInRect(&area, point)) continue;
+        const POINT inside{point.x - area.left, point.y - area.top};
+        Element* held = paintedElementAt(inside, &element);
+        return held != nullptr ? held : &element;
+    }
+    return nullptr;
 }
 
 bool WindowView::formMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -211,8 +269,19 @@ bool WindowView::formMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         case WM_PAINT: {
             PAINTSTRUCT paint{};
             HDC dc = BeginPaint(form_, &paint);
-            paintForm(dc);
+            if (!IsRectEmpty(&paint.rcPaint)) paintForm(dc, paint.rcPaint);
             EndPaint(form_, &paint);
+            return true;
+        }
+        case WM_LBUTTONDOWN:
+            pressed_ = paintedElementAt(pointOf(lParam), nullptr);
+            return false;
+        case WM_LBUTTONUP: {
+            // A click on a painted element: pressed and released over the same one.
+            Element* pressed = std::exchange(pressed_, nullptr);
+            Element* released = paintedElementAt(pointOf(lParam), nullptr);
+            if (released != nullptr && released == pressed)
+                deliver([&] { deliverClick(*released); });  // may delete this view
             return true;
         }
         case WM_ERASEBKGND:

@@ -78,11 +78,14 @@ class WindowView {
   private:
     void build();
     void createElements();
-    HWND parentFor(const Element& element) const;
-    void paintForm(HDC dc);
+    void paintForm(HDC dc, const RECT& update);
+    void paintElements(HDC dc, const Element* container) const;
+    // The painted element under a point of the container (of the client area, for none).
+    Element* paintedElementAt(POINT point, const Element* container) const;
 
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     UINT_PTR nextTimerId_ = 1;
+    Element* pressed_ = nullptr;  // the painted element the mouse button went down on
 };
 
 }  // namespace torvi::ui::win32
