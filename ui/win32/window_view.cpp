@@ -156,10 +156,10 @@ void WindowView::syncWindow(WindowProperty property) {
             syncGeometry();
             break;
         case WindowProperty::Visible: {
-            // A window that the model has active is shown and activated at once.
-            const bool active =
-                !isChildWindow() && window_.application().activeWindow() == &window_;
-            ShowWindow(frame_, !window_.visible() ? SW_HIDE : active ? SW_SHOW : SW_SHOWNA);
+            // The model activates every window it shows: a top-level one is shown active at
+            // once; the workspace activates a child window when the event is done.
+            const int shown = isChildWindow() ? SW_SHOWNA : SW_SHOW;
+            ShowWindow(frame_, window_.visible() ? shown : SW_HIDE);
             break;
         }
         case WindowProperty::Style:
