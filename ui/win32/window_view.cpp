@@ -155,13 +155,9 @@ void WindowView::syncWindow(WindowProperty property) {
         case WindowProperty::Geometry:
             syncGeometry();
             break;
-        case WindowProperty::Visible: {
-            // The model activates every window it shows: a top-level one is shown active at
-            // once; the workspace activates a child window when the event is done.
-            const int shown = isChildWindow() ? SW_SHOWNA : SW_SHOW;
-            ShowWindow(frame_, window_.visible() ? shown : SW_HIDE);
+        case WindowProperty::Visible:
+            ShowWindow(frame_, window_.visible() ? SW_SHOWNA : SW_HIDE);
             break;
-        }
         case WindowProperty::Style:
             syncStyle();
             break;
