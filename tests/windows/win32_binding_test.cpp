@@ -124,6 +124,14 @@ TEST_F(Program, TheExampleWithTheKeyboardKeepsTheFocusWhereTheRulesPutIt) {
     EXPECT_STREQ(shown, L"1,5");
     EXPECT_EQ(form->focused(), &form->Text3(0));
     EXPECT_EQ(GetFocus(), binding.handleFor(&form->Text3(0)));
+    // Calculate pressed and released beyond it: nothing happens, the focus included.
+    HWND client = binding.viewFor(form)->form();
+    mouse(client, centreOf(areaOf(*form->Command1)), MOUSEEVENTF_LEFTDOWN);
+    mouse(client, POINT{2, 2}, MOUSEEVENTF_LEFTUP);
+    pump(binding);
+    EXPECT_EQ(GetFocus(), binding.handleFor(&form->Text3(0)));
+    EXPECT_EQ(application.find<results::Form3>(), nullptr);
+    EXPECT_EQ(form->focused(), &form->Text3(0));
     // A key reaches the model once: "-40" replaces the selected "-50".
     type(L"-40");
     pump(binding);
@@ -218,6 +226,24 @@ TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) 
     ASSERT_NE(application.find<shell::frmSplash>(), nullptr) << "pressed or released elsewhere";
     click(bare, bare);
     EXPECT_EQ(application.find<shell::frmSplash>(), nullptr);
+
+    // The About box: a title and a close box only, its client area as designed; OK by the mouse.
+    main->mnuAbout->choose();
+    pump(binding, 200);
+    auto* about = application.find<shell::frmAbout>();
+    ASSERT_NE(about, nullptr);
+    HWND aboutForm = binding.viewFor(about)->form();
+    GetClientRect(aboutForm, &client);
+    EXPECT_EQ(client.right, toPixels(about->clientWidth()));
+    EXPECT_EQ(client.bottom, toPixels(about->clientHeight()));
+    const LONG style = GetWindowLongW(aboutForm, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              WS_CAPTION | WS_SYSMENU);
+    const POINT ok = centreOf(areaOf(*about->cmdOK));
+    mouse(aboutForm, ok, MOUSEEVENTF_LEFTDOWN);
+    mouse(aboutForm, ok, MOUSEEVENTF_LEFTUP);
+    pump(binding);
+    EXPECT_EQ(application.find<shell::frmAbout>(), nullptr);
 }
 
 // Cascade and the order options put the child windows at their design places, in the screen's

@@ -160,6 +160,15 @@ LRESULT CALLBACK ButtonView::procedure(HWND handle, UINT message, WPARAM wParam,
         case WM_CHAR:
             if (wParam != L'\t') view->view_.characterTyped(&view->button_, int(wParam));
             return 0;
+        case WM_LBUTTONUP: {
+            // Windows gives a button the focus as it is pressed; released over it, it is clicked
+            // (BN_CLICKED), elsewhere nothing happens: either way the focus is where the model
+            // has it now.
+            const LRESULT result =
+                CallWindowProcW(buttonProcedure, handle, message, wParam, lParam);
+            if (viewOf(handle) == view) view->view_.syncFocus();
+            return result;
+        }
         default:
             break;
     }
