@@ -247,7 +247,7 @@ TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) 
 }
 
 // Cascade and the order options put the child windows at their design places, in the screen's
-// pixels; a seeded run of random real keys ends with the focus where the model has it.
+// pixels; a seeded run of random real keys and clicks ends with the focus where the model has it.
 TEST_F(QuietProgram, ChildWindowsGoWhereTheDesignSaysAndRandomKeysKeepModelAndScreenTogether) {
     key('D', true);
     pump(binding);
@@ -277,12 +277,19 @@ TEST_F(QuietProgram, ChildWindowsGoWhereTheDesignSaysAndRandomKeysKeepModelAndSc
     std::srand(7);
     const WORD keys[] = {'1', '2', '5', VK_RETURN, VK_RETURN, VK_TAB, VK_BACK, VK_OEM_PERIOD};
     for (int step = 0; step < 150; ++step) {
-        const int pick = std::rand() % 12;
+        const int pick = std::rand() % 14;
         if (pick < 8) key(keys[pick]);
         if (pick == 8) key('D', true);
         if (pick == 9) key('T', true);
         if (pick == 10) key('G', true);
         if (pick == 11) key(VK_TAB, false, true);
+        if (pick >= 12) {  // a click anywhere in the workspace
+            RECT area{};
+            GetClientRect(binding.mdiClient(), &area);
+            const POINT point{std::rand() % area.right, std::rand() % area.bottom};
+            mouse(binding.mdiClient(), point, MOUSEEVENTF_LEFTDOWN);
+            mouse(binding.mdiClient(), point, MOUSEEVENTF_LEFTUP);
+        }
         pump(binding, 10);
     }
     pump(binding, 100);
