@@ -96,6 +96,40 @@ void showBareFrame(bool programStyles) {
     DestroyWindow(frame);
 }
 
+// A bare frame's workspace bringing one of three empty child windows to the front, painted: what
+// any MDI program pays to show a window it activates.
+double bareChildActivation() {
+    WNDCLASSW childClass{};
+    childClass.lpfnWndProc = DefMDIChildProcW;
+    childClass.hInstance = GetModuleHandleW(nullptr);
+    childClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    childClass.lpszClassName = L"BareChild";
+    RegisterClassW(&childClass);
+    showBareFrame(false);  // registers the frame's class
+    HWND frame = CreateWindowExW(0, L"BareFrame", L"Bare", WS_OVERLAPPEDWINDOW, 0, 0, 667, 467,
+                                 nullptr, CreateMenu(), GetModuleHandleW(nullptr), nullptr);
+    CLIENTCREATESTRUCT workspace{nullptr, 50000};
+    HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 600, 400,
+                                  frame, nullptr, GetModuleHandleW(nullptr), &workspace);
+    ShowWindow(frame, SW_SHOW);
+    std::vector<HWND> children;
+    for (int k = 0; k < 3; ++k) {
+        MDICREATESTRUCTW child{L"BareChild", L"Child",   GetModuleHandleW(nullptr),
+                               30 * k,       30 * k,     400,
+                               250,          WS_VISIBLE, 0};
+        children.push_back(reinterpret_cast<HWND>(
+            SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&child))));
+    }
+    paintEverything(frame);
+    int next = 0;
+    const double time = median(50, [&] {
+        SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(children[next++ % 3]), 0);
+        paintPending(frame);
+    });
+    DestroyWindow(frame);
+    return time;
+}
+
 }  // namespace
 
 int main() {
@@ -147,6 +181,7 @@ int main() {
         });
     std::printf("win32_key_to_rule_painted %.3f\n", key);
     std::printf("win32_calculate_to_results_painted %.3f\n", calculate);
+    std::printf("win32_bare_child_window_activated %.3f\n", bareChildActivation());
     std::printf("win32_start_to_main_window_shown %.3f\n", start);
     std::printf("win32_bare_mdi_frame_shown %.3f\n", bare);
     std::printf("win32_mdi_frame_with_program_styles_shown %.3f\n", median(styled));
