@@ -2,7 +2,7 @@
 // The elements the binding paints itself: labels, frames, picture areas (their fill, a stored
 // picture cut to the box, their drawing and their lines), images and lines. They have no window
 // of their own: their window's client area paints them over its own content, in design order,
-// each cut to whatever holds it, beneath Windows' own controls (paintElements).
+// each cut to whatever holds it, beneath Windows' own controls (WindowView::paintElements).
 
 #include "ui/controls.h"
 #include "ui/win32/element_view.h"
