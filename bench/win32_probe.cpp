@@ -1,13 +1,15 @@
 // Figures of the Win32 binding under Wine, in milliseconds (medians): a key typed into a box to
 // its rule run and the widgets updated and painted; Calculate to both results windows painted;
 // the main window built and shown against a bare Win32 MDI frame built and shown, in the same
-// process. Prints one "name median" line each.
+// process and as whole processes (the cold start: this program started again with --start,
+// --bare or --styled shows that window, paints it and ends). Prints one "name median" line each.
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "input/form1.h"
@@ -130,9 +132,47 @@ double bareChildActivation() {
     return time;
 }
 
+// Runs this program again with the argument until it ends: the whole process's time.
+double runSelf(const wchar_t* argument) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(path) + L"\" " + argument;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const double start = now();
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return -1;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    const double time = now() - start;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return time;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
+    const std::string role = argc > 1 ? argv[1] : "";
+    if (role == "--start") {
+        Program program;
+        paintEverything(program.binding.mainFrame());
+        return 0;
+    }
+    if (role == "--bare" || role == "--styled") {
+        showBareFrame(role == "--styled");
+        return 0;
+    }
+    std::vector<double> coldStarts;
+    std::vector<double> coldBares;
+    std::vector<double> coldStyled;
+    for (int round = 0; round < 21; ++round) {
+        coldStarts.push_back(runSelf(L"--start"));
+        coldBares.push_back(runSelf(L"--bare"));
+        coldStyled.push_back(runSelf(L"--styled"));
+    }
+
     // The program's main window and the bare frames in turn, so that all meet the same machine.
     std::vector<double> starts;
     std::vector<double> bares;
@@ -185,5 +225,8 @@ int main() {
     std::printf("win32_start_to_main_window_shown %.3f\n", start);
     std::printf("win32_bare_mdi_frame_shown %.3f\n", bare);
     std::printf("win32_mdi_frame_with_program_styles_shown %.3f\n", median(styled));
+    std::printf("win32_cold_start_to_main_window_shown %.3f\n", median(coldStarts));
+    std::printf("win32_cold_start_bare_mdi_frame %.3f\n", median(coldBares));
+    std::printf("win32_cold_start_mdi_frame_with_program_styles %.3f\n", median(coldStyled));
     return 0;
 }

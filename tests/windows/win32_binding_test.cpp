@@ -212,6 +212,10 @@ TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) 
     EXPECT_EQ(client.right, toPixels(splash->clientWidth()));
     EXPECT_EQ(client.bottom, toPixels(splash->clientHeight()));
     EXPECT_EQ(GetWindowLongW(splashForm, GWL_STYLE) & WS_CAPTION, WS_DLGFRAME);  // no title bar
+    RECT outer{};
+    GetWindowRect(splashForm, &outer);  // in the middle of the screen
+    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
     const RECT frame = areaOf(*splash->Frame1);
     const POINT bare{frame.right - 4, frame.bottom - 4};  // of the frame, under no label
     auto click = [&](POINT down, POINT up) {
