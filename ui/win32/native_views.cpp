@@ -1,5 +1,7 @@
 #include "ui/win32/native_views.h"
 
+#include <utility>
+
 #include "ui/keys.h"
 #include "ui/user_input.h"
 #include "ui/win32/conversions.h"
@@ -39,6 +41,15 @@ std::wstring windowText(HWND handle) {
     return text;
 }
 
+// Where the control's selection starts and ends, in UTF-16 units.
+std::pair<int, int> selectionIn(HWND handle) {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(handle, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
 }  // namespace
 
 TextBoxView::TextBoxView(TextBox& box, WindowView& view, HWND parent) : box_(box), view_(view) {
@@ -70,22 +81,15 @@ void TextBoxView::showSelection() {
 }
 
 void TextBoxView::reportSelection() {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
     const std::wstring shown = windowText(handle_);
-    const int from = toBytes(shown, static_cast<int>(start));
-    box_.select(from, toBytes(shown, static_cast<int>(end)) - from);
+    const auto [start, end] = selectionIn(handle_);
+    const int from = toBytes(shown, start);
+    box_.select(from, toBytes(shown, end) - from);
 }
 
 void TextBoxView::edited() {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
     const std::wstring text = windowText(handle_);
-    deliverEdit(box_, toUtf8(text), toBytes(text, static_cast<int>(end)));
+    deliverEdit(box_, toUtf8(text), toBytes(text, selectionIn(handle_).second));
 }
 
 LRESULT CALLBACK TextBoxView::procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
