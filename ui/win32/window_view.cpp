@@ -173,6 +173,7 @@ void WindowView::syncElement(Element& element, Property property) {
     SyncGuard guard(binding_);
     if (ElementView* view = viewFor(&element)) view->sync(property);
     if (property != Property::Geometry && property != Property::Visible) return;
+    if (element.kind() != ElementKind::Frame && element.kind() != ElementKind::PictureBox) return;
     // The controls a container holds move and show with it.
     for (const auto& [held, view] : views_) {
         if (view->handle() == nullptr) continue;
