@@ -27,12 +27,15 @@ LRESULT CALLBACK ChildWindowView::procedure(HWND handle, UINT message, WPARAM wP
                 view->deliver([&] { deliverActivate(window); });
             }
         } else if (message == kReportPlace) {
+            view->reportPending_ = false;
             view->reportPlace();
             return 0;
         } else if (message == WM_WINDOWPOSCHANGED || message == WM_SIZE) {
             // Moves and state changes Windows makes, also while the binding mirrors the model
-            // (the workspace maximising the window it activates), are told once it is done.
-            PostMessageW(handle, kReportPlace, 0, 0);
+            // (the workspace maximising the window it activates), are told once it is done:
+            // one report for the messages of one change.
+            if (!view->reportPending_) PostMessageW(handle, kReportPlace, 0, 0);
+            view->reportPending_ = true;
         } else if (view->formMessage(message, wParam, lParam, result)) {
             return result;
         }

@@ -22,6 +22,7 @@ class ChildWindowView : public WindowView {
     // the two disagree.
     void reportPlace();
     static constexpr UINT kReportPlace = WM_APP + 2;
+    bool reportPending_ = false;
 };
 
 }  // namespace torvi::ui::win32
