@@ -14,16 +14,23 @@ void paintItems(HDC dc, const std::vector<DrawItem>& items, int pixelsPerInch) {
     const int savedState = SaveDC(dc);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    // One pen for a run of lines of the same colour and thickness (a fine plot draws thousands).
+    HPEN pen = nullptr;
+    const LineRun* penLine = nullptr;
     for (const DrawItem& item : items) {
         if (const auto* line = std::get_if<LineRun>(&item)) {
-            HPEN pen = CreatePen(PS_SOLID, pixel * line->thickness, toColorRef(line->colour));
-            HGDIOBJ old = SelectObject(dc, pen);
+            if (penLine == nullptr || penLine->colour != line->colour ||
+                penLine->thickness != line->thickness) {
+                HPEN next = CreatePen(PS_SOLID, pixel * line->thickness, toColorRef(line->colour));
+                SelectObject(dc, next);
+                if (pen != nullptr) DeleteObject(pen);
+                pen = next;
+                penLine = line;
+            }
             MoveToEx(dc, units(line->x1), units(line->y1), nullptr);
             LineTo(dc, units(line->x2), units(line->y2));
             // LineTo leaves out the last pixel; the model's line includes it.
             SetPixel(dc, units(line->x2), units(line->y2), toColorRef(line->colour));
-            SelectObject(dc, old);
-            DeleteObject(pen);
             continue;
         }
         const auto& text = std::get<TextRun>(item);
@@ -33,6 +40,7 @@ void paintItems(HDC dc, const std::vector<DrawItem>& items, int pixelsPerInch) {
         TextOutW(dc, units(text.x), units(text.y), wide.c_str(), static_cast<int>(wide.size()));
     }
     RestoreDC(dc, savedState);
+    if (pen != nullptr) DeleteObject(pen);
 }
 
 }  // namespace torvi::ui::win32
