@@ -80,6 +80,10 @@ void ImageView::paint(HDC dc, SIZE size) const {
     drawPicture(dc, image_.picture, RECT{0, 0, size.cx, size.cy}, image_.stretch);
 }
 
+bool holdsElements(ElementKind kind) {
+    return kind == ElementKind::Frame || kind == ElementKind::PictureBox;
+}
+
 bool isPaintedBox(ElementKind kind) {
     return kind == ElementKind::Label || kind == ElementKind::Frame ||
            kind == ElementKind::PictureBox || kind == ElementKind::Image;

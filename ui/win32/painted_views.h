@@ -80,5 +80,7 @@ void paintLines(HDC dc, const Window& window, const Element* container);
 
 // Whether the binding paints elements of this kind as boxes of their own (lines aside).
 bool isPaintedBox(ElementKind kind);
+// Whether elements of this kind hold others: frames and picture areas.
+bool holdsElements(ElementKind kind);
 
 }  // namespace torvi::ui::win32

@@ -173,7 +173,7 @@ void WindowView::syncElement(Element& element, Property property) {
     SyncGuard guard(binding_);
     if (ElementView* view = viewFor(&element)) view->sync(property);
     if (property != Property::Geometry && property != Property::Visible) return;
-    if (element.kind() != ElementKind::Frame && element.kind() != ElementKind::PictureBox) return;
+    if (!holdsElements(element.kind())) return;
     // The controls a container holds move and show with it.
     for (const auto& [held, view] : views_) {
         if (view->handle() == nullptr) continue;
@@ -240,7 +240,7 @@ void WindowView::paintElements(HDC dc, const Element* container) const {
         OffsetViewportOrgEx(dc, area.left, area.top, nullptr);
         IntersectClipRect(dc, 0, 0, size.cx, size.cy);
         static_cast<const PaintedView*>(viewFor(&element))->paint(dc, size);
-        paintElements(dc, &element);
+        if (holdsElements(element.kind())) paintElements(dc, &element);
         RestoreDC(dc, saved);
     }
 }
@@ -254,6 +254,7 @@ Element* WindowView::paintedElementAt(POINT point, const Element* container) con
         if (!isPaintedBox(element.kind())) continue;
         const RECT area = toPixels(element.geometry());
         if (!PtInRect(&area, point)) continue;
+        if (!holdsElements(element.kind())) return &element;
         const POINT inside{point.x - area.left, point.y - area.top};
         Element* held = paintedElementAt(inside, &element);
         return held != nullptr ? held : &element;
