@@ -4,15 +4,16 @@
 #include "ui/win32/fonts.h"
 
 namespace torvi::ui::win32 {
+Win32TextMetrics::Win32TextMetrics() : screen_(CreateCompatibleDC(nullptr)) {}
+
 // Runs a measurement on the device (or the screen) with the font selected.
 template <typename Measure>
 int Win32TextMetrics::measured(const Font& font, Measure measure) const {
-    HDC dc = device_ ? device_ : GetDC(nullptr);
+    HDC dc = device_ ? device_ : screen_.get();
     const int perInch = device_ ? GetDeviceCaps(dc, LOGPIXELSY) : screenPixelsPerInch();
     HGDIOBJ old = SelectObject(dc, fontFor(font, perInch));
     const int units = measure(dc);
     SelectObject(dc, old);
-    if (device_ == nullptr) ReleaseDC(nullptr, dc);
     return MulDiv(units, 1440, perInch);
 }
 
