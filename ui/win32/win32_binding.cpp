@@ -95,7 +95,8 @@ void Win32Binding::syncActivation() {
 
 void Win32Binding::restackChildWindows() {
     // The shown child windows as the model stacks them, from the front; restacked only when the
-    // workspace has them in another order, as moving a window in front repaints it.
+    // workspace has them in another order, as moving a window in front repaints it. What a move
+    // uncovers is painted with the rest of the event's changes, not at once.
     std::vector<HWND> wanted;
     const std::vector<Window*>& order = application_.stackingOrder();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
@@ -109,7 +110,8 @@ void Win32Binding::restackChildWindows() {
     }
     if (shown == wanted) return;
     for (auto it = wanted.rbegin(); it != wanted.rend(); ++it)
-        SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_DEFERERASE);
 }
 
 void Win32Binding::ended() {
