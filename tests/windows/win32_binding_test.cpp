@@ -201,6 +201,21 @@ TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) 
             << cell.designName();
     }
     ReleaseDC(graphForm, dc);
+    // Calculate again with equal energies, in one event: what the cells uncover and cover within
+    // the graph shown is left to repaint when the event ends.
+    application.dispatch([&] {
+        application.find<input::Form1>()->Text2(2).setText("0");
+        main->mnuCalc_Click();
+    });
+    HRGN update = CreateRectRgn(0, 0, 0, 0);
+    GetUpdateRgn(graphForm, update, FALSE);
+    for (const int conformer : {1, 2}) {
+        const RECT area = areaOf(graph.cell(conformer, 10));
+        EXPECT_TRUE(PtInRegion(update, centreOf(area).x, area.top + 1));
+        EXPECT_TRUE(PtInRegion(update, centreOf(area).x, area.bottom - 2));
+    }
+    DeleteObject(update);
+    pump(binding);
 
     main->mnuSplash->choose();
     pump(binding, 200);

@@ -1,5 +1,6 @@
 #include "ui/win32/painted_views.h"
 
+#include "ui/application.h"
 #include "ui/win32/conversions.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/gdi_painting.h"
@@ -23,16 +24,40 @@ void outline(HDC dc, RECT area, Rgb colour) {
 
 }  // namespace
 
-PaintedView::PaintedView(Element& element, HWND form) : element_(element), form_(form) {
+PendingRepaint::~PendingRepaint() {
+    if (region_ != nullptr) DeleteObject(region_);
+}
+
+void PendingRepaint::add(const RECT& area) {
+    if (IsRectEmpty(&area)) return;
+    if (region_ == nullptr) {
+        region_ = CreateRectRgnIndirect(&area);
+    } else {
+        HRGN more = CreateRectRgnIndirect(&area);
+        CombineRgn(region_, region_, more, RGN_OR);
+        DeleteObject(more);
+    }
+    if (!application_.inEvent()) flush();
+}
+
+void PendingRepaint::flush() {
+    if (region_ == nullptr) return;
+    if (form_ != nullptr) InvalidateRgn(form_, region_, FALSE);
+    DeleteObject(region_);
+    region_ = nullptr;
+}
+
+PaintedView::PaintedView(Element& element, PendingRepaint& repaint)
+    : element_(element), repaint_(repaint) {
     sync(Property::Geometry);
 }
 
 void PaintedView::sync(Property) {
     const RECT area = areaOf(element_);
-    if (wasShown_) InvalidateRect(form_, &shown_, FALSE);
+    if (wasShown_) repaint_.add(shown_);
     wasShown_ = element_.effectivelyVisible();
     shown_ = area;
-    if (wasShown_) InvalidateRect(form_, &shown_, FALSE);
+    if (wasShown_) repaint_.add(shown_);
 }
 
 void LabelView::paint(HDC dc, SIZE size) const {
@@ -62,8 +87,8 @@ void FrameView::paint(HDC dc, SIZE size) const {
     outline(dc, area, colours::white);
 }
 
-PictureBoxView::PictureBoxView(PictureBox& picture, HWND form)
-    : PaintedView(picture, form), picture_(picture) {
+PictureBoxView::PictureBoxView(PictureBox& picture, PendingRepaint& repaint)
+    : PaintedView(picture, repaint), picture_(picture) {
     picture_.drawing.onChanged = [this] { sync(Property::Geometry); };
 }
 

@@ -7,12 +7,35 @@
 #include "ui/controls.h"
 #include "ui/win32/element_view.h"
 
+namespace torvi::ui {
+class Application;
+}
+
 namespace torvi::ui::win32 {
+
+// The areas of a client area to repaint. During an event they gather, and Windows hears of them
+// together when the event ends (flush), one request where each element moved made two; outside
+// an event, at once.
+class PendingRepaint {
+  public:
+    PendingRepaint(HWND form, const Application& application)
+        : form_(form), application_(application) {}
+    ~PendingRepaint();
+    PendingRepaint(const PendingRepaint&) = delete;
+    PendingRepaint& operator=(const PendingRepaint&) = delete;
+    void add(const RECT& area);
+    void flush();
+
+  private:
+    HWND form_;
+    const Application& application_;
+    HRGN region_ = nullptr;
+};
 
 class PaintedView : public ElementView {
   public:
-    // The form is the client area that paints the element.
-    PaintedView(Element& element, HWND form);
+    // The element is painted by the client area the repaints are for.
+    PaintedView(Element& element, PendingRepaint& repaint);
     Element& element() const override { return element_; }
     // Repaints where the element was and where it is now.
     void sync(Property property) override;
@@ -21,16 +44,16 @@ class PaintedView : public ElementView {
 
   protected:
     Element& element_;
-    HWND form_;
 
   private:
+    PendingRepaint& repaint_;
     RECT shown_{};
     bool wasShown_ = false;
 };
 
 class LabelView : public PaintedView {
   public:
-    LabelView(Label& label, HWND form) : PaintedView(label, form), label_(label) {}
+    LabelView(Label& label, PendingRepaint& repaint) : PaintedView(label, repaint), label_(label) {}
     void paint(HDC dc, SIZE size) const override;
 
   private:
@@ -39,13 +62,13 @@ class LabelView : public PaintedView {
 
 class FrameView : public PaintedView {
   public:
-    FrameView(Frame& frame, HWND form) : PaintedView(frame, form) {}
+    FrameView(Frame& frame, PendingRepaint& repaint) : PaintedView(frame, repaint) {}
     void paint(HDC dc, SIZE size) const override;
 };
 
 class PictureBoxView : public PaintedView {
   public:
-    PictureBoxView(PictureBox& picture, HWND form);
+    PictureBoxView(PictureBox& picture, PendingRepaint& repaint);
     void paint(HDC dc, SIZE size) const override;
 
   private:
@@ -54,7 +77,8 @@ class PictureBoxView : public PaintedView {
 
 class ImageView : public PaintedView {
   public:
-    ImageView(ImageElement& image, HWND form) : PaintedView(image, form), image_(image) {}
+    ImageView(ImageElement& image, PendingRepaint& repaint)
+        : PaintedView(image, repaint), image_(image) {}
     void paint(HDC dc, SIZE size) const override;
 
   private:

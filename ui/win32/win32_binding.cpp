@@ -72,7 +72,12 @@ void Win32Binding::activeWindowChanged(Window*) {
     if (!application_.inEvent()) syncActivation();
 }
 
+void Win32Binding::flushRepaints() {
+    for (const auto& [window, view] : views_) view->flushRepaint();
+}
+
 void Win32Binding::eventFinished() {
+    flushRepaints();
     syncActivation();
 }
 

@@ -38,6 +38,8 @@ class Win32Binding : public ApplicationObserver {
     void eventFinished() override;
     void ended() override;
 
+    // Marks for painting what the current event has changed so far (done when it ends).
+    void flushRepaints();
     // Puts the active window in front and the focus where the model has it.
     void syncActivation();
     // The message loop, until the program ends: its exit status.

@@ -10,14 +10,18 @@
 
 namespace torvi::ui::win32 {
 
+HWND Win32Dialogs::owner() const {
+    if (binding_ == nullptr) return nullptr;
+    binding_->flushRepaints();
+    return binding_->dialogOwner();
+}
+
 void Win32Dialogs::show(const std::string& title, const std::string& text) {
-    HWND owner = binding_ ? binding_->dialogOwner() : nullptr;
-    MessageBoxW(owner, toWide(text).c_str(), toWide(title).c_str(), MB_OK);
+    MessageBoxW(owner(), toWide(text).c_str(), toWide(title).c_str(), MB_OK);
 }
 
 bool Win32Dialogs::ask(const std::string& title, const std::string& question) {
-    HWND owner = binding_ ? binding_->dialogOwner() : nullptr;
-    return MessageBoxW(owner, toWide(question).c_str(), toWide(title).c_str(),
+    return MessageBoxW(owner(), toWide(question).c_str(), toWide(title).c_str(),
                        MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
@@ -38,7 +42,7 @@ std::optional<std::string> Win32Dialogs::chooseSaveFile(const std::string& title
     const std::wstring caption = toWide(title);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = binding_ ? binding_->dialogOwner() : nullptr;
+    dialog.hwndOwner = owner();
     dialog.lpstrFilter = filters.c_str();
     dialog.lpstrFile = file;
     dialog.nMaxFile = MAX_PATH;

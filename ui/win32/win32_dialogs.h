@@ -2,6 +2,8 @@
 // Message boxes as MessageBoxW (the text, an OK button only, no icon), questions with Yes and No,
 // and the save dialog of comdlg32, each owned by the program's active window.
 
+#include <windows.h>
+
 #include "ui/application.h"
 
 namespace torvi::ui::win32 {
@@ -18,6 +20,9 @@ class Win32Dialogs : public Dialogs {
                                               const std::string& filter) override;
 
   private:
+    // The window that owns a dialog, with the windows' changes so far marked for painting, as
+    // the dialog's own message loop paints while the event waits for it.
+    HWND owner() const;
     Win32Binding* binding_ = nullptr;
 };
 

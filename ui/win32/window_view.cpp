@@ -68,6 +68,7 @@ WindowView::~WindowView() {
 void WindowView::build() {
     SyncGuard guard(binding_);
     createFrame();
+    repaint_ = std::make_unique<PendingRepaint>(form_, binding_.application());
     if (form_ != nullptr) {
         SetWindowLongPtrW(form_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         window_.drawing.onChanged = [form = form_] { InvalidateRect(form, nullptr, FALSE); };
@@ -99,7 +100,7 @@ void WindowView::createElements() {
         std::unique_ptr<ElementView> view;
         switch (element.kind()) {
             case ElementKind::Label:
-                view = std::make_unique<LabelView>(static_cast<Label&>(element), parent);
+                view = std::make_unique<LabelView>(static_cast<Label&>(element), *repaint_);
                 break;
             case ElementKind::TextBox:
                 view = std::make_unique<TextBoxView>(static_cast<TextBox&>(element), *this, parent);
@@ -109,13 +110,14 @@ void WindowView::createElements() {
                                                     parent);
                 break;
             case ElementKind::Frame:
-                view = std::make_unique<FrameView>(static_cast<Frame&>(element), parent);
+                view = std::make_unique<FrameView>(static_cast<Frame&>(element), *repaint_);
                 break;
             case ElementKind::PictureBox:
-                view = std::make_unique<PictureBoxView>(static_cast<PictureBox&>(element), parent);
+                view =
+                    std::make_unique<PictureBoxView>(static_cast<PictureBox&>(element), *repaint_);
                 break;
             case ElementKind::Image:
-                view = std::make_unique<ImageView>(static_cast<ImageElement&>(element), parent);
+                view = std::make_unique<ImageView>(static_cast<ImageElement&>(element), *repaint_);
                 break;
             case ElementKind::Line:
                 view = std::make_unique<LineView>(static_cast<LineElement&>(element), parent);
@@ -181,6 +183,10 @@ void WindowView::syncElement(Element& element, Property property) {
             if (holder == &element) view->sync(Property::Geometry);
         }
     }
+}
+
+void WindowView::flushRepaint() {
+    if (repaint_) repaint_->flush();
 }
 
 void WindowView::syncFocus() {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/win32/element_view.h"
+#include "ui/win32/painted_views.h"
 #include "ui/window.h"
 
 namespace torvi::ui::win32 {
@@ -34,6 +35,8 @@ class WindowView {
 
     void syncWindow(WindowProperty property);
     void syncElement(Element& element, Property property);
+    // Marks for painting what the event's changes left to repaint.
+    void flushRepaint();
     // Gives the keyboard focus to the element the model says has it, or to the client area.
     void syncFocus();
     bool syncing() const;
@@ -73,6 +76,7 @@ class WindowView {
     Window& window_;
     HWND frame_ = nullptr;
     HWND form_ = nullptr;
+    std::unique_ptr<PendingRepaint> repaint_;  // outlives the views that use it
     std::map<const Element*, std::unique_ptr<ElementView>> views_;
 
   private:
