@@ -226,7 +226,9 @@ void MenuItemView::sync(Property) {
     if (menu_ == nullptr) return;
     EnableMenuItem(menu_, id_, MF_BYCOMMAND | (item_.enabled() ? MF_ENABLED : MF_GRAYED));
     CheckMenuItem(menu_, id_, MF_BYCOMMAND | (item_.checked() ? MF_CHECKED : MF_UNCHECKED));
-    DrawMenuBar(frame_);
+    // Only the bar of a shown frame needs drawing again (it lays the whole frame out anew); a
+    // drop-down menu reads its items' flags as it opens.
+    if (menu_ == GetMenu(frame_) && IsWindowVisible(frame_)) DrawMenuBar(frame_);
 }
 
 }  // namespace torvi::ui::win32
