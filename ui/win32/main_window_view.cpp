@@ -88,6 +88,8 @@ void MainWindowView::createMenus() {
 }
 
 void MainWindowView::syncGeometry() {
+    // A hidden frame takes its size as it shows, once: each resize lays the workspace out anew.
+    if (!window_.visible()) return;
     // The outer size includes the frame and the title bar.
     const Rect outer = window_.geometry();
     RECT shown{};

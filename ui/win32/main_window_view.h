@@ -19,6 +19,7 @@ class MainWindowView : public WindowView {
     void createFrame() override;
     void createMenus() override;
     void syncGeometry() override;
+    void beforeShow() override { syncGeometry(); }
 
   private:
     static LRESULT CALLBACK procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);

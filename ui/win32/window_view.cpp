@@ -158,6 +158,7 @@ void WindowView::syncWindow(WindowProperty property) {
             syncGeometry();
             break;
         case WindowProperty::Visible:
+            if (window_.visible()) beforeShow();
             ShowWindow(frame_, window_.visible() ? SW_SHOWNA : SW_HIDE);
             break;
         case WindowProperty::Style:

@@ -68,6 +68,8 @@ class WindowView {
     virtual void syncGeometry() = 0;
     virtual void syncStyle() {}
     virtual void syncState() {}
+    // What a window leaves undone while it is hidden, done as the model shows it.
+    virtual void beforeShow() {}
 
     // The window class of client areas, which sends their messages to their view.
     static const wchar_t* formClass();
