@@ -74,9 +74,18 @@ struct Program {
     }
 };
 
-// A bare MDI frame with its workspace, shown and painted: what any MDI program starts with. With
-// the program's styles, the workspace has a sunken edge and scrolls, and neither paints over its
-// children.
+// Handles the messages waiting, as a program's message loop would before it paints.
+void processMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// A bare MDI frame with its workspace, shown, its messages handled and painted, as the program's
+// main window is: what any MDI program starts with. With the program's styles, the workspace has
+// a sunken edge and scrolls, and neither paints over its children.
 void showBareFrame(bool programStyles) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = [](HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,6 +103,7 @@ void showBareFrame(bool programStyles) {
                     WS_CHILD | WS_VISIBLE | clip | scroll, 0, 0, 600, 400, frame, nullptr,
                     GetModuleHandleW(nullptr), &workspace);
     ShowWindow(frame, SW_SHOW);
+    processMessages();
     paintEverything(frame);
     DestroyWindow(frame);
 }
