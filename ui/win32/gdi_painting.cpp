@@ -1,5 +1,7 @@
 #include "ui/win32/gdi_painting.h"
 
+#include <algorithm>
+
 #include "ui/win32/conversions.h"
 #include "ui/win32/fonts.h"
 
@@ -11,6 +13,14 @@ void paintItems(HDC dc, const std::vector<DrawItem>& items, int pixelsPerInch) {
     const auto units = [&](int twips) { return MulDiv(twips, perInch, 1440); };
     // A pixel of the screen is as wide on paper: a printer's line grows with its resolution.
     const int pixel = screen ? 1 : std::max(1, perInch / 96);
+    // What lies wholly outside the area being painted is left out (a repaint of a strip of a
+    // table or plot would otherwise draw every run of it).
+    RECT clip{};
+    const bool culling = GetClipBox(dc, &clip) != ERROR;
+    const auto outside = [&](const RECT& box) {
+        return culling && (box.right <= clip.left || box.left >= clip.right ||
+                           box.bottom <= clip.top || box.top >= clip.bottom);
+    };
     const int savedState = SaveDC(dc);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
@@ -19,6 +29,12 @@ void paintItems(HDC dc, const std::vector<DrawItem>& items, int pixelsPerInch) {
     const LineRun* penLine = nullptr;
     for (const DrawItem& item : items) {
         if (const auto* line = std::get_if<LineRun>(&item)) {
+            const int reach = pixel * line->thickness + 1;
+            if (outside(RECT{std::min(units(line->x1), units(line->x2)) - reach,
+                             std::min(units(line->y1), units(line->y2)) - reach,
+                             std::max(units(line->x1), units(line->x2)) + reach,
+                             std::max(units(line->y1), units(line->y2)) + reach}))
+                continue;
             if (penLine == nullptr || penLine->colour != line->colour ||
                 penLine->thickness != line->thickness) {
                 HPEN next = CreatePen(PS_SOLID, pixel * line->thickness, toColorRef(line->colour));
@@ -34,6 +50,11 @@ void paintItems(HDC dc, const std::vector<DrawItem>& items, int pixelsPerInch) {
             continue;
         }
         const auto& text = std::get<TextRun>(item);
+        // A line of text reaches right of its start and less than two of its font's sizes down.
+        const int size = static_cast<int>(text.font.pointSize * perInch / 72) + 1;
+        if (outside(RECT{units(text.x) - 2, units(text.y) - 2, clip.right + 1,
+                         units(text.y) + 2 * size}))
+            continue;
         SelectObject(dc, fontFor(text.font, perInch));
         SetTextColor(dc, toColorRef(text.colour));
         const std::wstring wide = toWide(text.text);
