@@ -35,11 +35,14 @@ void MainWindowView::createFrame() {
                              CW_USEDEFAULT, toPixels(outer.width), toPixels(outer.height), nullptr,
                              nullptr, GetModuleHandleW(nullptr), nullptr);
     CLIENTCREATESTRUCT workspace{nullptr, kFirstChildWindow};
-    // The workspace scrolls to a child window that reaches beyond it.
+    // The workspace scrolls to a child window that reaches beyond it. It starts with its scroll
+    // bars hidden, as Windows leaves them once it finds no child window beyond the workspace;
+    // hiding them then, after the window has shown, laid the workspace out and painted it again.
     mdiClient_ =
         CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
                         WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0,
                         0, frame_, nullptr, GetModuleHandleW(nullptr), &workspace);
+    ShowScrollBar(mdiClient_, SB_BOTH, FALSE);
     SetWindowLongPtrW(frame_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
