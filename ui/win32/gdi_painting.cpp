@@ -29,11 +29,11 @@ void paintItems(HDC dc, const std::vector<DrawItem>& items, int pixelsPerInch) {
     const LineRun* penLine = nullptr;
     for (const DrawItem& item : items) {
         if (const auto* line = std::get_if<LineRun>(&item)) {
+            const POINT from{units(line->x1), units(line->y1)};
+            const POINT to{units(line->x2), units(line->y2)};
             const int reach = pixel * line->thickness + 1;
-            if (outside(RECT{std::min(units(line->x1), units(line->x2)) - reach,
-                             std::min(units(line->y1), units(line->y2)) - reach,
-                             std::max(units(line->x1), units(line->x2)) + reach,
-                             std::max(units(line->y1), units(line->y2)) + reach}))
+            if (outside(RECT{std::min(from.x, to.x) - reach, std::min(from.y, to.y) - reach,
+                             std::max(from.x, to.x) + reach, std::max(from.y, to.y) + reach}))
                 continue;
             if (penLine == nullptr || penLine->colour != line->colour ||
                 penLine->thickness != line->thickness) {
@@ -43,10 +43,10 @@ void paintItems(HDC dc, const std::vector<DrawItem>& items, int pixelsPerInch) {
                 pen = next;
                 penLine = line;
             }
-            MoveToEx(dc, units(line->x1), units(line->y1), nullptr);
-            LineTo(dc, units(line->x2), units(line->y2));
+            MoveToEx(dc, from.x, from.y, nullptr);
+            LineTo(dc, to.x, to.y);
             // LineTo leaves out the last pixel; the model's line includes it.
-            SetPixel(dc, units(line->x2), units(line->y2), toColorRef(line->colour));
+            SetPixel(dc, to.x, to.y, toColorRef(line->colour));
             continue;
         }
         const auto& text = std::get<TextRun>(item);
