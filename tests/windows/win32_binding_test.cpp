@@ -202,7 +202,7 @@ TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) 
     }
     ReleaseDC(graphForm, dc);
     // Calculate again with equal energies, in one event: what the cells uncover and cover within
-    // the graph shown is left to repaint when the event ends.
+    // the graph shown, and the table drawn anew, are left to repaint when the event ends.
     application.dispatch([&] {
         application.find<input::Form1>()->Text2(2).setText("0");
         main->mnuCalc_Click();
@@ -214,6 +214,8 @@ TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) 
         EXPECT_TRUE(PtInRegion(update, centreOf(area).x, area.top + 1));
         EXPECT_TRUE(PtInRegion(update, centreOf(area).x, area.bottom - 2));
     }
+    HWND tableForm = binding.viewFor(application.find<results::Form3>())->form();
+    EXPECT_NE(GetUpdateRgn(tableForm, update, FALSE), NULLREGION);
     DeleteObject(update);
     pump(binding);
 

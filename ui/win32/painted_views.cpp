@@ -40,6 +40,11 @@ void PendingRepaint::add(const RECT& area) {
     if (!application_.inEvent()) flush();
 }
 
+void PendingRepaint::addAll() {
+    RECT area{};
+    if (form_ != nullptr && GetClientRect(form_, &area)) add(area);
+}
+
 void PendingRepaint::flush() {
     if (region_ == nullptr) return;
     if (form_ != nullptr) InvalidateRgn(form_, region_, FALSE);

@@ -24,6 +24,8 @@ class PendingRepaint {
     PendingRepaint(const PendingRepaint&) = delete;
     PendingRepaint& operator=(const PendingRepaint&) = delete;
     void add(const RECT& area);
+    // The whole client area.
+    void addAll();
     void flush();
 
   private:
@@ -89,13 +91,13 @@ class ImageView : public PaintedView {
 // design order, so that lines laid over one another show as designed.
 class LineView : public ElementView {
   public:
-    LineView(LineElement& line, HWND form) : line_(line), form_(form) {}
+    LineView(LineElement& line, PendingRepaint& repaint) : line_(line), repaint_(repaint) {}
     Element& element() const override { return line_; }
-    void sync(Property) override { InvalidateRect(form_, nullptr, FALSE); }
+    void sync(Property) override { repaint_.addAll(); }
 
   private:
     LineElement& line_;
-    HWND form_;
+    PendingRepaint& repaint_;
 };
 
 // Paints the lines an element holds (or the window's own, for none), thicker ones growing down

@@ -71,7 +71,7 @@ void WindowView::build() {
     repaint_ = std::make_unique<PendingRepaint>(form_, binding_.application());
     if (form_ != nullptr) {
         SetWindowLongPtrW(form_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        window_.drawing.onChanged = [form = form_] { InvalidateRect(form, nullptr, FALSE); };
+        window_.drawing.onChanged = [repaint = repaint_.get()] { repaint->addAll(); };
     }
     createElements();
     createMenus();
@@ -120,7 +120,7 @@ void WindowView::createElements() {
                 view = std::make_unique<ImageView>(static_cast<ImageElement&>(element), *repaint_);
                 break;
             case ElementKind::Line:
-                view = std::make_unique<LineView>(static_cast<LineElement&>(element), parent);
+                view = std::make_unique<LineView>(static_cast<LineElement&>(element), *repaint_);
                 break;
             case ElementKind::Timer:
                 view = std::make_unique<TimerView>(static_cast<Timer&>(element),
