@@ -19,9 +19,9 @@ add_custom_command(
   DEPENDS ${resources}/torvi-32.png ${resources}/logo.png ${resources}/thermometer.png
   VERBATIM)
 configure_file(torvi.rc.in ${CMAKE_CURRENT_BINARY_DIR}/torvi.rc @ONLY)
-add_executable(torvi WIN32 windows_main.cpp command_line.cpp ${CMAKE_CURRENT_BINARY_DIR}/torvi.rc
+add_executable(torvi WIN32 win32_main.cpp ${CMAKE_CURRENT_BINARY_DIR}/torvi.rc
                      ${ICON} ${LOGO} ${THERMOMETER} ${SMALL_ICON})
-target_link_libraries(torvi PRIVATE shell ui_win32 cli11)
+target_link_libraries(torvi PRIVATE torvi_entry win32)
 target_link_options(torvi PRIVATE -municode)
 
 # The installer: "cpack -G NSIS" in the build folder makes Torvi-1.0-win64.exe with the program,

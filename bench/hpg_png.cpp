@@ -8,9 +8,9 @@
 
 #include "core/number_text.h"
 #include "input/form1.h"
+#include "qt/painting.h"
 #include "results/form4.h"
 #include "tests/support/assembly.h"
-#include "ui/qt/painting.h"
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
@@ -29,6 +29,6 @@ int main(int argc, char* argv[]) {
     const torvi::ui::Rect box = plot.Picture1->geometry();
     QImage image(box.width / 15, box.height / 15, QImage::Format_RGB32);
     image.fill(Qt::white);
-    torvi::ui::qt::drawInto(image, plot.Picture1->drawing);
+    torvi::qt::drawInto(image, plot.Picture1->drawing);
     return image.save(argv[1]) ? 0 : 1;
 }

@@ -11,6 +11,9 @@
 #include <optional>
 
 #include "input/form1.h"
+#include "qt/qt_binding.h"
+#include "qt/qt_printers.h"
+#include "qt/qt_text_metrics.h"
 #include "results/form2.h"
 #include "results/form3.h"
 #include "results/form4.h"
@@ -19,9 +22,6 @@
 #include "shell/mdi_form1.h"
 #include "tests/support/assembly.h"
 #include "tests/support/user.h"
-#include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_printers.h"
-#include "ui/qt/qt_text_metrics.h"
 
 namespace {
 
@@ -37,12 +37,12 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication qtApplication(argc, argv);
     using namespace torvi;
-    torvi::testing::Assembly<ui::qt::QtTextMetrics> assembly;
+    torvi::testing::Assembly<qt::QtTextMetrics> assembly;
     ui::Application& application = assembly.application;
     // The real printer when there is one, else the assembly's recording one.
-    ui::qt::QtPrinters printers;
+    qt::QtPrinters printers;
     if (!QPrinterInfo::defaultPrinter().isNull()) application.setPrinters(&printers);
-    ui::qt::QtBinding binding(application);
+    qt::QtBinding binding(application);
     ui::User user(application);
     shell::MDIForm1* main = nullptr;
     application.dispatch([&] {

@@ -9,15 +9,15 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "app/torvi_program.h"
+#include "app/qt_program.h"
 #include "input/form1.h"
+#include "qt/window_view.h"
 #include "results/form2.h"
 #include "results/form3.h"
 #include "results/form4.h"
 #include "shell/mdi_form1.h"
 #include "tests/support/typed_entries.h"
 #include "tests/support/user.h"
-#include "ui/qt/window_view.h"
 
 namespace {
 
@@ -28,9 +28,9 @@ const std::vector<std::string> kTenEnergies = {"0",   "0,3", "0,6", "0,9", "1,2"
 
 // The program as it starts, plus the entries of a run typed into Data Input.
 struct Program {
-    app::TorviProgram torvi;
+    app::QtProgram torvi;
     ui::Application& application = torvi.application();
-    ui::qt::QtBinding* binding = &torvi.binding();
+    qt::QtBinding* binding = &torvi.binding();
     shell::MDIForm1* main = dynamic_cast<shell::MDIForm1*>(application.mainWindow());
 
     Program() { QApplication::processEvents(); }
@@ -41,7 +41,7 @@ struct Program {
         return *application.find<input::Form1>();
     }
     void paint(ui::Window& window) {
-        benchmark::DoNotOptimize(binding->viewFor(&window)->frame()->grab());
+        benchmark::DoNotOptimize(binding->windowView(&window)->frame()->grab());
     }
 };
 

@@ -9,7 +9,7 @@
 #include <QMenuBar>
 #include <cstring>
 
-#include "app/torvi_program.h"
+#include "app/qt_program.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
         window.grab();
         return 0;
     }
-    torvi::app::TorviProgram program;
+    torvi::app::QtProgram program;
     program.mainFrame()->grab();
     return 0;
 }

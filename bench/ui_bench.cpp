@@ -5,15 +5,16 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "qt/qt_binding.h"
+#include "qt/qt_dialogs.h"
+#include "qt/qt_text_metrics.h"
+#include "qt/window_view.h"
 #include "ui/application.h"
-#include "ui/qt/qt_binding.h"
-#include "ui/qt/qt_dialogs.h"
-#include "ui/qt/qt_text_metrics.h"
-#include "ui/qt/window_view.h"
 
 namespace {
 
 using namespace torvi::ui;
+namespace qt = torvi::qt;
 
 class MainWindow : public Window {
   public:
@@ -62,7 +63,7 @@ void createShowAndPaint(benchmark::State& state) {
     Fixture fixture;
     for (auto _ : state) {
         BusyWindow& window = fixture.application.form<BusyWindow>();
-        QWidget* frame = fixture.binding.viewFor(&window)->frame();
+        QWidget* frame = fixture.binding.windowView(&window)->frame();
         benchmark::DoNotOptimize(frame->grab());
         state.PauseTiming();
         fixture.application.close(window);

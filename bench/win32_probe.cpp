@@ -16,9 +16,9 @@
 #include "shell/mdi_form1.h"
 #include "tests/support/assembly.h"
 #include "tests/support/typed_entries.h"
-#include "ui/win32/win32_binding.h"
-#include "ui/win32/win32_text_metrics.h"
-#include "ui/win32/window_view.h"
+#include "win32/win32_binding.h"
+#include "win32/win32_text_metrics.h"
+#include "win32/window_view.h"
 
 namespace {
 
@@ -60,9 +60,9 @@ void paintPending(HWND frame) {
 }
 
 struct Program {
-    testing::Assembly<ui::win32::Win32TextMetrics> assembly;
+    testing::Assembly<win32::Win32TextMetrics> assembly;
     ui::Application& application = assembly.application;
-    ui::win32::Win32Binding binding{application};
+    win32::Win32Binding binding{application};
     ui::User user{application};
     shell::MDIForm1* main = nullptr;
     Program() {

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "input/form1.h"
+#include "qt/qt_printers.h"
+#include "qt/qt_text_metrics.h"
 #include "shell/mdi_form1.h"
 #include "tests/support/assembly.h"
 #include "tests/support/typed_entries.h"
 #include "tests/support/user.h"
-#include "ui/qt/qt_printers.h"
-#include "ui/qt/qt_text_metrics.h"
 
 namespace torvi::printing {
 
@@ -19,7 +19,7 @@ namespace torvi::printing {
 extern std::string spoolerFolder;
 
 // The assembly's recording printer gives way to the real one.
-class PrintingProgram : public ::testing::Test, protected testing::Assembly<ui::qt::QtTextMetrics> {
+class PrintingProgram : public ::testing::Test, protected testing::Assembly<qt::QtTextMetrics> {
   protected:
     void SetUp() override {
         application.setPrinters(&systemPrinters);
@@ -33,7 +33,7 @@ class PrintingProgram : public ::testing::Test, protected testing::Assembly<ui::
         ASSERT_TRUE(main->mnuPrint->enabled());
     }
 
-    ui::qt::QtPrinters systemPrinters;
+    qt::QtPrinters systemPrinters;
     ui::User user{application};
     shell::MDIForm1* main = nullptr;
 };

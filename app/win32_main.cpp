@@ -1,0 +1,74 @@
+// Torvi for Windows: the command line, or the windows on the Win32 binding.
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/entry.h"
+#include "shell/mdi_form1.h"
+#include "ui/application.h"
+#include "win32/conversions.h"
+#include "win32/win32_binding.h"
+#include "win32/win32_dialogs.h"
+#include "win32/win32_printers.h"
+#include "win32/win32_system_info.h"
+#include "win32/win32_text_metrics.h"
+
+namespace {
+
+using namespace torvi;
+
+// The arguments as UTF-8, the program's name first.
+std::vector<std::string> arguments() {
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> result;
+    for (int k = 0; k < count; ++k) result.push_back(win32::toUtf8(wide[k]));
+    LocalFree(wide);
+    return result;
+}
+
+// A window program has no console of its own: its output goes where it was redirected (a file,
+// a pipe) or else to the console it was started from.
+void attachOutput() {
+    const auto redirected = [](DWORD which) {
+        HANDLE handle = GetStdHandle(which);
+        return handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+               GetFileType(handle) != FILE_TYPE_UNKNOWN;
+    };
+    const bool out = redirected(STD_OUTPUT_HANDLE);
+    const bool error = redirected(STD_ERROR_HANDLE);
+    if ((out && error) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    if (!out) std::freopen("CONOUT$", "w", stdout);
+    if (!error) std::freopen("CONOUT$", "w", stderr);
+}
+
+int runWindows(const app::CommandLine& command) {
+    win32::Win32TextMetrics metrics;
+    win32::Win32Dialogs dialogs;
+    win32::Win32Printers printers;
+    win32::Win32Registry registry;
+    win32::Win32ProgramStarter programStarter;
+    ui::Application application({}, metrics, dialogs);
+    application.setPrinters(&printers);
+    application.setRegistry(&registry);
+    application.setProgramStarter(&programStarter);
+    win32::Win32Binding binding(application);
+    dialogs.setBinding(&binding);
+    application.dispatch([&] {
+        auto& main = application.form<shell::MDIForm1>();
+        main.show();
+        if (command.showHpg) main.mnuHPG->setVisible(true);
+    });
+    return binding.run();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    return app::runTorvi(arguments(), {.prepareOutput = attachOutput, .runWindows = runWindows});
+}

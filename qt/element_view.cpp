@@ -1,0 +1,29 @@
+#include "qt/element_view.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "qt/conversions.h"
+#include "ui/user_input.h"
+
+namespace torvi::qt {
+
+void describe(QWidget& widget, const ui::Element& element, const std::string& shown) {
+    widget.setAccessibleName(
+        toQString(element.accessibleName.empty() ? shown : element.accessibleName));
+    widget.setAccessibleDescription(toQString(element.designName()));
+}
+
+void clickOnRelease(const QMouseEvent& event, ui::Element& element) {
+    if (event.button() == Qt::LeftButton) ui::deliverClick(element);
+}
+
+void syncBox(QWidget& widget, const ui::Element& element) {
+    widget.setGeometry(toPixels(element.geometry()));
+    widget.setVisible(element.visible());
+    widget.setEnabled(element.enabled());
+    describe(widget, element, element.designName());
+    widget.update();
+}
+
+}  // namespace torvi::qt

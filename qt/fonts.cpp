@@ -1,0 +1,45 @@
+#include "qt/fonts.h"
+
+#include <QStringList>
+#include <cmath>
+
+#include "qt/conversions.h"
+
+namespace torvi::qt {
+namespace {
+
+QStringList familiesFor(const std::string& family) {
+    const QString name = toQString(family);
+    // The system's dialog font of old; Liberation Sans has the metrics of its Arial successor.
+    if (name == "MS Sans Serif") return {"Liberation Sans", "Arial", "DejaVu Sans"};
+    // A condensed face falls back to another narrow one, so that the table's columns still fit.
+    if (name == "DejaVu Sans Condensed") return {name, "Liberation Sans Narrow", "DejaVu Sans"};
+    return {name, "Liberation Sans", "DejaVu Sans"};
+}
+
+QFont baseFont(const ui::Font& font) {
+    QFont result;
+    result.setFamilies(familiesFor(font.family));
+    result.setBold(font.bold);
+    result.setStyleStrategy(QFont::PreferAntialias);
+    return result;
+}
+
+}  // namespace
+
+QFont screenFont(const ui::Font& font) {
+    QFont result = baseFont(font);
+    // MS Sans Serif set its text smaller than Arial at the same size; 0.94 matches its widths.
+    const double scale = font.family == "MS Sans Serif" ? 0.94 : 1.0;
+    result.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0 * scale))));
+    return result;
+}
+
+QFont printerFont(const ui::Font& font) {
+    QFont result = baseFont(font);
+    result.setPointSizeF(font.pointSize);
+    return result;
+}
+
+}  // namespace torvi::qt

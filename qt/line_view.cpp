@@ -1,0 +1,53 @@
+#include "qt/line_view.h"
+
+#include <QPainter>
+
+#include "qt/conversions.h"
+
+namespace torvi::qt {
+namespace {
+
+// The line's ends in the pixels of its container.
+QLine ends(const ui::LineElement& line) {
+    return QLine(toPixels(line.x1), toPixels(line.y1), toPixels(line.x2), toPixels(line.y2));
+}
+
+// What a level or upright line covers: a band from its coordinates downward or rightward, as
+// thick as the line.
+QRect band(const QLine& line, int thickness) {
+    const QRect along = QRect(line.p1(), line.p2()).normalized();
+    return line.dy() == 0 ? along.adjusted(0, 0, 0, thickness - 1)
+                          : along.adjusted(0, 0, thickness - 1, 0);
+}
+
+}  // namespace
+
+LineView::LineView(ui::LineElement& line, QWidget* parent) : QWidget(parent), line_(line) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    sync(ui::Property::Geometry);
+}
+
+void LineView::sync(ui::Property) {
+    // The widget covers the line and its thickness below and to the right of it.
+    const QLine line = ends(line_);
+    setGeometry(
+        QRect(line.p1(), line.p2()).normalized().adjusted(0, 0, line_.thickness, line_.thickness));
+    setVisible(line_.visible());
+    update();
+}
+
+void LineView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QLine line = ends(line_).translated(-geometry().topLeft());
+    if (line.dx() == 0 || line.dy() == 0) {
+        painter.fillRect(band(line, line_.thickness), toQColor(line_.colour));
+        return;
+    }
+    QPen pen(toQColor(line_.colour));
+    pen.setWidth(line_.thickness);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawLine(line);
+}
+
+}  // namespace torvi::qt

@@ -1,0 +1,51 @@
+#include "qt/picture_box_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "qt/conversions.h"
+#include "qt/painting.h"
+
+namespace torvi::qt {
+
+QPixmap loadPicture(const ui::Picture& picture) {
+    if (picture.resource.empty()) return {};
+    return QPixmap(QString(":/torvi/") + toQString(picture.resource));
+}
+
+PictureBoxView::PictureBoxView(ui::PictureBox& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture), pixmap_(loadPicture(picture.picture)) {
+    picture_.drawing.onChanged = [this] {
+        keptValid_ = false;
+        update();
+    };
+    sync(ui::Property::Geometry);
+}
+
+void PictureBoxView::sync(ui::Property) {
+    syncBox(*this, picture_);
+}
+
+void PictureBoxView::render() {
+    kept_ = QImage(size(), QImage::Format_RGB32);
+    kept_.fill(toQColor(picture_.fillColour));
+    if (!pixmap_.isNull()) QPainter(&kept_).drawPixmap(0, 0, pixmap_);  // cut to the box
+    drawInto(kept_, picture_.drawing);
+    if (picture_.bordered) {
+        QPainter painter(&kept_);
+        painter.setPen(toQColor(ui::colours::grey));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    keptValid_ = true;
+}
+
+void PictureBoxView::paintEvent(QPaintEvent*) {
+    if (!keptValid_ || kept_.size() != size()) render();
+    QPainter(this).drawImage(0, 0, kept_);
+}
+
+void PictureBoxView::mouseReleaseEvent(QMouseEvent* event) {
+    clickOnRelease(*event, picture_);
+}
+
+}  // namespace torvi::qt

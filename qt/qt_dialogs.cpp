@@ -1,0 +1,55 @@
+#include "qt/qt_dialogs.h"
+
+#include "qt/conversions.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include "qt/qt_binding.h"
+#include "qt/window_view.h"
+
+namespace torvi::qt {
+
+QWidget* QtDialogs::owner() const {
+    QWidget* parent = QApplication::activeWindow();
+    if (parent == nullptr && binding_ != nullptr) {
+        if (WindowView* main = binding_->windowView(binding_->application().mainWindow())) {
+            parent = main->frame();
+        }
+    }
+    return parent;
+}
+
+void QtDialogs::show(const std::string& title, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok,
+                    owner());
+    box.setObjectName("messageBox");
+    box.exec();
+}
+
+bool QtDialogs::ask(const std::string& title, const std::string& question) {
+    QMessageBox box(QMessageBox::Question, toQString(title), toQString(question),
+                    QMessageBox::Yes | QMessageBox::No, owner());
+    box.setObjectName("question");
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtDialogs::chooseSaveFile(const std::string& title,
+                                                     const std::string& proposedName,
+                                                     const std::string& filter) {
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QString file = QFileDialog::getSaveFileName(
+        owner(), toQString(title), documents.filePath(toQString(proposedName)), toQString(filter));
+    if (file.isEmpty()) return std::nullopt;
+    // A name typed without the filter's extension gets it, as the filter promises.
+    const QString extension = QFileInfo(toQString(proposedName)).suffix();
+    if (QFileInfo(file).suffix().isEmpty() && !extension.isEmpty()) file += "." + extension;
+    return toStdString(file);
+}
+
+}  // namespace torvi::qt

@@ -1,0 +1,90 @@
+#include "qt/text_box_view.h"
+
+#include <QFocusEvent>
+
+#include "qt/conversions.h"
+#include "qt/fonts.h"
+#include "qt/window_view.h"
+#include "ui/user_input.h"
+
+namespace torvi::qt {
+namespace {
+
+// Positions in a text: bytes of its UTF-8 form in the model, UTF-16 units in Qt.
+int toIndex(const std::string& text, int bytes) {
+    return static_cast<int>(toQString(std::string_view(text).substr(0, bytes)).size());
+}
+int toBytes(const QString& text, int index) {
+    return static_cast<int>(text.left(index).toUtf8().size());
+}
+
+}  // namespace
+
+TextBoxView::TextBoxView(ui::TextBox& box, WindowView& windowView, QWidget* parent)
+    : QLineEdit(parent), box_(box), windowView_(windowView) {
+    setFrame(true);
+    setFont(screenFont(ui::Font{}));
+    // The model limits the text; Qt, counting UTF-16 units, must never cut what the model holds.
+    setMaxLength(2 * ui::TextBox::kMaximumLength);
+    // The connections go with the window's view, so that nothing reaches a box whose window has
+    // gone while this widget waits for its deletion.
+    connect(this, &QLineEdit::textEdited, &windowView_, [this](const QString& text) {
+        ui::deliverEdit(box_, toStdString(text), toBytes(text, cursorPosition()));
+    });
+    // Where the user puts the insertion point or the selection (a click, the arrow keys), the
+    // model's selection follows at once.
+    const auto follow = [this] {
+        if (!windowView_.syncing() && text() == toQString(box_.text())) reportSelection();
+    };
+    connect(this, &QLineEdit::cursorPositionChanged, &windowView_, follow);
+    connect(this, &QLineEdit::selectionChanged, &windowView_, follow);
+    setText(toQString(box_.text()));
+    sync(ui::Property::Geometry);
+}
+
+void TextBoxView::sync(ui::Property property) {
+    if (property == ui::Property::Text || property == ui::Property::Selection) {
+        const QString text = toQString(box_.text());
+        if (this->text() != text) setText(text);
+        showSelection();
+        return;
+    }
+    setGeometry(toPixels(box_.geometry()));
+    setVisible(box_.visible());
+    setEnabled(box_.enabled());
+    describe(*this, box_, box_.designName());
+}
+
+void TextBoxView::showSelection() {
+    const std::string& text = box_.text();
+    const int start = toIndex(text, box_.selectionStart());
+    const int end = toIndex(text, box_.cursor());
+    if (end > start) {
+        if (selectionStart() != start || selectionEnd() != end) setSelection(start, end - start);
+    } else if (hasSelectedText() || cursorPosition() != end) {
+        setCursorPosition(end);
+    }
+}
+
+void TextBoxView::reportSelection() {
+    const QString shown = text();
+    if (hasSelectedText()) {
+        const int start = toBytes(shown, selectionStart());
+        box_.select(start, toBytes(shown, selectionEnd()) - start);
+    } else {
+        box_.setCursor(toBytes(shown, cursorPosition()));
+    }
+}
+
+void TextBoxView::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // Qt selects a box's text when it passes the focus on by itself (a focused widget was
+    // disabled or hidden); the model's selection is the one the box shows.
+    if (windowView_.syncing()) {
+        showSelection();
+    } else if (event->reason() == Qt::MouseFocusReason) {
+        ui::deliverClick(box_);
+    }
+}
+
+}  // namespace torvi::qt

@@ -1,0 +1,32 @@
+#pragma once
+// A timer: a QTimer that follows the model timer's interval and running flag. Qt's timers may fire
+// a little early; a tick waits until its whole interval has passed.
+
+#include <QElapsedTimer>
+
+#include "qt/element_view.h"
+#include "ui/controls.h"
+
+class QObject;
+class QTimer;
+
+namespace torvi::qt {
+
+class TimerView : public ElementView {
+  public:
+    // The ticks' connection belongs to the context, the window's view.
+    TimerView(ui::Timer& timer, QObject& context);
+    ~TimerView() override;
+    void sync(ui::Property property) override;
+
+  private:
+    void start();
+    void tick();
+
+    ui::Timer& timer_;
+    QTimer* ticker_;
+    QElapsedTimer sinceStart_;
+    int interval_ = 0;
+};
+
+}  // namespace torvi::qt

@@ -1,0 +1,103 @@
+#include "win32/child_window_view.h"
+
+#include "ui/user_input.h"
+#include "win32/conversions.h"
+#include "win32/win32_binding.h"
+
+namespace torvi::win32 {
+namespace {
+
+ui::WindowState stateOf(HWND handle) {
+    if (IsIconic(handle)) return ui::WindowState::Minimised;
+    if (IsZoomed(handle)) return ui::WindowState::Maximised;
+    return ui::WindowState::Normal;
+}
+
+}  // namespace
+
+LRESULT CALLBACK ChildWindowView::procedure(HWND handle, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    auto* view = reinterpret_cast<ChildWindowView*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+    if (view != nullptr) {
+        LRESULT result = 0;
+        if (message == WM_MDIACTIVATE) {
+            const bool activated = reinterpret_cast<HWND>(lParam) == handle;
+            if (activated && !view->syncing()) {
+                ui::Window& window = view->window();
+                view->deliver([&] { ui::deliverActivate(window); });
+            }
+        } else if (message == kReportPlace) {
+            view->reportPending_ = false;
+            view->reportPlace();
+            return 0;
+        } else if (message == WM_WINDOWPOSCHANGED || message == WM_SIZE) {
+            // Moves and state changes Windows makes, also while the binding mirrors the model
+            // (the workspace maximising the window it activates), are told once it is done:
+            // one report for the messages of one change.
+            if (!view->reportPending_) PostMessageW(handle, kReportPlace, 0, 0);
+            view->reportPending_ = true;
+        } else if (view->clientAreaMessage(message, wParam, lParam, result)) {
+            return result;
+        }
+    }
+    return DefMDIChildProcW(handle, message, wParam, lParam);
+}
+
+void ChildWindowView::createFrame() {
+    const wchar_t* name = registerWindowClass(L"TorviChild", procedure);
+    const RECT place = toPixels(window_.geometry());
+    MDICREATESTRUCTW child{};
+    child.szClass = name;
+    child.szTitle = L"";
+    child.hOwner = GetModuleHandleW(nullptr);
+    child.x = place.left;
+    child.y = place.top;
+    child.cx = place.right - place.left;
+    child.cy = place.bottom - place.top;
+    child.style = WS_CLIPCHILDREN;
+    frame_ = reinterpret_cast<HWND>(
+        SendMessageW(binding_.mdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&child)));
+    clientArea_ = frame_;
+}
+
+void ChildWindowView::syncGeometry() {
+    // A minimised or maximised window keeps its normal place until it is restored.
+    if (window_.state() != ui::WindowState::Normal) return;
+    const RECT place = toPixels(window_.geometry());
+    MoveWindow(frame_, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               TRUE);
+}
+
+void ChildWindowView::syncState() {
+    if (stateOf(frame_) == window_.state()) return;
+    switch (window_.state()) {
+        case ui::WindowState::Normal:
+            ShowWindow(frame_, SW_RESTORE);
+            syncGeometry();
+            break;
+        case ui::WindowState::Minimised:
+            ShowWindow(frame_, SW_MINIMIZE);
+            break;
+        case ui::WindowState::Maximised:
+            ShowWindow(frame_, SW_MAXIMIZE);
+            break;
+    }
+}
+
+void ChildWindowView::reportPlace() {
+    if (syncing() || window_.closed() || !IsWindowVisible(frame_)) return;
+    const ui::WindowState shownState = stateOf(frame_);
+    if (shownState != window_.state() && !deliver([&] { ui::deliverState(window_, shownState); }))
+        return;
+    if (shownState != ui::WindowState::Normal) return;
+    RECT shown{};
+    GetWindowRect(frame_, &shown);
+    MapWindowPoints(nullptr, GetParent(frame_), reinterpret_cast<POINT*>(&shown), 2);
+    const ui::Rect place = ui::twipsOfShownPlace(
+        window_.geometry(),
+        {shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top},
+        [](int twips) { return toPixels(twips); }, [](int pixels) { return toTwips(pixels); });
+    if (place != window_.geometry()) ui::deliverGeometry(window_, place);
+}
+
+}  // namespace torvi::win32

@@ -1,0 +1,52 @@
+#include "win32/conversions.h"
+
+namespace torvi::win32 {
+
+int screenPixelsPerInch() {
+    static const int perInch = [] {
+        HDC screen = GetDC(nullptr);
+        const int value = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(nullptr, screen);
+        return value > 0 ? value : 96;
+    }();
+    return perInch;
+}
+
+int toPixels(int twips) {
+    return MulDiv(twips, screenPixelsPerInch(), 1440);
+}
+
+int toTwips(int pixels) {
+    return MulDiv(pixels, 1440, screenPixelsPerInch());
+}
+
+RECT toPixels(const ui::Rect& rect) {
+    const int left = toPixels(rect.left);
+    const int top = toPixels(rect.top);
+    return RECT{left, top, left + toPixels(rect.width), top + toPixels(rect.height)};
+}
+
+COLORREF toColorRef(ui::Rgb colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+std::wstring toWide(std::string_view text) {
+    if (text.empty()) return {};
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+std::string toUtf8(std::wstring_view text) {
+    if (text.empty()) return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                        nullptr, nullptr);
+    return bytes;
+}
+
+}  // namespace torvi::win32

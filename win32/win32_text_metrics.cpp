@@ -1,0 +1,45 @@
+#include "win32/win32_text_metrics.h"
+
+#include "win32/conversions.h"
+#include "win32/fonts.h"
+
+namespace torvi::win32 {
+Win32TextMetrics::Win32TextMetrics() : screen_(CreateCompatibleDC(nullptr)) {}
+
+// Runs a measurement on the device (or the screen) with the font selected.
+template <typename Measure>
+int Win32TextMetrics::measured(const ui::Font& font, Measure measure) const {
+    HDC dc = device_ ? device_ : screen_.get();
+    const int perInch = device_ ? GetDeviceCaps(dc, LOGPIXELSY) : screenPixelsPerInch();
+    HGDIOBJ old = SelectObject(dc, fontFor(font, perInch));
+    const int units = measure(dc);
+    SelectObject(dc, old);
+    return MulDiv(units, 1440, perInch);
+}
+
+int Win32TextMetrics::textWidth(const ui::Font& font, std::string_view text) const {
+    const std::wstring wide = toWide(text);
+    return measured(font, [&](HDC dc) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+    });
+}
+
+int Win32TextMetrics::lineHeight(const ui::Font& font) const {
+    return measured(font, [](HDC dc) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        return static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading);
+    });
+}
+
+int Win32TextMetrics::averageCharWidth(const ui::Font& font) const {
+    return measured(font, [](HDC dc) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        return static_cast<int>(metrics.tmAveCharWidth);
+    });
+}
+
+}  // namespace torvi::win32
