@@ -1,6 +1,6 @@
 #pragma once
-// The model's units as Qt's: twips and pixels (15 twips a pixel at 96 dpi), colours, and text,
-// which the model holds as UTF-8 and Qt as UTF-16.
+// The model's units as Qt's: twips and the screen's pixels, colours, and text, which the model
+// holds as UTF-8 and Qt as UTF-16.
 
 #include <QColor>
 #include <QRect>
@@ -9,17 +9,18 @@
 #include <string_view>
 
 #include "ui/types.h"
+#include "ui/units.h"
 
 namespace torvi::qt {
 
 inline int toPixels(int twips) {
-    return (twips + (twips >= 0 ? 7 : -7)) / ui::kTwipsPerPixel;
+    return ui::twipsToPixels(twips);
 }
 inline double toPixelsF(int twips) {
     return twips / double(ui::kTwipsPerPixel);
 }
-inline int toTwips(double pixels) {
-    return static_cast<int>(pixels * ui::kTwipsPerPixel + 0.5);
+inline int toTwips(int pixels) {
+    return ui::pixelsToTwips(pixels);
 }
 QRect toPixels(const ui::Rect& rect);
 QColor toQColor(ui::Rgb colour);

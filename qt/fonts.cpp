@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "qt/conversions.h"
+#include "ui/units.h"
 
 namespace torvi::qt {
 namespace {
@@ -32,7 +33,7 @@ QFont screenFont(const ui::Font& font) {
     // MS Sans Serif set its text smaller than Arial at the same size; 0.94 matches its widths.
     const double scale = font.family == "MS Sans Serif" ? 0.94 : 1.0;
     result.setPixelSize(
-        std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0 * scale))));
+        std::max(1, ui::pointsToPixels(font.pointSize * scale, ui::kScreenPixelsPerInch)));
     return result;
 }
 

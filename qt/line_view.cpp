@@ -12,14 +12,6 @@ QLine ends(const ui::LineElement& line) {
     return QLine(toPixels(line.x1), toPixels(line.y1), toPixels(line.x2), toPixels(line.y2));
 }
 
-// What a level or upright line covers: a band from its coordinates downward or rightward, as
-// thick as the line.
-QRect band(const QLine& line, int thickness) {
-    const QRect along = QRect(line.p1(), line.p2()).normalized();
-    return line.dy() == 0 ? along.adjusted(0, 0, 0, thickness - 1)
-                          : along.adjusted(0, 0, thickness - 1, 0);
-}
-
 }  // namespace
 
 LineView::LineView(ui::LineElement& line, QWidget* parent) : QWidget(parent), line_(line) {
@@ -40,7 +32,10 @@ void LineView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QLine line = ends(line_).translated(-geometry().topLeft());
     if (line.dx() == 0 || line.dy() == 0) {
-        painter.fillRect(band(line, line_.thickness), toQColor(line_.colour));
+        const ui::Rect band =
+            ui::lineBand(line.x1(), line.y1(), line.x2(), line.y2(), line_.thickness);
+        painter.fillRect(QRect(band.left, band.top, band.width, band.height),
+                         toQColor(line_.colour));
         return;
     }
     QPen pen(toQColor(line_.colour));

@@ -5,6 +5,7 @@
 
 #include "qt/conversions.h"
 #include "qt/fonts.h"
+#include "ui/units.h"
 
 namespace torvi::qt {
 namespace {
@@ -28,7 +29,7 @@ void paintItem(QPainter& painter, const ui::DrawItem& item, const Surface& surfa
         }
         QPen pen(toQColor(line->colour));
         const double pixel =
-            surface.printer ? std::max(1.0, surface.printer->logicalDpiY() / 96.0) : 1.0;
+            surface.printer ? ui::devicePixelsPerScreenPixel(surface.printer->logicalDpiY()) : 1.0;
         pen.setWidthF(pixel * line->thickness);
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);

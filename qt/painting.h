@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/drawing.h"
+#include "ui/units.h"
 
 class QPaintDevice;
 class QPainter;
@@ -17,7 +18,7 @@ struct Surface {
     double unitsPerTwip;
     QPaintDevice* printer = nullptr;
 };
-inline constexpr double kScreenUnitsPerTwip = 1.0 / 15;
+inline constexpr double kScreenUnitsPerTwip = 1.0 / ui::kTwipsPerPixel;
 
 void paintItems(QPainter& painter, const std::vector<ui::DrawItem>& items, const Surface& surface);
 

@@ -46,19 +46,13 @@ void QtBinding::windowDestroyed(ui::Window& window) {
 
 void QtBinding::windowChanged(ui::Window& window, ui::WindowProperty property) {
     if (WindowView* view = windowView(&window)) view->syncWindow(property);
-    // Inside an event the focus follows when the event has run to its end.
-    if (property == ui::WindowProperty::Focus && !application_.inEvent()) syncActivation();
 }
 
 void QtBinding::elementChanged(ui::Element& element, ui::Property property) {
     if (WindowView* view = windowView(&element.window())) view->syncElement(element, property);
 }
 
-void QtBinding::activeWindowChanged(ui::Window*) {
-    if (!application_.inEvent()) syncActivation();
-}
-
-void QtBinding::eventFinished() {
+void QtBinding::activationDue() {
     syncActivation();
 }
 

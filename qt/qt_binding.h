@@ -32,8 +32,7 @@ class QtBinding : public ui::ApplicationObserver {
     void windowDestroyed(ui::Window& window) override;
     void windowChanged(ui::Window& window, ui::WindowProperty property) override;
     void elementChanged(ui::Element& element, ui::Property property) override;
-    void activeWindowChanged(ui::Window* window) override;
-    void eventFinished() override;
+    void activationDue() override;
     void ended() override;
 
     // Puts the active window in front and the focus where the model has it.

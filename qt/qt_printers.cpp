@@ -9,6 +9,7 @@
 #include "qt/conversions.h"
 #include "qt/painting.h"
 #include "qt/qt_text_metrics.h"
+#include "ui/units.h"
 
 namespace torvi::qt {
 namespace {
@@ -50,7 +51,8 @@ class QtPrintJob : public ui::PrintJob {
         QPainter painter;
         if (!painter.begin(&printer_))
             return failure(toFile ? Kind::FileNotWritten : Kind::PrinterRefused);
-        paintItems(painter, items_, Surface{printer_.logicalDpiY() / 1440.0, &printer_});
+        paintItems(painter, items_,
+                   Surface{printer_.logicalDpiY() / double(ui::kTwipsPerInch), &printer_});
         if (!painter.end()) return failure(toFile ? Kind::FileNotWritten : Kind::SpoolerRefused);
         if (toFile && QFileInfo(file_).size() == 0) return failure(Kind::FileEmpty);
         return {};

@@ -14,7 +14,7 @@ QFontMetricsF QtTextMetrics::metricsFor(const ui::Font& font) const {
 
 double QtTextMetrics::toTwipsOnDevice(double units) const {
     if (device_ == nullptr) return units * ui::kTwipsPerPixel;
-    return units * 1440.0 / device_->logicalDpiY();
+    return units * ui::kTwipsPerInch / device_->logicalDpiY();
 }
 
 int QtTextMetrics::textWidth(const ui::Font& font, std::string_view text) const {

@@ -5,20 +5,10 @@
 #include "qt/conversions.h"
 #include "qt/fonts.h"
 #include "qt/window_view.h"
+#include "ui/text_positions.h"
 #include "ui/user_input.h"
 
 namespace torvi::qt {
-namespace {
-
-// Positions in a text: bytes of its UTF-8 form in the model, UTF-16 units in Qt.
-int toIndex(const std::string& text, int bytes) {
-    return static_cast<int>(toQString(std::string_view(text).substr(0, bytes)).size());
-}
-int toBytes(const QString& text, int index) {
-    return static_cast<int>(text.left(index).toUtf8().size());
-}
-
-}  // namespace
 
 TextBoxView::TextBoxView(ui::TextBox& box, WindowView& windowView, QWidget* parent)
     : QLineEdit(parent), box_(box), windowView_(windowView) {
@@ -29,7 +19,8 @@ TextBoxView::TextBoxView(ui::TextBox& box, WindowView& windowView, QWidget* pare
     // The connections go with the window's view, so that nothing reaches a box whose window has
     // gone while this widget waits for its deletion.
     connect(this, &QLineEdit::textEdited, &windowView_, [this](const QString& text) {
-        ui::deliverEdit(box_, toStdString(text), toBytes(text, cursorPosition()));
+        const std::string edited = toStdString(text);
+        ui::deliverEdit(box_, edited, ui::utf8Position(edited, cursorPosition()));
     });
     // Where the user puts the insertion point or the selection (a click, the arrow keys), the
     // model's selection follows at once.
@@ -57,8 +48,8 @@ void TextBoxView::sync(ui::Property property) {
 
 void TextBoxView::showSelection() {
     const std::string& text = box_.text();
-    const int start = toIndex(text, box_.selectionStart());
-    const int end = toIndex(text, box_.cursor());
+    const int start = ui::utf16Position(text, box_.selectionStart());
+    const int end = ui::utf16Position(text, box_.cursor());
     if (end > start) {
         if (selectionStart() != start || selectionEnd() != end) setSelection(start, end - start);
     } else if (hasSelectedText() || cursorPosition() != end) {
@@ -67,12 +58,12 @@ void TextBoxView::showSelection() {
 }
 
 void TextBoxView::reportSelection() {
-    const QString shown = text();
+    const std::string shown = toStdString(text());
     if (hasSelectedText()) {
-        const int start = toBytes(shown, selectionStart());
-        box_.select(start, toBytes(shown, selectionEnd()) - start);
+        const int start = ui::utf8Position(shown, selectionStart());
+        box_.select(start, ui::utf8Position(shown, selectionEnd()) - start);
     } else {
-        box_.setCursor(toBytes(shown, cursorPosition()));
+        box_.setCursor(ui::utf8Position(shown, cursorPosition()));
     }
 }
 

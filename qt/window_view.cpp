@@ -42,18 +42,8 @@ template class ClosableFrame<QMdiSubWindow>;
 template class ClosableFrame<QWidget>;
 
 std::unique_ptr<WindowView> WindowView::create(QtBinding& binding, ui::Window& window) {
-    std::unique_ptr<WindowView> view;
-    switch (window.kind()) {
-        case ui::WindowKind::Main:
-            view.reset(new MainWindowView(binding, window));
-            break;
-        case ui::WindowKind::Child:
-            view.reset(new ChildWindowView(binding, window));
-            break;
-        case ui::WindowKind::TopLevel:
-            view.reset(new TopLevelView(binding, window));
-            break;
-    }
+    auto view = ui::viewForKind<WindowView, MainWindowView, ChildWindowView, TopLevelView>(
+        window.kind(), binding, window);
     view->build();
     return view;
 }
@@ -146,6 +136,11 @@ void WindowView::adopt(ui::Element& element, View* view) {
     elements_[view] = &element;
 }
 
+ElementView* WindowView::elementView(const ui::Element* element) const {
+    const auto found = elementViews_.find(element);
+    return found == elementViews_.end() ? nullptr : found->second;
+}
+
 QWidget* WindowView::widgetFor(const ui::Element* element) const {
     const auto found = widgets_.find(element);
     return found == widgets_.end() ? nullptr : found->second;
@@ -192,8 +187,7 @@ void WindowView::syncWindow(ui::WindowProperty property) {
 
 void WindowView::syncElement(ui::Element& element, ui::Property property) {
     SyncGuard guard(binding_);
-    const auto found = elementViews_.find(&element);
-    if (found != elementViews_.end() && found->second != nullptr) found->second->sync(property);
+    if (ElementView* view = elementView(&element)) view->sync(property);
 }
 
 void WindowView::syncFocus() {
@@ -259,17 +253,12 @@ bool WindowView::tabPressed(const QKeyEvent& key) {
 }
 
 bool WindowView::characterTyped(ui::Element* target, int code) {
-    // The key went to the element Qt gave it to, so that is the one the model must see.
-    if (target != nullptr && target->takesFocus() && target != window_.focused()) {
-        window_.adoptFocus(target);
-    }
-    // A character or Backspace typed into a box is the model's edit: it enters the box whose key
-    // rules ran, in place of the selection the user saw, wherever those rules moved the focus.
-    const bool modelEdits = ui::editsTextBox(target, code);
-    if (target != nullptr && target->kind() == ui::ElementKind::TextBox)
-        elementViews_[target]->beforeKey();
-    if (!deliver([&] { ui::deliverKey(window_, code, modelEdits); })) return true;
-    return !ui::isControlEditCommand(target, code);
+    // The model's selection is the one the user sees as the key arrives.
+    if (ElementView* view = elementView(target)) view->beforeKey();
+    bool controlsOwn = false;
+    if (!deliver([&] { controlsOwn = ui::deliverTypedCharacter(window_, target, code); }))
+        return true;
+    return !controlsOwn;
 }
 
 }  // namespace torvi::qt

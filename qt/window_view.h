@@ -35,6 +35,7 @@ class WindowView : public QObject {
     ClientAreaView* clientArea() const { return clientArea_; }
     virtual QMdiArea* mdiArea() const { return nullptr; }
     virtual QMdiSubWindow* subWindow() const { return nullptr; }
+    ElementView* elementView(const ui::Element* element) const;
     QWidget* widgetFor(const ui::Element* element) const;
     ui::Element* elementOfWidget(const QObject* widget) const;
     QAction* actionFor(const ui::MenuItem* item) const;

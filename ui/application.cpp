@@ -56,7 +56,11 @@ void Application::activate(Window& window) {
     stacking_.erase(found);
     stacking_.push_back(&window);
     active_ = &window;
-    if (observer_) observer_->activeWindowChanged(active_);
+    activeWindowChanged();
+}
+
+void Application::activeWindowChanged() {
+    if (observer_ != nullptr && eventDepth_ == 0) observer_->activationDue();
 }
 
 void Application::forget(Window& window) {
@@ -90,7 +94,7 @@ void Application::close(Window& window) {
                 break;
             }
         }
-        if (observer_) observer_->activeWindowChanged(active_);
+        activeWindowChanged();
     }
     if (eventDepth_ == 0) closedWindows_.clear();
 }
@@ -112,6 +116,7 @@ void Application::finishEvent() {
     if (--eventDepth_ > 0) return;
     closedWindows_.clear();
     if (observer_) observer_->eventFinished();
+    if (observer_) observer_->activationDue();
 }
 
 void Application::advanceTime(int milliseconds) {

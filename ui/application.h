@@ -52,9 +52,13 @@ class ApplicationObserver {
     virtual void windowDestroyed(Window&) {}
     virtual void windowChanged(Window&, WindowProperty) {}
     virtual void elementChanged(Element&, Property) {}
-    virtual void activeWindowChanged(Window*) {}
     // An outermost event has run to its end.
     virtual void eventFinished() {}
+    // The screen's active window and focus are to follow the model now: an outermost event has
+    // run to its end (after eventFinished), or the active window or a window's focus changed
+    // outside any event. Within an event they wait for its end, so that the screen never shows
+    // a focus that the event's later steps move on.
+    virtual void activationDue() {}
     virtual void ended() {}
 };
 
@@ -134,6 +138,7 @@ class Application {
 
   private:
     void adopt(std::type_index type, std::unique_ptr<Window> window);
+    void activeWindowChanged();
     void finishEvent();
     void forget(Window& window);
 

@@ -7,8 +7,6 @@
 
 namespace torvi::ui {
 
-inline constexpr int kTwipsPerPixel = 15;
-
 struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;

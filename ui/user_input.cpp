@@ -53,14 +53,16 @@ void deliverKey(Window& window, int keyAscii, bool applyEdit) {
     });
 }
 
-bool editsTextBox(const Element* target, int keyAscii) {
-    return target != nullptr && target->kind() == ElementKind::TextBox &&
-           (keyAscii == keys::kBackspace || keyAscii >= keys::kFirstPrintable);
-}
-
-bool isControlEditCommand(const Element* target, int keyAscii) {
-    return target != nullptr && target->kind() == ElementKind::TextBox &&
-           !editsTextBox(target, keyAscii) && keyAscii != keys::kEnter && keyAscii != keys::kEscape;
+bool deliverTypedCharacter(Window& window, Element* target, int keyAscii) {
+    const bool inTextBox = target != nullptr && target->kind() == ElementKind::TextBox;
+    const bool modelEdits =
+        inTextBox && (keyAscii == keys::kBackspace || keyAscii >= keys::kFirstPrintable);
+    const bool controlsOwn =
+        inTextBox && !modelEdits && keyAscii != keys::kEnter && keyAscii != keys::kEscape;
+    if (target != nullptr && target->takesFocus() && target != window.focused())
+        window.adoptFocus(target);
+    deliverKey(window, keyAscii, modelEdits);  // may delete the window and the element
+    return controlsOwn;
 }
 
 void deliverTab(Window& window, bool forward) {

@@ -13,11 +13,15 @@ namespace torvi::ui {
 // otherwise the focused text box raises its key event and, when applyEdit is set, the character
 // then enters that same box. A binding whose widgets edit by themselves passes false.
 void deliverKey(Window& window, int keyAscii, bool applyEdit = true);
-// Whether a key typed into an element is the model's edit of a text box: a character or Backspace.
-// Other control characters in a box (Ctrl+V, Ctrl+Z and the like) are the control's own commands,
-// which a binding leaves to it; Enter and Esc are neither.
-bool editsTextBox(const Element* target, int keyAscii);
-bool isControlEditCommand(const Element* target, int keyAscii);
+// A character the system gave to one of the window's elements (a text box or a button; none for
+// the window itself), as a binding whose controls edit by themselves receives it. The element is
+// where the user typed, so the model takes it as focused; then the key runs as one event, and a
+// character or Backspace typed into a text box is the model's edit of that box, in place of its
+// selection, wherever the box's key rules moved the focus. Returns whether the control carries
+// the key out itself all the same: the other control characters in a text box (Ctrl+V, Ctrl+Z
+// and the like) are its own commands; Enter and Esc are not. The event may close the window, so
+// a binding asks whether its view is still there before it hands the key on.
+bool deliverTypedCharacter(Window& window, Element* target, int keyAscii);
 // Tab or Shift+Tab: the focus moves along the tab order, passing over hidden and disabled elements.
 void deliverTab(Window& window, bool forward = true);
 // A click: a text box takes the focus with the insertion point at its end (a binding then puts it

@@ -181,6 +181,7 @@ Element* Window::nextInTabOrder(bool forward) const {
 void Window::notify(WindowProperty property) {
     if (ApplicationObserver* observer = application_.observer()) {
         observer->windowChanged(*this, property);
+        if (property == WindowProperty::Focus && !application_.inEvent()) observer->activationDue();
     }
 }
 

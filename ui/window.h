@@ -26,6 +26,21 @@ struct FrameSize {
 };
 FrameSize frameSize(BorderStyle style, bool titleBar = true);
 
+// The view a binding makes for a window of this kind: its main window's, a child window's or a
+// top-level window's, each built from the same arguments.
+template <typename View, typename Main, typename Child, typename TopLevel, typename... Arguments>
+std::unique_ptr<View> viewForKind(WindowKind kind, Arguments&... arguments) {
+    switch (kind) {
+        case WindowKind::Main:
+            return std::make_unique<Main>(arguments...);
+        case WindowKind::Child:
+            return std::make_unique<Child>(arguments...);
+        case WindowKind::TopLevel:
+            return std::make_unique<TopLevel>(arguments...);
+    }
+    return nullptr;
+}
+
 class Window {
   public:
     Window(Application& application, std::string name, WindowKind kind);

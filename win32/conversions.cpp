@@ -1,5 +1,7 @@
 #include "win32/conversions.h"
 
+#include "ui/units.h"
+
 namespace torvi::win32 {
 
 int screenPixelsPerInch() {
@@ -7,17 +9,17 @@ int screenPixelsPerInch() {
         HDC screen = GetDC(nullptr);
         const int value = GetDeviceCaps(screen, LOGPIXELSX);
         ReleaseDC(nullptr, screen);
-        return value > 0 ? value : 96;
+        return value > 0 ? value : ui::kScreenPixelsPerInch;
     }();
     return perInch;
 }
 
 int toPixels(int twips) {
-    return MulDiv(twips, screenPixelsPerInch(), 1440);
+    return ui::twipsToPixels(twips, screenPixelsPerInch());
 }
 
 int toTwips(int pixels) {
-    return MulDiv(pixels, 1440, screenPixelsPerInch());
+    return ui::pixelsToTwips(pixels, screenPixelsPerInch());
 }
 
 RECT toPixels(const ui::Rect& rect) {

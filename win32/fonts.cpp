@@ -3,6 +3,7 @@
 #include <map>
 #include <tuple>
 
+#include "ui/units.h"
 #include "win32/conversions.h"
 
 namespace torvi::win32 {
@@ -15,7 +16,7 @@ HFONT fontFor(const ui::Font& font, int pixelsPerInch) {
     // MS Sans Serif, the dialog font of old, is Microsoft Sans Serif on today's Windows.
     const std::string family =
         font.family == "MS Sans Serif" ? "Microsoft Sans Serif" : font.family;
-    const int height = -MulDiv(static_cast<int>(font.pointSize * 100), pixelsPerInch, 7200);
+    const int height = -ui::pointsToPixels(font.pointSize, pixelsPerInch);
     HFONT created =
         CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/units.h"
 #include "win32/conversions.h"
 #include "win32/fonts.h"
 
@@ -10,9 +11,9 @@ namespace torvi::win32 {
 void paintItems(HDC dc, const std::vector<ui::DrawItem>& items, int pixelsPerInch) {
     const bool screen = pixelsPerInch <= 0;
     const int perInch = screen ? screenPixelsPerInch() : pixelsPerInch;
-    const auto units = [&](int twips) { return MulDiv(twips, perInch, 1440); };
-    // A pixel of the screen is as wide on paper: a printer's line grows with its resolution.
-    const int pixel = screen ? 1 : std::max(1, perInch / 96);
+    const auto units = [&](int twips) { return ui::twipsToPixels(twips, perInch); };
+    // A printer's line grows with its resolution, in the whole pixels GDI's pens are made of.
+    const int pixel = screen ? 1 : static_cast<int>(ui::devicePixelsPerScreenPixel(perInch));
     // What lies wholly outside the area being painted is left out (a repaint of a strip of a
     // table or plot would otherwise draw every run of it).
     RECT clip{};
@@ -51,7 +52,7 @@ void paintItems(HDC dc, const std::vector<ui::DrawItem>& items, int pixelsPerInc
         }
         const auto& text = std::get<ui::TextRun>(item);
         // A line of text reaches right of its start and less than two of its font's sizes down.
-        const int size = static_cast<int>(text.font.pointSize * perInch / 72) + 1;
+        const int size = ui::pointsToPixels(text.font.pointSize, perInch) + 1;
         if (outside(RECT{units(text.x) - 2, units(text.y) - 2, clip.right + 1,
                          units(text.y) + 2 * size}))
             continue;

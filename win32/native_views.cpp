@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "ui/keys.h"
+#include "ui/text_positions.h"
 #include "ui/user_input.h"
 #include "win32/conversions.h"
 #include "win32/fonts.h"
@@ -25,14 +26,6 @@ HWND createControl(const wchar_t* className, DWORD style, HWND parent, WNDPROC s
         SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclass)));
     if (original == nullptr) original = previous;
     return handle;
-}
-
-// Positions in a text: bytes of its UTF-8 form in the model, UTF-16 units in the control.
-int toUnits(const std::string& text, int bytes) {
-    return static_cast<int>(toWide(std::string_view(text).substr(0, bytes)).size());
-}
-int toBytes(const std::wstring& text, int units) {
-    return static_cast<int>(toUtf8(std::wstring_view(text).substr(0, units)).size());
 }
 
 std::wstring windowText(HWND handle) {
@@ -76,21 +69,21 @@ void TextBoxView::sync(ui::Property property) {
 
 void TextBoxView::showSelection() {
     const std::string& text = box_.text();
-    const int start = toUnits(text, box_.selectionStart());
-    const int end = toUnits(text, box_.cursor());
+    const int start = ui::utf16Position(text, box_.selectionStart());
+    const int end = ui::utf16Position(text, box_.cursor());
     SendMessageW(handle_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
 }
 
 void TextBoxView::reportSelection() {
-    const std::wstring shown = windowText(handle_);
+    const std::string shown = toUtf8(windowText(handle_));
     const auto [start, end] = selectionIn(handle_);
-    const int from = toBytes(shown, start);
-    box_.select(from, toBytes(shown, end) - from);
+    const int from = ui::utf8Position(shown, start);
+    box_.select(from, ui::utf8Position(shown, end) - from);
 }
 
 void TextBoxView::edited() {
-    const std::wstring text = windowText(handle_);
-    ui::deliverEdit(box_, toUtf8(text), toBytes(text, selectionIn(handle_).second));
+    const std::string text = toUtf8(windowText(handle_));
+    ui::deliverEdit(box_, text, ui::utf8Position(text, selectionIn(handle_).second));
 }
 
 LRESULT CALLBACK TextBoxView::procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,7 @@
 #include "win32/painted_views.h"
 
 #include "ui/application.h"
+#include "ui/units.h"
 #include "ui/window.h"
 #include "win32/conversions.h"
 #include "win32/fonts.h"
@@ -127,15 +128,8 @@ void paintLines(HDC dc, const ui::Window& window, const ui::Element* container) 
         const POINT start{toPixels(line.x1), toPixels(line.y1)};
         const POINT end{toPixels(line.x2), toPixels(line.y2)};
         if (start.x == end.x || start.y == end.y) {
-            // Level and upright lines: a band from the coordinates downward or rightward.
-            RECT band{std::min(start.x, end.x), std::min(start.y, end.y),
-                      std::max(start.x, end.x) + 1, std::max(start.y, end.y) + 1};
-            if (start.y == end.y) {
-                band.bottom += line.thickness - 1;
-            } else {
-                band.right += line.thickness - 1;
-            }
-            fill(dc, band, line.colour);
+            const ui::Rect band = ui::lineBand(start.x, start.y, end.x, end.y, line.thickness);
+            fill(dc, RECT{band.left, band.top, band.right(), band.bottom()}, line.colour);
             continue;
         }
         HPEN pen = CreatePen(PS_SOLID, line.thickness, toColorRef(line.colour));

@@ -61,15 +61,10 @@ void Win32Binding::windowDestroyed(ui::Window& window) {
 
 void Win32Binding::windowChanged(ui::Window& window, ui::WindowProperty property) {
     if (WindowView* view = windowView(&window)) view->syncWindow(property);
-    if (property == ui::WindowProperty::Focus && !application_.inEvent()) syncActivation();
 }
 
 void Win32Binding::elementChanged(ui::Element& element, ui::Property property) {
     if (WindowView* view = windowView(&element.window())) view->syncElement(element, property);
-}
-
-void Win32Binding::activeWindowChanged(ui::Window*) {
-    if (!application_.inEvent()) syncActivation();
 }
 
 void Win32Binding::flushRepaints() {
@@ -78,6 +73,9 @@ void Win32Binding::flushRepaints() {
 
 void Win32Binding::eventFinished() {
     flushRepaints();
+}
+
+void Win32Binding::activationDue() {
     syncActivation();
 }
 

@@ -34,8 +34,8 @@ class Win32Binding : public ui::ApplicationObserver {
     void windowDestroyed(ui::Window& window) override;
     void windowChanged(ui::Window& window, ui::WindowProperty property) override;
     void elementChanged(ui::Element& element, ui::Property property) override;
-    void activeWindowChanged(ui::Window* window) override;
     void eventFinished() override;
+    void activationDue() override;
     void ended() override;
 
     // Marks for painting what the current event has changed so far (done when it ends).

@@ -1,5 +1,6 @@
 #include "win32/win32_text_metrics.h"
 
+#include "ui/units.h"
 #include "win32/conversions.h"
 #include "win32/fonts.h"
 
@@ -14,7 +15,7 @@ int Win32TextMetrics::measured(const ui::Font& font, Measure measure) const {
     HGDIOBJ old = SelectObject(dc, fontFor(font, perInch));
     const int units = measure(dc);
     SelectObject(dc, old);
-    return MulDiv(units, 1440, perInch);
+    return ui::pixelsToTwips(units, perInch);
 }
 
 int Win32TextMetrics::textWidth(const ui::Font& font, std::string_view text) const {

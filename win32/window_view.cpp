@@ -24,18 +24,8 @@ POINT pointOf(LPARAM lParam) {
 }  // namespace
 
 std::unique_ptr<WindowView> WindowView::create(Win32Binding& binding, ui::Window& window) {
-    std::unique_ptr<WindowView> view;
-    switch (window.kind()) {
-        case ui::WindowKind::Main:
-            view.reset(new MainWindowView(binding, window));
-            break;
-        case ui::WindowKind::Child:
-            view.reset(new ChildWindowView(binding, window));
-            break;
-        case ui::WindowKind::TopLevel:
-            view.reset(new TopLevelView(binding, window));
-            break;
-    }
+    auto view = ui::viewForKind<WindowView, MainWindowView, ChildWindowView, TopLevelView>(
+        window.kind(), binding, window);
     view->build();
     return view;
 }
@@ -208,17 +198,12 @@ bool WindowView::tabPressed(bool forward) {
 }
 
 bool WindowView::characterTyped(ui::Element* target, int code) {
-    // The key went to the element Windows gave it to, so that is the one the model must see.
-    if (target != nullptr && target->takesFocus() && target != window_.focused()) {
-        window_.adoptFocus(target);
-    }
-    // A character or Backspace typed into a box is the model's edit: it enters the box whose key
-    // rules ran, in place of the selection the user saw, wherever those rules moved the focus.
-    const bool modelEdits = ui::editsTextBox(target, code);
-    if (target != nullptr && target->kind() == ui::ElementKind::TextBox)
-        elementView(target)->beforeKey();
-    if (!deliver([&] { ui::deliverKey(window_, code, modelEdits); })) return true;
-    return !ui::isControlEditCommand(target, code);
+    // The model's selection is the one the user sees as the key arrives.
+    if (ElementView* view = elementView(target)) view->beforeKey();
+    bool controlsOwn = false;
+    if (!deliver([&] { controlsOwn = ui::deliverTypedCharacter(window_, target, code); }))
+        return true;
+    return !controlsOwn;
 }
 
 void WindowView::paintClientArea(HDC dc, const RECT& update) {

@@ -1,0 +1,150 @@
+// The rules every binding follows, decided once in the model: where a typed character goes and
+// who carries it out, the model's units on a device, the band a line covers, and positions in a
+// text as the systems' text controls count them.
+
+#include <gtest/gtest.h>
+
+#include "demo_window.h"
+#include "tests/support/assembly.h"
+#include "ui/text_positions.h"
+#include "ui/units.h"
+#include "ui/user_input.h"
+
+namespace torvi::ui::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+
+// The character reached the second box while the model had the first one focused (the user
+// clicked it a moment ago); "ab" stands in it with the insertion point after the "a".
+TEST(BindingRules, ATypedCharacterGoesToTheElementTheSystemGaveItTo) {
+    enum Target { SecondBox, Button, TheWindow };
+    const struct {
+        Target target;
+        int key;
+        bool controlsOwn;
+        std::string text;
+        std::string focused;
+        Log log;
+    } rows[] = {
+        {SecondBox, 'x', false, "axb", "Text1(2)", {"KeyPress 2 120", "Change 2 axb"}},
+        {SecondBox, 0x1F600, false, "a😀b", "Text1(2)", {"KeyPress 2 128512", "Change 2 a😀b"}},
+        {SecondBox, 8, false, "b", "Text1(2)", {"KeyPress 2 8", "Change 2 b"}},
+        {SecondBox, 22, true, "ab", "Text1(2)", {"KeyPress 2 22"}},  // Ctrl+V: the control's
+        {SecondBox, 13, false, "ab", "Text1(2)", {"KeyPress 2 13"}},
+        {SecondBox, 27, false, "ab", "Text1(2)", {"KeyPress 2 27"}},
+        {Button, ' ', false, "ab", "Command1", {"Click Command1"}},
+        {Button, 'x', false, "ab", "Command1", {}},
+        // The window's own area: the focused box's rules see the key, but nothing enters.
+        {TheWindow, 'x', false, "ab", "Text1(1)", {"KeyPress 1 120"}},
+    };
+    for (const auto& row : rows) {
+        torvi::testing::Assembly<> world({"Demo", 1, 0});
+        DemoWindow& window = world.application.form<DemoWindow>();
+        window.Text1(2).setText("ab");
+        window.Text1(2).setCursor(1);
+        window.log.clear();
+        Element* targets[] = {&window.Text1(2), window.Command1, nullptr};
+        const std::string what = "key " + std::to_string(row.key) + " to target " +
+                                 std::to_string(static_cast<int>(row.target));
+        EXPECT_EQ(deliverTypedCharacter(window, targets[row.target], row.key), row.controlsOwn)
+            << what;
+        EXPECT_EQ(window.Text1(2).text(), row.text) << what;
+        EXPECT_EQ(window.Text1(1).text(), "") << what;
+        EXPECT_EQ(window.focused()->designName(), row.focused) << what;
+        EXPECT_EQ(window.log, row.log) << what;  // taking the focus over raised nothing
+    }
+}
+
+// The screen's active window and focus follow the model once an event has run to its end, or at
+// once for a change made outside any event.
+TEST(BindingRules, TheScreensFocusFollowsWhenTheEventEnds) {
+    struct Recorder : ApplicationObserver {
+        int due = 0;
+        void activationDue() override { ++due; }
+    } recorder;
+    torvi::testing::Assembly<> world({"Demo", 1, 0});
+    Application& application = world.application;
+    DemoWindow& window = application.form<DemoWindow>();
+    application.setObserver(&recorder);
+    window.setFocus(window.Text1(2));
+    EXPECT_EQ(recorder.due, 1);
+    application.dispatch([&] {
+        window.setFocus(window.Text1(1));
+        application.activate(application.form<DemoTopLevel>());
+        window.activate();
+        EXPECT_EQ(recorder.due, 1);
+    });
+    EXPECT_EQ(recorder.due, 2);
+    application.close(window);  // the active window goes, outside any event
+    EXPECT_EQ(recorder.due, 3);
+    application.setObserver(nullptr);
+}
+
+TEST(BindingRules, TwipsPixelsAndPoints) {
+    const struct {
+        int twips, pixelsPerInch, pixels;
+    } places[] = {{15, 96, 1},  {7, 96, 0},       {8, 96, 1},       {-7, 96, 0},
+                  {-8, 96, -1}, {1440, 144, 144}, {10, 144, 1},     {4, 144, 0},
+                  {5, 144, 1},  {-5, 144, -1},    {9000, 600, 3750}};
+    for (const auto& row : places) {
+        EXPECT_EQ(twipsToPixels(row.twips, row.pixelsPerInch), row.pixels) << row.twips;
+    }
+    const struct {
+        int pixels, pixelsPerInch, twips;
+    } lengths[] = {{1, 96, 15}, {-1, 96, -15}, {667, 96, 10005}, {1, 144, 10}, {1, 600, 2}};
+    for (const auto& row : lengths) {
+        EXPECT_EQ(pixelsToTwips(row.pixels, row.pixelsPerInch), row.twips) << row.pixels;
+    }
+    EXPECT_EQ(twipsToPixels(1440), 96);
+    const struct {
+        double points;
+        int pixelsPerInch, pixels;
+    } sizes[] = {{8, 96, 11}, {20.25, 96, 27}, {15.75, 96, 21}, {8, 300, 33}, {9.75, 600, 81}};
+    for (const auto& row : sizes) {
+        EXPECT_EQ(pointsToPixels(row.points, row.pixelsPerInch), row.pixels) << row.points;
+    }
+    // A screen pixel on paper: never less than one of the printer's.
+    for (const auto& [perInch, pixels] :
+         {std::pair(72, 1.0), std::pair(96, 1.0), std::pair(300, 3.125), std::pair(600, 6.25)}) {
+        EXPECT_EQ(devicePixelsPerScreenPixel(perInch), pixels) << perInch;
+    }
+}
+
+TEST(BindingRules, AThickLineGrowsDownFromALevelLineAndRightFromAnUprightOne) {
+    const struct {
+        int x1, y1, x2, y2, thickness;
+        Rect band;
+    } rows[] = {
+        {2, 5, 8, 5, 1, {2, 5, 7, 1}}, {8, 5, 2, 5, 3, {2, 5, 7, 3}},
+        {4, 9, 4, 1, 2, {4, 1, 2, 9}}, {4, 1, 4, 9, 10, {4, 1, 10, 9}},
+        {3, 3, 3, 3, 5, {3, 3, 1, 5}},  // a dot is level
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(lineBand(row.x1, row.y1, row.x2, row.y2, row.thickness), row.band)
+            << row.x1 << "," << row.y1 << " " << row.x2 << "," << row.y2;
+    }
+}
+
+// "a€😀b": one, three, four and one bytes; one, one, two and one UTF-16 units.
+TEST(BindingRules, PositionsInATextBetweenUtf8BytesAndUtf16Units) {
+    const std::string text = "a€😀b";
+    const struct {
+        int bytes, units;
+    } toUnits[] = {{0, 0}, {1, 1}, {2, 1}, {4, 2}, {5, 2}, {7, 2}, {8, 4}, {9, 5}, {99, 5}};
+    for (const auto& row : toUnits)
+        EXPECT_EQ(utf16Position(text, row.bytes), row.units) << row.bytes;
+    const struct {
+        int units, bytes;
+    } toBytes[] = {{0, 0}, {1, 1}, {2, 4}, {3, 4}, {4, 8}, {5, 9}, {99, 9}};
+    for (const auto& row : toBytes)
+        EXPECT_EQ(utf8Position(text, row.units), row.bytes) << row.units;
+    // Bytes no character starts with, and a character cut short, show as one unit each.
+    EXPECT_EQ(utf16Position("\xff\x80z", 3), 3);
+    EXPECT_EQ(utf8Position("\xff\x80z", 2), 2);
+    EXPECT_EQ(utf16Position("z\xf0\x9f", 3), 2);
+    EXPECT_EQ(utf8Position("z\xf0\x9f", 2), 3);
+}
+
+}  // namespace
+}  // namespace torvi::ui::testing

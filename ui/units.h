@@ -1,0 +1,30 @@
+#pragma once
+// The model's units on a device: twips (1/1440 inch) as a screen's or a printer's pixels, type
+// sizes in points, and the pixels a line element covers.
+
+#include "ui/types.h"
+
+namespace torvi::ui {
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kPointsPerInch = 72;
+// The screen the windows are laid out for: 15 twips a pixel.
+inline constexpr int kScreenPixelsPerInch = 96;
+inline constexpr int kTwipsPerPixel = kTwipsPerInch / kScreenPixelsPerInch;
+
+// To the nearest whole pixel or twip, halves away from zero.
+int twipsToPixels(int twips, int pixelsPerInch = kScreenPixelsPerInch);
+int pixelsToTwips(int pixels, int pixelsPerInch = kScreenPixelsPerInch);
+// The height in pixels of a type size, to the nearest pixel.
+int pointsToPixels(double points, int pixelsPerInch);
+
+// A pixel of the screen on a device with this resolution: a line one screen pixel thick is as
+// thick on paper. Never less than one of the device's pixels.
+double devicePixelsPerScreenPixel(int devicePixelsPerInch);
+
+// The pixels a level or upright line element covers, its ends given in pixels: the span between
+// them, ends included, and as thick as the line, growing downward from a level line and rightward
+// from an upright one. (A sloping line is drawn as a pen stroke instead.)
+Rect lineBand(int x1, int y1, int x2, int y2, int thickness);
+
+}  // namespace torvi::ui
