@@ -113,10 +113,13 @@ LRESULT CALLBACK TextBoxView::procedure(HWND handle, UINT message, WPARAM wParam
             break;  // an edit command of the control's own
         }
         case WM_LBUTTONDOWN:
-            // A click in a box that has not the focus is a click for the model first.
+            // A click in a box that has not the focus is a click for the model first. Where its
+            // rules keep the focus elsewhere (a box left with a wrong entry takes it back), the
+            // control takes neither the focus nor the click, which would set it on itself.
             if (GetFocus() != handle) {
                 ui::Element& box = view->box_;
                 if (!view->windowView_.deliver([&] { ui::deliverClick(box); })) return 0;
+                if (box.window().focused() != &box) return 0;
             }
             break;
         case WM_LBUTTONUP:

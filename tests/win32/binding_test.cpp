@@ -15,6 +15,7 @@
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
 #include "tests/support/assembly.h"
+#include "tests/win32/real_input.h"
 #include "win32/conversions.h"
 #include "win32/win32_binding.h"
 #include "win32/win32_dialogs.h"
@@ -24,60 +25,6 @@
 
 namespace torvi::win32 {
 namespace {
-
-// Lets the program handle what is waiting, for a while.
-void pump(Win32Binding& binding, int milliseconds = 50) {
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
-    do {
-        binding.processMessages();
-        Sleep(5);
-    } while (GetTickCount64() < end);
-}
-
-void key(WORD virtualKey, bool control = false, bool shift = false) {
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD code, bool up) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = code;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(input);
-    };
-    if (control) add(VK_CONTROL, false);
-    if (shift) add(VK_SHIFT, false);
-    add(virtualKey, false);
-    add(virtualKey, true);
-    if (shift) add(VK_SHIFT, true);
-    if (control) add(VK_CONTROL, true);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-// Characters as a keyboard types them, one Unicode key each.
-void type(const std::wstring& text) {
-    for (wchar_t character : text) {
-        INPUT inputs[2] = {};
-        for (int k = 0; k < 2; ++k) {
-            inputs[k].type = INPUT_KEYBOARD;
-            inputs[k].ki.wScan = character;
-            inputs[k].ki.dwFlags = KEYEVENTF_UNICODE | (k == 1 ? KEYEVENTF_KEYUP : 0);
-        }
-        SendInput(2, inputs, sizeof(INPUT));
-    }
-}
-
-// The mouse button pressed or released at a point of a window's client area.
-void mouse(HWND window, POINT point, DWORD button) {
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = button;
-    SendInput(1, &input, sizeof input);
-}
-
-POINT centreOf(const RECT& area) {
-    return POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-}
 
 // The program with Windows' message boxes, or with recording ones where keys come at random.
 template <typename Dialogs>
@@ -109,7 +56,7 @@ using Program = ProgramWith<Win32Dialogs>;
 using QuietProgram = ProgramWith<ui::RecordingDialogs>;
 
 TEST_F(Program, TheExampleWithTheKeyboardKeepsTheFocusWhereTheRulesPutIt) {
-    key('D', true);  // the accelerator of Window > Data Input
+    key('D', kControl);  // the accelerator of Window > Data Input
     pump(binding);
     input::Form1* form = application.find<input::Form1>();
     ASSERT_NE(form, nullptr);
@@ -148,15 +95,15 @@ TEST_F(Program, TheExampleWithTheKeyboardKeepsTheFocusWhereTheRulesPutIt) {
 }
 
 TEST_F(Program, ControlLettersAreTheirCodesAndDisabledShortcutsDoNothing) {
-    key('T', true);  // Results (Table): disabled before a calculation
+    key('T', kControl);  // Results (Table): disabled before a calculation
     pump(binding);
     EXPECT_EQ(application.find<results::Form3>(), nullptr);
-    key('D', true);
+    key('D', kControl);
     pump(binding);
     input::Form1& form = *application.find<input::Form1>();
     std::vector<int> keys;
     form.Text1->onKeyPress = [&](int code) { keys.push_back(code); };
-    key('B', true);
+    key('B', kControl);
     type(L"é");
     pump(binding);
     EXPECT_EQ(keys, (std::vector<int>{2, 0xE9}));
@@ -175,7 +122,7 @@ TEST_F(Program, TheSplashTimerTicksAndExitEndsTheMessageLoop) {
     pump(binding, 400);
     EXPECT_GE(ticks, 3);
     EXPECT_LE(ticks, 8);
-    key('Q', true);  // Exit
+    key('Q', kControl);  // Exit
     // A way that ends nothing ends the loop with 3.
     SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(3); });
     EXPECT_EQ(binding.run(), 0);
@@ -186,7 +133,7 @@ TEST_F(Program, TheSplashTimerTicksAndExitEndsTheMessageLoop) {
 // The elements the binding paints show inside their containers, in their colours, on the screen;
 // a click goes to the innermost one under the pointer, pressed and released over it.
 TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) {
-    key('D', true);
+    key('D', kControl);
     pump(binding);
     for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
     main->mnuCalc->choose();
@@ -270,7 +217,7 @@ TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) 
 // Cascade and the order options put the child windows at their design places, in the screen's
 // pixels; a seeded run of random real keys and clicks ends with the focus where the model has it.
 TEST_F(QuietProgram, ChildWindowsGoWhereTheDesignSaysAndRandomKeysKeepModelAndScreenTogether) {
-    key('D', true);
+    key('D', kControl);
     pump(binding);
     for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
     main->mnuCalc->choose();
@@ -300,10 +247,10 @@ TEST_F(QuietProgram, ChildWindowsGoWhereTheDesignSaysAndRandomKeysKeepModelAndSc
     for (int step = 0; step < 150; ++step) {
         const int pick = std::rand() % 14;
         if (pick < 8) key(keys[pick]);
-        if (pick == 8) key('D', true);
-        if (pick == 9) key('T', true);
-        if (pick == 10) key('G', true);
-        if (pick == 11) key(VK_TAB, false, true);
+        if (pick == 8) key('D', kControl);
+        if (pick == 9) key('T', kControl);
+        if (pick == 10) key('G', kControl);
+        if (pick == 11) key(VK_TAB, kShift);
         if (pick >= 12) {  // a click anywhere in the workspace
             RECT area{};
             GetClientRect(binding.mdiClient(), &area);
