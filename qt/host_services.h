@@ -8,7 +8,7 @@
 
 namespace torvi::qt {
 
-// Answers only the design's first lookup, the program's path, with the first of the known
+// Answers only the About box's first lookup, the program's path, with the first of the known
 // system-information programs found on the PATH, and nothing else.
 class HostRegistry : public ui::MemoryRegistry {
   public:

@@ -55,11 +55,7 @@ WindowView::~WindowView() {
     SyncGuard guard(binding_);
     ownViews_.clear();
     // The widgets go later than the views; the model must not call them meanwhile.
-    window_.drawing.onChanged = nullptr;
-    for (const auto& element : window_.elements()) {
-        if (element->kind() == ui::ElementKind::PictureBox)
-            static_cast<ui::PictureBox&>(*element).drawing.onChanged = nullptr;
-    }
+    window_.disconnectDrawings();
     if (frame_) {
         frame_->hide();
         frame_->deleteLater();

@@ -178,6 +178,14 @@ Element* Window::nextInTabOrder(bool forward) const {
     return nullptr;
 }
 
+void Window::disconnectDrawings() {
+    drawing.onChanged = nullptr;
+    for (const auto& element : elements_) {
+        if (auto* picture = dynamic_cast<PictureBox*>(element.get()))
+            picture->drawing.onChanged = nullptr;
+    }
+}
+
 void Window::notify(WindowProperty property) {
     if (ApplicationObserver* observer = application_.observer()) {
         observer->windowChanged(*this, property);

@@ -131,6 +131,9 @@ class Window {
 
     // What is drawn on the window itself.
     Drawing drawing;
+    // Forgets whom the window's drawings tell of their changes, its own and its picture areas':
+    // for a view that goes while the window stays.
+    void disconnectDrawings();
 
     // What Ctrl+C copies from the window: a table as tab-separated text and as HTML, or the
     // window's picture; nothing unless the window says so.

@@ -51,7 +51,7 @@ TextBoxView::TextBoxView(ui::TextBox& box, WindowView& windowView, HWND parent)
         createControl(L"EDIT", ES_AUTOHSCROLL | WS_BORDER, parent, procedure, editProcedure, *this);
     // The model limits the text; the control, counting UTF-16 units, never cuts what it holds.
     SendMessageW(handle_, EM_SETLIMITTEXT, 2 * ui::TextBox::kMaximumLength, 0);
-    // Narrow margins, as the design's boxes had, so that "223,15" fits its box.
+    // Narrow margins, so that "223,15" fits its box.
     SendMessageW(handle_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(1, 1));
     SetWindowTextW(handle_, toWide(box_.text()).c_str());
     sync(ui::Property::Geometry);

@@ -37,11 +37,7 @@ WindowView::~WindowView() {
     SyncGuard guard(binding_);
     *alive_ = false;
     // The windows go now; nothing of the model may call on them any more, nor they on this view.
-    window_.drawing.onChanged = nullptr;
-    for (const auto& element : window_.elements()) {
-        if (element->kind() == ui::ElementKind::PictureBox)
-            static_cast<ui::PictureBox&>(*element).drawing.onChanged = nullptr;
-    }
+    window_.disconnectDrawings();
     for (const auto& [element, view] : elementViews_) {
         if (view->handle() != nullptr) SetWindowLongPtrW(view->handle(), GWLP_USERDATA, 0);
     }

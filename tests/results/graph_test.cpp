@@ -60,8 +60,8 @@ TEST_F(Graph, DesignState) {
     EXPECT_EQ(graph->Picture11->picture.resource, "thermometer.png");
 }
 
-// The design's scale, unit, bars, picture and legend, element by element, as the design tables
-// give them (a fitted label keeps only its place).
+// The window's scale, unit, bars, picture and legend, element by element, at their places and
+// sizes (a fitted label keeps only its place).
 TEST_F(Graph, ScaleUnitBarsAndLegendAsDesigned) {
     struct Row {
         const ui::Element& element;

@@ -268,8 +268,8 @@ TEST_F(QuietProgram, ChildWindowsGoWhereTheDesignSaysAndRandomKeysKeepModelAndSc
     }
 }
 
-// System Info with Windows' own registry and program start: the design's key names the program
-// to start; without it, the design's message.
+// System Info with Windows' own registry and program start: the key the About box reads names
+// the program to start; without it, the About box's message.
 TEST(SystemInfo, TheRegistryNamesTheProgramThatStartsElseTheMessage) {
     constexpr char kKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
     // A program that ends at once, so that nothing outlives the test (Wine's System Information
