@@ -11,7 +11,7 @@ namespace torvi::ui {
 // A key with a character code (13 Enter, 8 Backspace, 27 Esc, else the character) pressed in the
 // window. A key-preview window sees it first; Enter and Esc press the default and cancel buttons;
 // otherwise the focused text box raises its key event and, when applyEdit is set, the character
-// then enters that same box. A binding whose widgets edit by themselves passes false.
+// then enters that same box. For a binding, deliverTypedCharacter decides it.
 void deliverKey(Window& window, int keyAscii, bool applyEdit = true);
 // A character the system gave to one of the window's elements (a text box or a button; none for
 // the window itself), as a binding whose controls edit by themselves receives it. The element is

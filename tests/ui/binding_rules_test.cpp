@@ -81,34 +81,21 @@ TEST(BindingRules, TheScreensFocusFollowsWhenTheEventEnds) {
     application.setObserver(nullptr);
 }
 
+// Halves away from zero, on screens of 96 and 144 pixels an inch and on paper.
 TEST(BindingRules, TwipsPixelsAndPoints) {
     const struct {
-        int twips, pixelsPerInch, pixels;
-    } places[] = {{15, 96, 1},  {7, 96, 0},       {8, 96, 1},       {-7, 96, 0},
-                  {-8, 96, -1}, {1440, 144, 144}, {10, 144, 1},     {4, 144, 0},
-                  {5, 144, 1},  {-5, 144, -1},    {9000, 600, 3750}};
-    for (const auto& row : places) {
-        EXPECT_EQ(twipsToPixels(row.twips, row.pixelsPerInch), row.pixels) << row.twips;
-    }
-    const struct {
-        int pixels, pixelsPerInch, twips;
-    } lengths[] = {{1, 96, 15}, {-1, 96, -15}, {667, 96, 10005}, {1, 144, 10}, {1, 600, 2}};
-    for (const auto& row : lengths) {
-        EXPECT_EQ(pixelsToTwips(row.pixels, row.pixelsPerInch), row.twips) << row.pixels;
-    }
-    EXPECT_EQ(twipsToPixels(1440), 96);
-    const struct {
-        double points;
-        int pixelsPerInch, pixels;
-    } sizes[] = {{8, 96, 11}, {20.25, 96, 27}, {15.75, 96, 21}, {8, 300, 33}, {9.75, 600, 81}};
-    for (const auto& row : sizes) {
-        EXPECT_EQ(pointsToPixels(row.points, row.pixelsPerInch), row.pixels) << row.points;
-    }
+        int got, expected;
+    } rows[] = {{twipsToPixels(7), 0},           {twipsToPixels(8), 1},
+                {twipsToPixels(-8), -1},         {twipsToPixels(5, 144), 1},
+                {twipsToPixels(-5, 144), -1},    {twipsToPixels(9000, 600), 3750},
+                {pixelsToTwips(-1), -15},        {pixelsToTwips(667), 10005},
+                {pixelsToTwips(1, 144), 10},     {pointsToPixels(8, 96), 11},
+                {pointsToPixels(20.25, 96), 27}, {pointsToPixels(9.75, 600), 81}};
+    for (std::size_t k = 0; k < std::size(rows); ++k)
+        EXPECT_EQ(rows[k].got, rows[k].expected) << "row " << k;
     // A screen pixel on paper: never less than one of the printer's.
-    for (const auto& [perInch, pixels] :
-         {std::pair(72, 1.0), std::pair(96, 1.0), std::pair(300, 3.125), std::pair(600, 6.25)}) {
-        EXPECT_EQ(devicePixelsPerScreenPixel(perInch), pixels) << perInch;
-    }
+    EXPECT_EQ(devicePixelsPerScreenPixel(72), 1.0);
+    EXPECT_EQ(devicePixelsPerScreenPixel(600), 6.25);
 }
 
 TEST(BindingRules, AThickLineGrowsDownFromALevelLineAndRightFromAnUprightOne) {
