@@ -56,10 +56,10 @@ void Application::activate(Window& window) {
     stacking_.erase(found);
     stacking_.push_back(&window);
     active_ = &window;
-    activeWindowChanged();
+    activationChanged();
 }
 
-void Application::activeWindowChanged() {
+void Application::activationChanged() {
     if (observer_ != nullptr && eventDepth_ == 0) observer_->activationDue();
 }
 
@@ -94,7 +94,7 @@ void Application::close(Window& window) {
                 break;
             }
         }
-        activeWindowChanged();
+        activationChanged();
     }
     if (eventDepth_ == 0) closedWindows_.clear();
 }
@@ -115,8 +115,10 @@ void Application::finishEvent() {
     }
     if (--eventDepth_ > 0) return;
     closedWindows_.clear();
-    if (observer_) observer_->eventFinished();
-    if (observer_) observer_->activationDue();
+    if (observer_) {
+        observer_->eventFinished();
+        observer_->activationDue();
+    }
 }
 
 void Application::advanceTime(int milliseconds) {

@@ -121,6 +121,9 @@ class Application {
         finishEvent();
     }
     bool inEvent() const { return eventDepth_ > 0; }
+    // The active window or a window's focus changed: outside any event the observer hears at once
+    // that the screen's focus is due; within one, when it ends.
+    void activationChanged();
 
     // Lets time pass on a manual clock: every running timer ticks for each interval ending.
     void advanceTime(int milliseconds);
@@ -138,7 +141,6 @@ class Application {
 
   private:
     void adopt(std::type_index type, std::unique_ptr<Window> window);
-    void activeWindowChanged();
     void finishEvent();
     void forget(Window& window);
 

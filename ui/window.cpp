@@ -189,7 +189,7 @@ void Window::disconnectDrawings() {
 void Window::notify(WindowProperty property) {
     if (ApplicationObserver* observer = application_.observer()) {
         observer->windowChanged(*this, property);
-        if (property == WindowProperty::Focus && !application_.inEvent()) observer->activationDue();
+        if (property == WindowProperty::Focus) application_.activationChanged();
     }
 }
 
