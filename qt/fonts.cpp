@@ -13,8 +13,10 @@ QStringList familiesFor(const std::string& family) {
     const QString name = toQString(family);
     // The system's dialog font of old; Liberation Sans has the metrics of its Arial successor.
     if (name == "MS Sans Serif") return {"Liberation Sans", "Arial", "DejaVu Sans"};
-    // A condensed face falls back to another narrow one, so that the table's columns still fit.
-    if (name == "DejaVu Sans Condensed") return {name, "Liberation Sans Narrow", "DejaVu Sans"};
+    // The interface font is a condensed face here, falling back to another narrow one, so that
+    // the table's columns still fit.
+    if (name == ui::kInterfaceFamily)
+        return {"DejaVu Sans Condensed", "Liberation Sans Narrow", "DejaVu Sans"};
     return {name, "Liberation Sans", "DejaVu Sans"};
 }
 

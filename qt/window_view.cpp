@@ -204,6 +204,12 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
             return keyPressed(watched, *static_cast<QKeyEvent*>(event));
+        case QEvent::ShortcutOverride:
+            // A key-preview window (the splash) takes Ctrl+letter as the character it types:
+            // the key comes as a key press instead of the menu's shortcut.
+            if (ui::shortcutsAvailable(window_.application())) return false;
+            event->accept();
+            return true;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:

@@ -19,7 +19,7 @@ const TableLayout kWindowLayout{.emptyLinesBefore = 1,
                                 .degreeTab = 5,
                                 .temperatureTab = 4};
 
-const Font kTableFont{"DejaVu Sans Condensed", 8, false};
+const Font kTableFont{kInterfaceFamily, 8, false};
 
 TableLayout paperLayout(int conformerCount) {
     return {.emptyLinesBefore = 5,

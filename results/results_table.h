@@ -24,8 +24,8 @@ struct TableLayout {
 };
 
 extern const TableLayout kWindowLayout;
-// The table's font on the window and on paper: a condensed 8-point face. On paper a line is
-// about 186 twips high (each rule falls inside an empty line) and a print zone about 1020 twips
+// The table's font on the window and on paper: the system's 8-point interface font. On paper a line
+// is about 186 twips high (each rule falls inside an empty line) and a print zone about 1020 twips
 // wide, so conformer 9 stands inside a portrait A4 or Letter page and conformer 10 on landscape;
 // on the window the screen's font measures decide, in whole pixels.
 extern const ui::Font kTableFont;

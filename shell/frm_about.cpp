@@ -7,10 +7,10 @@
 namespace torvi::shell {
 
 using ui::Font;
-using ui::kAllAccess;
 using ui::kLocalMachine;
 using ui::kNoIndex;
 using ui::kNumberType;
+using ui::kReadAccess;
 using ui::kStringType;
 using ui::kSuccess;
 using ui::LabelStyle;
@@ -130,7 +130,7 @@ bool frmAbout::GetKeyValue(std::uint32_t root, const std::string& keyPath,
     std::uint32_t type = 0;
     std::vector<std::uint8_t> buffer(1024, 0);
     std::uint32_t size = 1024;
-    if (keys->openKey(root, keyPath, kAllAccess, key) != kSuccess ||
+    if (keys->openKey(root, keyPath, kReadAccess, key) != kSuccess ||
         keys->queryValue(key, valueName, type, buffer, size) != kSuccess) {
         value.clear();
         keys->closeKey(key);

@@ -37,6 +37,11 @@ std::optional<std::string> Application::chooseSaveFile(const std::string& title,
 
 void Application::adopt(std::type_index type, std::unique_ptr<Window> window) {
     Window& added = *window;
+    if (added.kind() == WindowKind::Child) {
+        const Window* main = mainWindow();
+        added.setGeometry(defaultChildPlace(added.geometry(), childWindowsCreated_++,
+                                            main != nullptr ? workspaceHeight(*main) : 0));
+    }
     windows_[type] = std::move(window);
     stacking_.push_back(&added);
     if (observer_) observer_->windowCreated(added);

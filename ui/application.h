@@ -156,6 +156,7 @@ class Application {
     std::vector<Window*> stacking_;
     Window* active_ = nullptr;
     int eventDepth_ = 0;
+    int childWindowsCreated_ = 0;
     bool ended_ = false;
 };
 

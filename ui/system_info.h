@@ -12,15 +12,17 @@
 
 namespace torvi::ui {
 
-// The registry's root, access mask, value types and results, with Windows' values
-// (HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS, REG_SZ, REG_DWORD, ERROR_SUCCESS, ERROR_FILE_NOT_FOUND,
-// ERROR_MORE_DATA).
+// The registry's root, access masks, value types and results, with Windows' values
+// (HKEY_LOCAL_MACHINE, KEY_READ, KEY_ALL_ACCESS, REG_SZ, REG_DWORD, ERROR_SUCCESS,
+// ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_MORE_DATA).
 inline constexpr std::uint32_t kLocalMachine = 0x80000002;
+inline constexpr std::uint32_t kReadAccess = 0x20019;
 inline constexpr std::uint32_t kAllAccess = 0x2003F;
 inline constexpr std::uint32_t kStringType = 1;
 inline constexpr std::uint32_t kNumberType = 4;
 inline constexpr long kSuccess = 0;
 inline constexpr long kNotFound = 2;
+inline constexpr long kAccessDenied = 5;
 inline constexpr long kMoreData = 234;
 
 class Registry {
@@ -34,7 +36,9 @@ class Registry {
     virtual long closeKey(std::uint32_t key) = 0;
 };
 
-// Values held in memory: for tests, and for anything that sets them up itself.
+// Values held in memory: for tests, and for anything that sets them up itself. Like the local
+// machine's keys for a user who is not an administrator, it refuses to open a key for more than
+// reading.
 class MemoryRegistry : public Registry {
   public:
     void setValue(std::uint32_t root, const std::string& path, const std::string& name,

@@ -30,11 +30,21 @@ inline constexpr Rgb applicationWorkspace{128, 128, 128};
 inline constexpr Rgb activeTitleText{255, 255, 255};
 }  // namespace colours
 
+// The family of the system's default interface font. It names no face: each binding shows it in
+// its own system's (on Windows the face its dialogs use).
+inline constexpr char kInterfaceFamily[] = "System Interface";
+
 struct Font {
     std::string family = "MS Sans Serif";
     double pointSize = 8;
     bool bold = false;
     friend bool operator==(const Font&, const Font&) = default;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
 };
 
 struct Rect {

@@ -31,6 +31,23 @@ double devicePixelsPerScreenPixel(int devicePixelsPerInch) {
     return std::max(1.0, devicePixelsPerInch / double(kScreenPixelsPerInch));
 }
 
+Point twipsToDevice(Point twips, Resolution resolution) {
+    return {twipsToPixels(twips.x, resolution.across), twipsToPixels(twips.y, resolution.down)};
+}
+
+Rect twipsToDevice(const Rect& twips, Resolution resolution) {
+    const Point topLeft = twipsToDevice(Point{twips.left, twips.top}, resolution);
+    const Point bottomRight = twipsToDevice(Point{twips.right(), twips.bottom()}, resolution);
+    return {topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y};
+}
+
+int penWidthOnDevice(Point from, Point to, int thickness, Resolution resolution) {
+    const int perInch = from.y == to.y   ? resolution.down
+                        : from.x == to.x ? resolution.across
+                                         : std::min(resolution.across, resolution.down);
+    return static_cast<int>(devicePixelsPerScreenPixel(perInch)) * thickness;
+}
+
 Rect lineBand(int x1, int y1, int x2, int y2, int thickness) {
     const bool level = y1 == y2;
     return Rect{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + (level ? 1 : thickness),

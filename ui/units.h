@@ -22,6 +22,22 @@ int pointsToPixels(double points, int pixelsPerInch);
 // thick on paper. Never less than one of the device's pixels.
 double devicePixelsPerScreenPixel(int devicePixelsPerInch);
 
+// A device's pixels per inch across and down. A printer mode may have them unequal (600 x 300
+// dpi): a position across is converted at the one, a position down at the other.
+struct Resolution {
+    int across = kScreenPixelsPerInch;
+    int down = kScreenPixelsPerInch;
+    friend bool operator==(const Resolution&, const Resolution&) = default;
+};
+// A point in twips as the device's pixels.
+Point twipsToDevice(Point twips, Resolution resolution);
+// A rectangle in twips as the device's pixels: its corners converted, so that adjacent ones
+// stay adjacent.
+Rect twipsToDevice(const Rect& twips, Resolution resolution);
+// The pen width on the device, in whole pixels, of a line this many screen pixels thick: a level
+// line's thickness lies down the page, an upright one's across, a sloping one takes the finer.
+int penWidthOnDevice(Point from, Point to, int thickness, Resolution resolution);
+
 // The pixels a level or upright line element covers, its ends given in pixels: the span between
 // them, ends included, and as thick as the line, growing downward from a level line and rightward
 // from an upright one. (A sloping line is drawn as a pen stroke instead.)

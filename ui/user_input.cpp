@@ -106,7 +106,13 @@ void deliverMenu(MenuItem& item) {
     });
 }
 
+bool shortcutsAvailable(const Application& application) {
+    const Window* active = application.activeWindow();
+    return active == nullptr || !active->keyPreview;
+}
+
 bool deliverShortcut(Window& window, char letter) {
+    if (!shortcutsAvailable(window.application())) return false;
     const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
     for (const auto& element : window.elements()) {
         auto* item = dynamic_cast<MenuItem*>(element.get());

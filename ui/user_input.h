@@ -31,7 +31,11 @@ void deliverClick(Element& element);
 // An edit that types no character (Delete, cut, paste): the box takes the new text.
 void deliverEdit(TextBox& box, std::string text, int cursor);
 void deliverMenu(MenuItem& item);
-// Ctrl+letter in the window: chooses the available menu item with that shortcut, if any.
+// Whether the menus' Ctrl+letter shortcuts act now: not while the active window has its key
+// preview on, as that window takes every key that produces a character, Ctrl+letter included.
+bool shortcutsAvailable(const Application& application);
+// Ctrl+letter in the window: chooses the available menu item with that shortcut, if any, while
+// shortcuts are available.
 bool deliverShortcut(Window& window, char letter);
 void deliverClose(Window& window);
 void deliverActivate(Window& window);

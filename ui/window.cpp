@@ -25,6 +25,18 @@ FrameSize frameSize(BorderStyle style, bool titleBar) {
     return {0, 0};
 }
 
+Rect defaultChildPlace(const Rect& size, int createdBefore, int workspaceHeight) {
+    const int step = frameSize(BorderStyle::Sizable).top;
+    const int steps = std::max(0, workspaceHeight / (3 * step)) + 1;
+    const int offset = step * (createdBefore % steps);
+    return {offset, offset, size.width, size.height};
+}
+
+int workspaceHeight(const Window& mainWindow) {
+    constexpr int kMenuBarHeight = 300;
+    return mainWindow.clientHeight() - kMenuBarHeight;
+}
+
 Window::Window(Application& application, std::string name, WindowKind kind)
     : application_(application), name_(std::move(name)), kind_(kind) {}
 

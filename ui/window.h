@@ -26,6 +26,14 @@ struct FrameSize {
 };
 FrameSize frameSize(BorderStyle style, bool titleBar = true);
 
+// Where the workspace puts a new child window that does not place itself, given how many child
+// windows it has created before: each one step (a title bar and frame) further down and right
+// than the last, starting again at the corner when the steps would reach a third of the
+// workspace's height from its bottom.
+Rect defaultChildPlace(const Rect& size, int createdBefore, int workspaceHeight);
+// The height of the main window's workspace: its client area below a menu bar of one line.
+int workspaceHeight(const Window& mainWindow);
+
 // The view a binding makes for a window of this kind: its main window's, a child window's or a
 // top-level window's, each built from the same arguments.
 template <typename View, typename Main, typename Child, typename TopLevel, typename... Arguments>

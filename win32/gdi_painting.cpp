@@ -8,12 +8,15 @@
 
 namespace torvi::win32 {
 
-void paintItems(HDC dc, const std::vector<ui::DrawItem>& items, int pixelsPerInch) {
-    const bool screen = pixelsPerInch <= 0;
-    const int perInch = screen ? screenPixelsPerInch() : pixelsPerInch;
-    const auto units = [&](int twips) { return ui::twipsToPixels(twips, perInch); };
-    // A printer's line grows with its resolution, in the whole pixels GDI's pens are made of.
-    const int pixel = screen ? 1 : static_cast<int>(ui::devicePixelsPerScreenPixel(perInch));
+ui::Resolution screenResolution() {
+    return {screenPixelsPerInch(), screenPixelsPerInch()};
+}
+
+void paintItems(HDC dc, const std::vector<ui::DrawItem>& items, ui::Resolution resolution) {
+    const auto device = [&](int x, int y) {
+        const ui::Point point = ui::twipsToDevice(ui::Point{x, y}, resolution);
+        return POINT{point.x, point.y};
+    };
     // What lies wholly outside the area being painted is left out (a repaint of a strip of a
     // table or plot would otherwise draw every run of it).
     RECT clip{};
@@ -27,22 +30,27 @@ void paintItems(HDC dc, const std::vector<ui::DrawItem>& items, int pixelsPerInc
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
     // One pen for a run of lines of the same colour and thickness (a fine plot draws thousands).
     HPEN pen = nullptr;
-    const ui::LineRun* penLine = nullptr;
+    COLORREF penColour = 0;
+    int penWidth = 0;
     for (const ui::DrawItem& item : items) {
         if (const auto* line = std::get_if<ui::LineRun>(&item)) {
-            const POINT from{units(line->x1), units(line->y1)};
-            const POINT to{units(line->x2), units(line->y2)};
-            const int reach = pixel * line->thickness + 1;
+            const POINT from = device(line->x1, line->y1);
+            const POINT to = device(line->x2, line->y2);
+            // A printer's line grows with its resolution, in the whole pixels of GDI's pens.
+            const int width =
+                ui::penWidthOnDevice({from.x, from.y}, {to.x, to.y}, line->thickness, resolution);
+            const int reach = width + 1;
             if (outside(RECT{std::min(from.x, to.x) - reach, std::min(from.y, to.y) - reach,
                              std::max(from.x, to.x) + reach, std::max(from.y, to.y) + reach}))
                 continue;
-            if (penLine == nullptr || penLine->colour != line->colour ||
-                penLine->thickness != line->thickness) {
-                HPEN next = CreatePen(PS_SOLID, pixel * line->thickness, toColorRef(line->colour));
+            const COLORREF colour = toColorRef(line->colour);
+            if (pen == nullptr || penColour != colour || penWidth != width) {
+                HPEN next = CreatePen(PS_SOLID, width, colour);
                 SelectObject(dc, next);
                 if (pen != nullptr) DeleteObject(pen);
                 pen = next;
-                penLine = line;
+                penColour = colour;
+                penWidth = width;
             }
             MoveToEx(dc, from.x, from.y, nullptr);
             LineTo(dc, to.x, to.y);
@@ -52,14 +60,13 @@ void paintItems(HDC dc, const std::vector<ui::DrawItem>& items, int pixelsPerInc
         }
         const auto& text = std::get<ui::TextRun>(item);
         // A line of text reaches right of its start and less than two of its font's sizes down.
-        const int size = ui::pointsToPixels(text.font.pointSize, perInch) + 1;
-        if (outside(RECT{units(text.x) - 2, units(text.y) - 2, clip.right + 1,
-                         units(text.y) + 2 * size}))
-            continue;
-        SelectObject(dc, fontFor(text.font, perInch));
+        const int size = ui::pointsToPixels(text.font.pointSize, resolution.down) + 1;
+        const POINT at = device(text.x, text.y);
+        if (outside(RECT{at.x - 2, at.y - 2, clip.right + 1, at.y + 2 * size})) continue;
+        SelectObject(dc, fontFor(text.font, resolution.down));
         SetTextColor(dc, toColorRef(text.colour));
         const std::wstring wide = toWide(text.text);
-        TextOutW(dc, units(text.x), units(text.y), wide.c_str(), static_cast<int>(wide.size()));
+        TextOutW(dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
     }
     RestoreDC(dc, savedState);
     if (pen != nullptr) DeleteObject(pen);

@@ -6,10 +6,13 @@
 #include <vector>
 
 #include "ui/drawing.h"
+#include "ui/units.h"
 
 namespace torvi::win32 {
 
-// Paints the items on a device with this many pixels per inch; the screen's when 0.
-void paintItems(HDC dc, const std::vector<ui::DrawItem>& items, int pixelsPerInch = 0);
+// Paints the items on a device of this resolution.
+void paintItems(HDC dc, const std::vector<ui::DrawItem>& items, ui::Resolution resolution);
+// The screen's resolution.
+ui::Resolution screenResolution();
 
 }  // namespace torvi::win32

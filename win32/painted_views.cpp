@@ -102,7 +102,7 @@ void PictureBoxView::paint(HDC dc, SIZE size) const {
     const RECT area{0, 0, size.cx, size.cy};
     fill(dc, area, picture_.fillColour);
     drawPicture(dc, picture_.picture, area, false);  // cut to the box
-    paintItems(dc, picture_.drawing.items());
+    paintItems(dc, picture_.drawing.items(), screenResolution());
     paintLines(dc, picture_.window(), &picture_);
     if (picture_.bordered) outline(dc, area, ui::colours::grey);
 }

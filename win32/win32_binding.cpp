@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/user_input.h"
 #include "win32/main_window_view.h"
 #include "win32/window_view.h"
 
@@ -125,6 +126,8 @@ void Win32Binding::ended() {
 bool Win32Binding::translate(MSG& message) const {
     HWND client = mdiClient();
     if (client != nullptr && TranslateMDISysAccel(client, &message)) return true;
+    // A key-preview window (the splash) takes Ctrl+letter as the character it types.
+    if (!ui::shortcutsAvailable(application_)) return false;
     auto* main = dynamic_cast<MainWindowView*>(windowView(application_.mainWindow()));
     return main != nullptr && main->accelerators() != nullptr &&
            TranslateAcceleratorW(main->frame(), main->accelerators(), &message);

@@ -40,7 +40,7 @@ class Win32PrintJob : public ui::PrintJob {
             return {Kind::PrinterRefused, {}, {}};
         }
         // The model's positions count from the printable area, where the device's origin is.
-        paintItems(dc, items_, GetDeviceCaps(dc, LOGPIXELSY));
+        paintItems(dc, items_, {GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY)});
         const bool handedOver = EndPage(dc) > 0 && EndDoc(dc) > 0;
         DeleteDC(dc);
         return handedOver ? ui::PrintFailure{} : ui::PrintFailure{Kind::SpoolerRefused, {}, {}};

@@ -23,7 +23,7 @@ class Win32TextMetrics : public ui::TextMetrics {
 
   private:
     template <typename Measure>
-    int measured(const ui::Font& font, Measure measure) const;
+    int measured(const ui::Font& font, bool across, Measure measure) const;
     struct DeleteContext {
         void operator()(HDC context) const { DeleteDC(context); }
     };

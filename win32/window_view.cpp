@@ -213,7 +213,7 @@ void WindowView::paintClientArea(HDC dc, const RECT& update) {
     HBRUSH brush = CreateSolidBrush(toColorRef(window_.backColour));
     FillRect(memory, &update, brush);
     DeleteObject(brush);
-    paintItems(memory, window_.drawing.items());
+    paintItems(memory, window_.drawing.items(), screenResolution());
     paintLines(memory, window_, nullptr);
     paintElements(memory, nullptr);
     BitBlt(dc, update.left, update.top, width, height, memory, update.left, update.top, SRCCOPY);

@@ -23,10 +23,12 @@ TEST(HostServices, ProgramsStartByPathWithoutAShellAndFailuresAreReported) {
 TEST(HostServices, TheHostRegistryAnswersOnlyTheProgramPath) {
     HostRegistry registry;
     std::uint32_t key = 0;
-    EXPECT_EQ(registry.openKey(ui::kLocalMachine, kLocation, ui::kAllAccess, key), ui::kNotFound);
+    EXPECT_EQ(registry.openKey(ui::kLocalMachine, kLocation, ui::kReadAccess, key), ui::kNotFound);
     const std::string program = HostRegistry::findSystemInformationProgram();
-    const long opened = registry.openKey(ui::kLocalMachine, kMsinfo, ui::kAllAccess, key);
+    const long opened = registry.openKey(ui::kLocalMachine, kMsinfo, ui::kReadAccess, key);
     EXPECT_EQ(opened == ui::kSuccess, !program.empty());
+    // As for an ordinary user on Windows, write rights are refused whether the key exists or not.
+    EXPECT_EQ(registry.openKey(ui::kLocalMachine, kMsinfo, ui::kAllAccess, key), ui::kAccessDenied);
 }
 
 }  // namespace

@@ -367,6 +367,23 @@ TEST_P(ProgramExit, EndsTheEventLoopCleanly) {
 }
 INSTANTIATE_TEST_SUITE_P(MenuShortcutAndCloseBox, ProgramExit, ::testing::Values(0, 1, 2));
 
+// While the splash is active, Ctrl+letter is a key it takes (and closes on), not a menu shortcut:
+// neither Exit nor Data Input runs.
+TEST_F(Program, TheSplashTakesControlLettersAheadOfTheMenus) {
+    for (const char* chord : {"Ctrl+Q", "Ctrl+D"}) {
+        binding->windowView(main)->actionFor(main->mnuSplash)->trigger();
+        auto* splash = application.find<shell::frmSplash>();
+        ASSERT_NE(splash, nullptr);
+        QWidget* shown = binding->windowView(splash)->frame();
+        shown->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
+        QTest::keySequence(shown->windowHandle(), QKeySequence(chord));
+        EXPECT_EQ(application.find<shell::frmSplash>(), nullptr) << chord;
+        EXPECT_FALSE(application.ended()) << chord;
+    }
+    EXPECT_EQ(application.find<input::Form1>()->geometry().left, 0);  // not brought up by Ctrl+D
+}
+
 // Ctrl+C in a results window: the table as text and as an HTML table, the graphs as pictures.
 TEST_F(Program, ResultsGoOnTheClipboard) {
     typeTheExample();

@@ -61,6 +61,23 @@ TEST_F(Program, ShowSplashTwiceKeepsOneWindow) {
     EXPECT_EQ(window<frmSplash>()->Label1->caption(), "Label1");
 }
 
+// Key preview: Ctrl+letter types a character into the splash, which closes it, ahead of the
+// menus' shortcuts (Exit, Data Input, the results windows).
+TEST_F(Program, TheSplashTakesControlLettersAheadOfTheMenus) {
+    calculate({"0", "1"});
+    const std::vector<ui::Rect> places{dataInput().geometry(), window<results::Form2>()->geometry(),
+                                       window<results::Form3>()->geometry()};
+    for (const char letter : {'Q', 'D', 'T', 'G'}) {
+        user.choose(*main->mnuSplash);
+        EXPECT_FALSE(user.shortcut(letter)) << letter;
+        EXPECT_EQ(window<frmSplash>(), nullptr) << letter;
+        EXPECT_FALSE(application.ended()) << letter;
+    }
+    EXPECT_EQ(places,
+              (std::vector<ui::Rect>{dataInput().geometry(), window<results::Form2>()->geometry(),
+                                     window<results::Form3>()->geometry()}));
+}
+
 TEST_F(Program, ExitClosesTheSplashAndTheAboutBoxToo) {
     user.choose(*main->mnuSplash);
     user.choose(*main->mnuAbout);

@@ -98,6 +98,27 @@ TEST(BindingRules, TwipsPixelsAndPoints) {
     EXPECT_EQ(devicePixelsPerScreenPixel(600), 6.25);
 }
 
+// A printer mode of 600 x 300 dpi: across at the one resolution, down at the other.
+TEST(BindingRules, EachAxisAtItsOwnResolution) {
+    const Resolution draft{600, 300}, screen{};
+    const struct {
+        Rect twips;
+        Resolution resolution;
+        Rect device;
+    } rows[] = {{{700, 1000, 11200, 4000}, draft, {292, 208, 4666, 834}},
+                {{700, 1000, 11200, 4000}, screen, {47, 67, 746, 266}},
+                {{7, 7, 0, 1}, screen, {0, 0, 0, 1}}};  // the corners, not the size, rounded
+    for (const auto& row : rows) EXPECT_EQ(twipsToDevice(row.twips, row.resolution), row.device);
+    EXPECT_EQ(twipsToDevice(Point{1440, 1440}, draft), (Point{600, 300}));
+    const struct {
+        Point from, to;
+        int thickness, width;
+    } pens[] = {{{0, 5}, {90, 5}, 2, 6}, {{5, 0}, {5, 90}, 2, 12}, {{0, 0}, {9, 9}, 1, 3}};
+    for (const auto& pen : pens)
+        EXPECT_EQ(penWidthOnDevice(pen.from, pen.to, pen.thickness, draft), pen.width);
+    EXPECT_EQ(penWidthOnDevice({0, 5}, {90, 5}, 2, screen), 2);
+}
+
 TEST(BindingRules, AThickLineGrowsDownFromALevelLineAndRightFromAnUprightOne) {
     const struct {
         int x1, y1, x2, y2, thickness;
