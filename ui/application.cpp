@@ -21,17 +21,36 @@ Application::~Application() {
     windows_.clear();
 }
 
+namespace {
+
+// Counts a dialog open for as long as it runs.
+class DialogOpen {
+  public:
+    explicit DialogOpen(int& depth) : depth_(++depth) {}
+    ~DialogOpen() { --depth_; }
+    DialogOpen(const DialogOpen&) = delete;
+    DialogOpen& operator=(const DialogOpen&) = delete;
+
+  private:
+    int& depth_;
+};
+
+}  // namespace
+
 void Application::messageBox(const std::string& text) {
+    const DialogOpen open(dialogDepth_);
     dialogs_.show(info_.title, text);
 }
 
 bool Application::ask(const std::string& question) {
+    const DialogOpen open(dialogDepth_);
     return dialogs_.ask(info_.title, question);
 }
 
 std::optional<std::string> Application::chooseSaveFile(const std::string& title,
                                                        const std::string& proposedName,
                                                        const std::string& filter) {
+    const DialogOpen open(dialogDepth_);
     return dialogs_.chooseSaveFile(title, proposedName, filter);
 }
 

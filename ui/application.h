@@ -75,6 +75,8 @@ class Application {
 
     // A modal message box; returns when the user has closed it.
     void messageBox(const std::string& text);
+    // Whether a message box or dialog is open: the user's input reaches no window until it closes.
+    bool dialogOpen() const { return dialogDepth_ > 0; }
     // A modal question with Yes and No; true for Yes.
     bool ask(const std::string& question);
     // A modal save dialog; nothing when the user cancels.
@@ -157,6 +159,7 @@ class Application {
     Window* active_ = nullptr;
     int eventDepth_ = 0;
     int childWindowsCreated_ = 0;
+    int dialogDepth_ = 0;
     bool ended_ = false;
 };
 

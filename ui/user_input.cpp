@@ -20,6 +20,11 @@ CommandButton* buttonWithRole(Window& window, bool defaultRole) {
     return nullptr;
 }
 
+// While a message box is open, the user's input reaches no window of the program.
+bool blocked(const Window& window) {
+    return window.application().dialogOpen();
+}
+
 void press(CommandButton& button) {
     if (usable(button) && button.onClick) button.onClick();
 }
@@ -27,6 +32,7 @@ void press(CommandButton& button) {
 }  // namespace
 
 void deliverKey(Window& window, int keyAscii, bool applyEdit) {
+    if (blocked(window)) return;
     window.application().dispatch([&] {
         if (window.closed()) return;
         if (window.keyPreview) {
@@ -54,6 +60,7 @@ void deliverKey(Window& window, int keyAscii, bool applyEdit) {
 }
 
 bool deliverTypedCharacter(Window& window, Element* target, int keyAscii) {
+    if (blocked(window)) return false;
     const bool inTextBox = target != nullptr && target->kind() == ElementKind::TextBox;
     const bool modelEdits =
         inTextBox && (keyAscii == keys::kBackspace || keyAscii >= keys::kFirstPrintable);
@@ -66,6 +73,7 @@ bool deliverTypedCharacter(Window& window, Element* target, int keyAscii) {
 }
 
 void deliverTab(Window& window, bool forward) {
+    if (blocked(window)) return;
     window.application().dispatch([&] {
         if (window.closed()) return;
         if (Element* next = window.nextInTabOrder(forward)) window.setFocus(*next);
@@ -74,6 +82,7 @@ void deliverTab(Window& window, bool forward) {
 
 void deliverClick(Element& element) {
     Window& window = element.window();
+    if (blocked(window)) return;
     window.application().dispatch([&] {
         if (window.closed() || !usable(element)) return;
         if (window.application().activeWindow() != &window) window.application().activate(window);
@@ -101,6 +110,7 @@ void deliverEdit(TextBox& box, std::string text, int cursor) {
 }
 
 void deliverMenu(MenuItem& item) {
+    if (blocked(item.window())) return;
     item.window().application().dispatch([&] {
         if (!item.window().closed()) item.choose();
     });
@@ -112,6 +122,7 @@ bool shortcutsAvailable(const Application& application) {
 }
 
 bool deliverShortcut(Window& window, char letter) {
+    if (blocked(window)) return false;
     if (!shortcutsAvailable(window.application())) return false;
     const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
     for (const auto& element : window.elements()) {
@@ -125,7 +136,31 @@ bool deliverShortcut(Window& window, char letter) {
     return false;
 }
 
+char accessLetter(const std::string& caption) {
+    for (std::size_t at = 0; at + 1 < caption.size(); ++at) {
+        if (caption[at] != '&') continue;
+        if (caption[at + 1] != '&')
+            return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[at + 1])));
+        ++at;
+    }
+    return 0;
+}
+
+bool deliverAccessKey(Window& window, char letter) {
+    if (blocked(window)) return false;
+    const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    for (const auto& element : window.elements()) {
+        auto* button = dynamic_cast<CommandButton*>(element.get());
+        if (button != nullptr && usable(*button) && accessLetter(button->caption()) == wanted) {
+            deliverClick(*button);
+            return true;
+        }
+    }
+    return false;
+}
+
 void deliverClose(Window& window) {
+    if (blocked(window)) return;
     window.application().dispatch([&] { window.application().close(window); });
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // What a user does, as events into the model. The toolkit binding forwards real input through
 // these functions, and the tests' user drives windows through them. Each runs as one event.
+// While a message box is open (Application::dialogOpen), keys, clicks, menu commands and the
+// close box reach no window.
 
 #include <string>
 
@@ -37,6 +39,11 @@ bool shortcutsAvailable(const Application& application);
 // Ctrl+letter in the window: chooses the available menu item with that shortcut, if any, while
 // shortcuts are available.
 bool deliverShortcut(Window& window, char letter);
+// Alt+letter in the window: clicks the usable button whose caption marks that letter, in either
+// case, as its access key with "&" ("&System Info..." for S). Returns whether one did.
+bool deliverAccessKey(Window& window, char letter);
+// The access letter a caption marks with "&", upper case, or 0 ("&&" is a plain "&").
+char accessLetter(const std::string& caption);
 void deliverClose(Window& window);
 void deliverActivate(Window& window);
 // A tick of a running timer.

@@ -1,4 +1,5 @@
 #include "shell/frm_about.h"
+#include "shell/frm_splash.h"
 #include "shell_fixture.h"
 
 namespace torvi::shell::testing {
@@ -58,6 +59,35 @@ TEST_F(About, ShowsTitleVersionAndDescription) {
     EXPECT_EQ(about->cmdSysInfo->caption(), "&System Info...");
     // Not modal: the main window's commands still work.
     EXPECT_TRUE(user.shortcut('D'));
+}
+
+// Alt+S is the System Info button's access key. Its message is modal to the whole program: while
+// it is open no key, click, menu command or close box reaches any window.
+TEST_F(About, TheAccessKeyPressesSystemInfoWhoseMessageStopsTheWholeProgram) {
+    int tries = 0;
+    messages.whileOpen = [&] {
+        ++tries;
+        EXPECT_FALSE(user.shortcut('Q'));
+        user.choose(*main->mnuSplash);
+        user.click(*about->cmdOK);
+        user.escape();
+        EXPECT_FALSE(deliverAccessKey(*about, 's'));
+        user.close(*about);
+        user.close(*main);
+    };
+    EXPECT_FALSE(deliverAccessKey(*about, 'O'));  // OK marks no letter
+    EXPECT_TRUE(deliverAccessKey(*about, 's'));
+    EXPECT_EQ(messages.texts, Texts{kUnavailable});
+    EXPECT_EQ(tries, 1);
+    EXPECT_FALSE(application.ended());
+    EXPECT_EQ(window<frmAbout>(), about);
+    EXPECT_EQ(window<frmSplash>(), nullptr);
+    EXPECT_EQ(application.activeWindow(), about);
+    const struct {
+        const char* caption;
+        char letter;
+    } captions[] = {{"&System Info...", 'S'}, {"OK", 0}, {"Save && E&xit", 'X'}, {"&", 0}};
+    for (const auto& row : captions) EXPECT_EQ(accessLetter(row.caption), row.letter);
 }
 
 TEST_F(About, EnterAndEscCloseItAsOKDoes) {

@@ -5,6 +5,7 @@ namespace torvi::ui {
 void RecordingDialogs::show(const std::string& title, const std::string& text) {
     lastTitle = title;
     texts.push_back(text);
+    if (whileOpen) whileOpen();
 }
 
 bool RecordingDialogs::ask(const std::string& title, const std::string& question) {

@@ -2,6 +2,7 @@
 // Stand-ins for the platform in tests: message boxes that record what they show and answer as
 // told, printers that keep their documents in memory, and text measured by counting characters.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@ class RecordingDialogs : public Dialogs {
     bool answer = false;                    // what every question is answered
     std::optional<std::string> chosenFile;  // what every save dialog gives
     std::vector<std::string> proposedNames;
+    std::function<void()> whileOpen;  // what the user does while a message box is open
 };
 
 // Keeps every finished document in memory: for tests.
