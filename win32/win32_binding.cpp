@@ -1,6 +1,7 @@
 #include "win32/win32_binding.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "ui/user_input.h"
@@ -124,6 +125,15 @@ void Win32Binding::ended() {
 }
 
 bool Win32Binding::translate(MSG& message) const {
+    // Alt+letter presses the button of the active window that has it as its access key; the
+    // main window's menus take the letters no button has.
+    if (message.message == WM_SYSCHAR && message.wParam < 0x80 &&
+        std::isalnum(static_cast<int>(message.wParam))) {
+        ui::Window* active = application_.activeWindow();
+        if (active != nullptr && active->kind() != ui::WindowKind::Main &&
+            ui::deliverAccessKey(*active, static_cast<char>(message.wParam)))
+            return true;
+    }
     HWND client = mdiClient();
     if (client != nullptr && TranslateMDISysAccel(client, &message)) return true;
     // A key-preview window (the splash) takes Ctrl+letter as the character it types.

@@ -5,10 +5,43 @@
 #include <commdlg.h>
 // clang-format on
 
+#include <vector>
+
 #include "win32/conversions.h"
 #include "win32/win32_binding.h"
 
 namespace torvi::win32 {
+namespace {
+
+// Disables, for its life, every window of the program on the screen but the dialog's owner,
+// which the dialog disables itself: a dialog is modal to the whole program, not to its owner
+// only.
+class WholeProgramModal {
+  public:
+    explicit WholeProgramModal(HWND owner) : owner_(owner) {
+        EnumThreadWindows(GetCurrentThreadId(), &WholeProgramModal::disable,
+                          reinterpret_cast<LPARAM>(this));
+    }
+    ~WholeProgramModal() {
+        for (HWND window : disabled_) EnableWindow(window, TRUE);
+    }
+    WholeProgramModal(const WholeProgramModal&) = delete;
+    WholeProgramModal& operator=(const WholeProgramModal&) = delete;
+
+  private:
+    static BOOL CALLBACK disable(HWND window, LPARAM self) {
+        auto& modal = *reinterpret_cast<WholeProgramModal*>(self);
+        if (window != modal.owner_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+            EnableWindow(window, FALSE);
+            modal.disabled_.push_back(window);
+        }
+        return TRUE;
+    }
+    HWND owner_;
+    std::vector<HWND> disabled_;
+};
+
+}  // namespace
 
 HWND Win32Dialogs::owner() const {
     if (binding_ == nullptr) return nullptr;
@@ -17,11 +50,15 @@ HWND Win32Dialogs::owner() const {
 }
 
 void Win32Dialogs::show(const std::string& title, const std::string& text) {
-    MessageBoxW(owner(), toWide(text).c_str(), toWide(title).c_str(), MB_OK);
+    HWND parent = owner();
+    const WholeProgramModal modal(parent);
+    MessageBoxW(parent, toWide(text).c_str(), toWide(title).c_str(), MB_OK);
 }
 
 bool Win32Dialogs::ask(const std::string& title, const std::string& question) {
-    return MessageBoxW(owner(), toWide(question).c_str(), toWide(title).c_str(),
+    HWND parent = owner();
+    const WholeProgramModal modal(parent);
+    return MessageBoxW(parent, toWide(question).c_str(), toWide(title).c_str(),
                        MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
@@ -43,6 +80,7 @@ std::optional<std::string> Win32Dialogs::chooseSaveFile(const std::string& title
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner();
+    const WholeProgramModal modal(dialog.hwndOwner);
     dialog.lpstrFilter = filters.c_str();
     dialog.lpstrFile = file;
     dialog.nMaxFile = MAX_PATH;

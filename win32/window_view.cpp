@@ -6,6 +6,7 @@
 #include "ui/keys.h"
 #include "ui/user_input.h"
 #include "win32/child_window_view.h"
+#include "win32/clipboard.h"
 #include "win32/conversions.h"
 #include "win32/gdi_painting.h"
 #include "win32/main_window_view.h"
@@ -202,6 +203,13 @@ bool WindowView::characterTyped(ui::Element* target, int code) {
     return !controlsOwn;
 }
 
+bool WindowView::copyToClipboard() {
+    RECT client{};
+    GetClientRect(clientArea_, &client);
+    return win32::copyToClipboard(window_.copy(), clientArea_, SIZE{client.right, client.bottom},
+                                  [&](HDC dc) { paintClientArea(dc, client); });
+}
+
 void WindowView::paintClientArea(HDC dc, const RECT& update) {
     // Drawn off the screen and shown at once: the client area and every element it paints.
     const int width = update.right - update.left;
@@ -296,6 +304,7 @@ bool WindowView::clientAreaMessage(UINT message, WPARAM wParam, LPARAM lParam, L
             return tabPressed(GetKeyState(VK_SHIFT) >= 0);
         case WM_CHAR:
             if (wParam == L'\t') return true;
+            if (wParam == kControlC && copyToClipboard()) return true;
             return characterTyped(nullptr, static_cast<int>(wParam));
         case WM_TIMER:
             for (const auto& [element, view] : elementViews_) {

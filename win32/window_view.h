@@ -85,6 +85,9 @@ class WindowView {
     void build();
     void createElements();
     void paintClientArea(HDC dc, const RECT& update);
+    // Ctrl+C outside a text box: the window's table or picture on the clipboard.
+    bool copyToClipboard();
+    static constexpr WPARAM kControlC = 3;
     void paintElements(HDC dc, const ui::Element* container) const;
     // The painted element under a point of the container (of the client area, for none).
     ui::Element* paintedElementAt(POINT point, const ui::Element* container) const;

@@ -15,6 +15,7 @@
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
 #include "tests/support/assembly.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/real_input.h"
 #include "win32/conversions.h"
 #include "win32/win32_binding.h"
@@ -25,35 +26,6 @@
 
 namespace torvi::win32 {
 namespace {
-
-// The program with Windows' message boxes, or with recording ones where keys come at random.
-template <typename Dialogs>
-class ProgramWith : public ::testing::Test, protected testing::Assembly<Win32TextMetrics, Dialogs> {
-  protected:
-    using testing::Assembly<Win32TextMetrics, Dialogs>::application;
-    void SetUp() override {
-        if constexpr (std::is_same_v<Dialogs, Win32Dialogs>) this->messages.setBinding(&binding);
-        application.dispatch([&] {
-            main = &application.template form<shell::MDIForm1>();
-            main->show();
-        });
-        frame = binding.windowView(main)->frame();
-        SetForegroundWindow(frame);
-        pump(binding, 300);
-    }
-    // Keys go to the window with the keyboard focus, as from a keyboard.
-    void enter(const std::wstring& text) {
-        type(text);
-        key(VK_RETURN);
-        pump(binding);
-    }
-
-    Win32Binding binding{application};
-    shell::MDIForm1* main = nullptr;
-    HWND frame = nullptr;
-};
-using Program = ProgramWith<Win32Dialogs>;
-using QuietProgram = ProgramWith<ui::RecordingDialogs>;
 
 TEST_F(Program, TheExampleWithTheKeyboardKeepsTheFocusWhereTheRulesPutIt) {
     key('D', kControl);  // the accelerator of Window > Data Input
@@ -122,6 +94,10 @@ TEST_F(Program, TheSplashTimerTicksAndExitEndsTheMessageLoop) {
     pump(binding, 400);
     EXPECT_GE(ticks, 3);
     EXPECT_LE(ticks, 8);
+    key('Q', kControl);  // a key the splash takes, which closes it
+    pump(binding);
+    EXPECT_EQ(application.find<shell::frmSplash>(), nullptr);
+    EXPECT_FALSE(application.ended());
     key('Q', kControl);  // Exit
     // A way that ends nothing ends the loop with 3.
     SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(3); });

@@ -1,0 +1,360 @@
+// Torvi for Windows as a Windows user meets it: message boxes modal to the whole program, access
+// keys, the menus' marks, the ways out, copying to other programs, the dialogs' face for the
+// table, and what the screen shows of labels and boxes.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "input/form1.h"
+#include "results/form2.h"
+#include "results/form3.h"
+#include "results/results_table.h"
+#include "shell/frm_about.h"
+#include "shell/frm_splash.h"
+#include "tests/win32/program_fixture.h"
+#include "win32/conversions.h"
+#include "win32/fonts.h"
+
+namespace torvi::win32 {
+namespace {
+
+// The command identifier and the menu of the item with this caption, the shortcut's text aside.
+std::pair<HMENU, UINT> menuItem(HMENU menu, const std::wstring& caption) {
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        if (HMENU sub = GetSubMenu(menu, position)) {
+            if (const auto found = menuItem(sub, caption); found.first != nullptr) return found;
+            continue;
+        }
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
+        if (std::wstring(text).substr(0, std::wstring(text).find(L'\t')) == caption)
+            return {menu, GetMenuItemID(menu, position)};
+    }
+    return {nullptr, 0};
+}
+
+// What another program finds on the clipboard (clipboard_reader.exe beside this program), with
+// the picture's colour at a point.
+std::string readClipboard(POINT at = {0, 0}) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    folder.resize(folder.rfind(L'\\') + 1);
+    const std::wstring out = folder + L"clipboard.txt";
+    std::wstring command = L"\"" + folder + L"clipboard_reader.exe\" \"" + out + L"\" " +
+                           std::to_wstring(at.x) + L" " + std::to_wstring(at.y);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return "not started";
+    WaitForSingleObject(process.hProcess, 20000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::ifstream file(toUtf8(out), std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// The client area's pixels as the screen shows them, top-down, 0x00RRGGBB.
+struct Pixels {
+    explicit Pixels(HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        width = client.right;
+        height = client.bottom;
+        data.resize(static_cast<std::size_t>(width) * height);
+        HDC dc = GetDC(window);
+        HDC memory = CreateCompatibleDC(dc);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        GdiFlush();
+        std::copy_n(static_cast<const DWORD*>(bits), data.size(), data.begin());
+        SelectObject(memory, previous);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(window, dc);
+    }
+    ui::Rgb at(int x, int y) const {
+        const DWORD value = data[static_cast<std::size_t>(y) * width + x];
+        return {static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
+                static_cast<std::uint8_t>(value)};
+    }
+    int width = 0, height = 0;
+    std::vector<DWORD> data;
+};
+
+int distance(ui::Rgb a, ui::Rgb b) {
+    return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue);
+}
+
+// While a message box is open, the checks run from a timer its own message loop dispatches;
+// then the box is closed with its OK button.
+struct WhileOpen {
+    static inline std::function<void()> check;
+    static inline int runs = 0;
+    static void CALLBACK tick(HWND, UINT, UINT_PTR id, DWORD) {
+        HWND box = FindWindowW(L"#32770", nullptr);
+        if (box == nullptr || !IsWindowVisible(box)) return;
+        KillTimer(nullptr, id);
+        ++runs;
+        check();
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+};
+
+// Alt+S, the access key of "&System Info...", presses it; its message is modal to the whole
+// program: every other window is disabled and a menu command sent to the main window does not
+// run. Afterwards every window takes input again.
+TEST_F(Program, AnAccessKeyOpensAMessageThatStopsTheWholeProgram) {
+    main->mnuAbout->choose();
+    pump(binding, 200);
+    auto* about = application.find<shell::frmAbout>();
+    ASSERT_NE(about, nullptr);
+    HWND aboutFrame = binding.windowView(about)->frame();
+    const UINT showSplash = menuItem(GetMenu(frame), L"S&how Splash").second;
+    ASSERT_NE(showSplash, 0u);
+    WhileOpen::runs = 0;
+    WhileOpen::check = [&] {
+        EXPECT_FALSE(IsWindowEnabled(frame));
+        EXPECT_FALSE(IsWindowEnabled(aboutFrame));
+        SendMessageW(frame, WM_COMMAND, showSplash, 0);
+        EXPECT_EQ(application.find<shell::frmSplash>(), nullptr);
+    };
+    SetTimer(nullptr, 0, 100, &WhileOpen::tick);
+    key('S', kAlt);
+    pump(binding, 400);
+    EXPECT_EQ(WhileOpen::runs, 1);
+    EXPECT_TRUE(IsWindowEnabled(frame));
+    EXPECT_TRUE(IsWindowEnabled(aboutFrame));
+    EXPECT_EQ(application.find<shell::frmAbout>(), about);
+    SendMessageW(frame, WM_COMMAND, showSplash, 0);
+    pump(binding);
+    EXPECT_NE(application.find<shell::frmSplash>(), nullptr);
+}
+
+// The menus show the model's enabled and checked flags as Windows reads them back.
+TEST_F(Program, MenusShowTheModelsMarks) {
+    HMENU bar = GetMenu(frame);
+    const auto state = [&](const wchar_t* caption) {
+        const auto [menu, id] = menuItem(bar, caption);
+        return GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
+    };
+    const struct {
+        const wchar_t* caption;
+        ui::MenuItem* shell::MDIForm1::*item;
+    } items[] = {{L"&Print Table", &shell::MDIForm1::mnuPrint},
+                 {L"Results (&Table)", &shell::MDIForm1::mnuRes},
+                 {L"Ca&scade", &shell::MDIForm1::mnuCasc},
+                 {L"Show G&raph First", &shell::MDIForm1::mnuSGF},
+                 {L"Show Ta&ble First", &shell::MDIForm1::mnuSTF}};
+    const auto expectModel = [&] {
+        for (const auto& row : items) {
+            const ui::MenuItem& item = *(main->*row.item);
+            const UINT shown = state(row.caption);
+            EXPECT_EQ((shown & MF_GRAYED) == 0, item.enabled()) << toUtf8(row.caption);
+            EXPECT_EQ((shown & MF_CHECKED) != 0, item.checked()) << toUtf8(row.caption);
+        }
+    };
+    EXPECT_NE(state(L"&Print Table") & MF_GRAYED, 0u);
+    EXPECT_NE(state(L"Show G&raph First") & MF_CHECKED, 0u);
+    expectModel();
+    key('D', kControl);
+    pump(binding);
+    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    application.dispatch([&] { main->mnuCalc->choose(); });
+    application.dispatch([&] { main->mnuSTF->choose(); });
+    pump(binding, 200);
+    EXPECT_EQ(state(L"&Print Table") & MF_GRAYED, 0u);
+    EXPECT_NE(state(L"Show Ta&ble First") & MF_CHECKED, 0u);
+    expectModel();
+}
+
+// The close box (the window manager's, which Windows turns into SC_CLOSE) and Alt+F4 end the
+// program as Exit does: the message loop ends with status 0.
+class CloseWays : public Program, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CloseWays, EndTheProgramWithStatusZero) {
+    main->mnuAbout->choose();
+    pump(binding, 100);
+    SetForegroundWindow(frame);
+    pump(binding, 100);
+    if (GetParam()) {
+        PostMessageW(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else {
+        key(VK_F4, kAlt);
+    }
+    SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(3); });
+    EXPECT_EQ(binding.run(), 0);
+    EXPECT_TRUE(application.ended());
+    EXPECT_EQ(binding.mainFrame(), nullptr);
+}
+INSTANTIATE_TEST_SUITE_P(CloseBoxAndAltF4, CloseWays, ::testing::Values(true, false));
+
+// A WM_TIMER that comes before the interval is over (Windows may send one early) does not tick:
+// the timer waits for the rest of its interval.
+TEST_F(Program, ATimerTickThatComesEarlyWaitsForTheRest) {
+    main->mnuSplash->choose();
+    pump(binding);
+    auto* splash = application.find<shell::frmSplash>();
+    ASSERT_NE(splash, nullptr);
+    ui::Timer& timer = *splash->timers().front();
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    application.dispatch([&] { timer.setInterval(600); });
+    HWND client = binding.windowView(splash)->clientArea();
+    for (UINT_PTR id = 1; id <= 8; ++id) SendMessageW(client, WM_TIMER, id, 0);
+    EXPECT_EQ(ticks, 0);
+    pump(binding, 900);
+    EXPECT_EQ(ticks, 1);
+}
+
+// Ctrl+C: the table as Unicode text and as HTML, the graph as a picture of its window, read by
+// another program.
+TEST_F(Program, CopyGivesOtherProgramsTheTableAndTheGraph) {
+    key('D', kControl);
+    pump(binding);
+    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    application.dispatch([&] { main->mnuCalc->choose(); });
+    key('T', kControl);
+    pump(binding, 200);
+    key('C', kControl);
+    pump(binding);
+    std::string copied = readClipboard();
+    EXPECT_NE(copied.find("text:Conformer #\t1\t2\r\nConf. Energy\t0\t1\r\n-50\t90,51\t9,49\r\n"),
+              std::string::npos)
+        << copied;
+    const std::size_t html = copied.find("html:");
+    ASSERT_NE(html, std::string::npos) << copied;
+    const std::string document = copied.substr(html + 5);
+    const std::size_t start = std::stoul(document.substr(document.find("StartFragment:") + 14));
+    const std::size_t end = std::stoul(document.substr(document.find("EndFragment:") + 12));
+    const std::string fragment = document.substr(start, end - start);
+    EXPECT_EQ(fragment.rfind("<table", 0), 0u) << fragment;
+    EXPECT_NE(fragment.find("<tr><td>-50</td><td>90,51</td><td>9,49</td></tr>"), std::string::npos);
+    EXPECT_EQ(document.substr(end, 18), "<!--EndFragment-->");
+
+    key('G', kControl);
+    pump(binding, 200);
+    auto& graph = *application.find<results::Form2>();
+    ASSERT_EQ(application.activeWindow(), &graph);
+    key('C', kControl);
+    pump(binding);
+    const ui::Label& cell = graph.cell(1, 0);
+    const RECT area = areaOf(cell);
+    const POINT inside{centreOf(area).x, area.bottom - 2};
+    copied = readClipboard(inside);
+    RECT client{};
+    GetClientRect(binding.windowView(&graph)->clientArea(), &client);
+    const ui::Rgb colour = cell.fillColour;
+    std::ostringstream expected;
+    expected << "dib:" << client.right << " " << client.bottom << " 24 " << int(colour.red) << ","
+             << int(colour.green) << "," << int(colour.blue);
+    EXPECT_NE(copied.find(expected.str()), std::string::npos) << copied;
+}
+
+// The table's font is the face Windows' dialogs use, which GDI has and takes as asked.
+TEST(Fonts, TheTableIsInTheFaceOfWindowsDialogs) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    HDC dc = CreateCompatibleDC(nullptr);
+    const auto faceOf = [&](HFONT font) {
+        SelectObject(dc, font);
+        wchar_t face[LF_FACESIZE] = {};
+        GetTextFaceW(dc, LF_FACESIZE, face);
+        return std::wstring(face);
+    };
+    HFONT dialogs = CreateFontIndirectW(&metrics.lfMessageFont);
+    const std::wstring expected = faceOf(dialogs);
+    EXPECT_EQ(faceOf(fontFor(results::kTableFont)), expected);
+    DeleteDC(dc);
+    DeleteObject(dialogs);
+}
+
+// What the user sees: the main window's outer size, a label's text in its colour where its
+// alignment puts it, and a box's text whole inside the box.
+TEST_F(Program, LabelsAndBoxesShowTheirTextAsTheModelHasIt) {
+    RECT outer{};
+    GetWindowRect(frame, &outer);
+    EXPECT_EQ(outer.right - outer.left, toPixels(main->geometry().width));
+    EXPECT_EQ(outer.bottom - outer.top, toPixels(main->geometry().height));
+
+    main->mnuAbout->choose();
+    pump(binding, 200);
+    auto& about = *application.find<shell::frmAbout>();
+    ui::Label& label = *about.lblDescription;
+    HWND client = binding.windowView(&about)->clientArea();
+    const struct {
+        ui::Alignment alignment;
+        ui::Rgb colour;
+    } rows[] = {{ui::Alignment::Left, {255, 0, 0}},
+                {ui::Alignment::Centre, {0, 0, 255}},
+                {ui::Alignment::Right, {0, 128, 0}}};
+    for (const auto& row : rows) {
+        application.dispatch([&] {
+            label.alignment = row.alignment;
+            label.foreColour = row.colour;
+            label.setCaption("Wm");
+        });
+        pump(binding, 100);
+        const Pixels pixels(client);
+        const RECT area = areaOf(label);
+        int left = area.right, right = area.left, nearest = 999;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                const ui::Rgb seen = pixels.at(x, y);
+                if (distance(seen, about.backColour) < 60) continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+                nearest = std::min(nearest, distance(seen, row.colour));
+            }
+        }
+        const int alignment = static_cast<int>(row.alignment);
+        ASSERT_LT(left, right) << alignment;
+        EXPECT_LT(nearest, 90) << alignment;  // the ink is the label's colour, smoothed or not
+        // Where the ink lies: from the left edge, to the right one, or as far from each.
+        const int fromLeft = left - area.left, fromRight = area.right - 1 - right;
+        const int offBy = row.alignment == ui::Alignment::Left    ? fromLeft
+                          : row.alignment == ui::Alignment::Right ? fromRight
+                                                                  : std::abs(fromLeft - fromRight);
+        EXPECT_LE(offBy, row.alignment == ui::Alignment::Centre ? 4 : 2) << alignment;
+    }
+
+    key('D', kControl);
+    pump(binding);
+    input::Form1& form = *application.find<input::Form1>();
+    for (ui::TextBox* box : {&form.Text3(0), &form.Text4(1)}) {
+        application.dispatch([&] { box->setText("223,15"); });
+        pump(binding);
+        HWND edit = binding.handleFor(box);
+        RECT inside{};
+        GetClientRect(edit, &inside);
+        const LRESULT first = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
+        const LRESULT last = SendMessageW(edit, EM_POSFROMCHAR, 5, 0);
+        EXPECT_GE(static_cast<short>(LOWORD(first)), 0) << box->designName();
+        EXPECT_LE(static_cast<short>(LOWORD(first)), 3) << box->designName();
+        EXPECT_LT(static_cast<short>(LOWORD(last)) + 4, inside.right) << box->designName();
+    }
+}
+
+}  // namespace
+}  // namespace torvi::win32
