@@ -7,6 +7,7 @@ set(LOGO ${artwork}/logo.bmp)
 set(THERMOMETER ${artwork}/thermometer.bmp)
 set(SMALL_ICON ${artwork}/torvi-32.bmp)
 set(resources ${CMAKE_CURRENT_SOURCE_DIR}/resources)
+set(MANIFEST ${CMAKE_CURRENT_SOURCE_DIR}/torvi.manifest)
 # Transparent parts take the button face of the windows that show the pictures.
 set(flatten -background "rgb(192,192,192)" -flatten -type TrueColor)
 add_custom_command(
@@ -21,6 +22,8 @@ add_custom_command(
 configure_file(torvi.rc.in ${CMAKE_CURRENT_BINARY_DIR}/torvi.rc @ONLY)
 add_executable(torvi WIN32 win32_main.cpp ${CMAKE_CURRENT_BINARY_DIR}/torvi.rc
                      ${ICON} ${LOGO} ${THERMOMETER} ${SMALL_ICON})
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/torvi.rc PROPERTIES OBJECT_DEPENDS
+                                                                  ${MANIFEST})
 target_link_libraries(torvi PRIVATE torvi_entry win32)
 target_link_options(torvi PRIVATE -municode)
 

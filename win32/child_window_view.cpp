@@ -13,7 +13,34 @@ ui::WindowState stateOf(HWND handle) {
     return ui::WindowState::Normal;
 }
 
+// Windows' frame around a child window's client area at the screen's resolution: what each
+// side, the top with the title bar, adds in pixels.
+RECT frameOf(HWND handle) {
+    RECT frame{0, 0, 0, 0};
+    const DWORD style = handle ? GetWindowLongW(handle, GWL_STYLE) : WS_OVERLAPPEDWINDOW | WS_CHILD;
+    const DWORD extended = handle ? GetWindowLongW(handle, GWL_EXSTYLE) : WS_EX_MDICHILD;
+    using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    if (adjustForDpi != nullptr) {
+        adjustForDpi(&frame, style, FALSE, extended, static_cast<UINT>(screenPixelsPerInch()));
+    } else {
+        AdjustWindowRectEx(&frame, style, FALSE, extended);
+    }
+    return RECT{-frame.left, -frame.top, frame.right, frame.bottom};
+}
+
 }  // namespace
+
+RECT ChildWindowView::shownPlace() const {
+    // The client area is the model's in the screen's pixels; Windows' frame goes around it.
+    const RECT frame = frameOf(frame_);
+    const ui::Rect& outer = window_.geometry();
+    const int left = toPixels(outer.left);
+    const int top = toPixels(outer.top);
+    return RECT{left, top, left + frame.left + toPixels(window_.clientWidth()) + frame.right,
+                top + frame.top + toPixels(window_.clientHeight()) + frame.bottom};
+}
 
 LRESULT CALLBACK ChildWindowView::procedure(HWND handle, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
@@ -45,7 +72,7 @@ LRESULT CALLBACK ChildWindowView::procedure(HWND handle, UINT message, WPARAM wP
 
 void ChildWindowView::createFrame() {
     const wchar_t* name = registerWindowClass(L"TorviChild", procedure);
-    const RECT place = toPixels(window_.geometry());
+    const RECT place = shownPlace();
     MDICREATESTRUCTW child{};
     child.szClass = name;
     child.szTitle = L"";
@@ -63,7 +90,7 @@ void ChildWindowView::createFrame() {
 void ChildWindowView::syncGeometry() {
     // A minimised or maximised window keeps its normal place until it is restored.
     if (window_.state() != ui::WindowState::Normal) return;
-    const RECT place = toPixels(window_.geometry());
+    const RECT place = shownPlace();
     MoveWindow(frame_, place.left, place.top, place.right - place.left, place.bottom - place.top,
                TRUE);
 }
@@ -93,11 +120,18 @@ void ChildWindowView::reportPlace() {
     RECT shown{};
     GetWindowRect(frame_, &shown);
     MapWindowPoints(nullptr, GetParent(frame_), reinterpret_cast<POINT*>(&shown), 2);
-    const ui::Rect place = ui::twipsOfShownPlace(
-        window_.geometry(),
-        {shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top},
+    // The place and the client area's size, in the model's twips where they show unchanged.
+    const RECT frame = frameOf(frame_);
+    const ui::Rect& outer = window_.geometry();
+    const ui::Rect client = ui::twipsOfShownPlace(
+        {outer.left, outer.top, window_.clientWidth(), window_.clientHeight()},
+        {shown.left, shown.top, shown.right - shown.left - frame.left - frame.right,
+         shown.bottom - shown.top - frame.top - frame.bottom},
         [](int twips) { return toPixels(twips); }, [](int pixels) { return toTwips(pixels); });
-    if (place != window_.geometry()) ui::deliverGeometry(window_, place);
+    const ui::FrameSize border = window_.frame();
+    const ui::Rect place{client.left, client.top, client.width + 2 * border.side,
+                         client.height + border.top + border.side};
+    if (place != outer) ui::deliverGeometry(window_, place);
 }
 
 }  // namespace torvi::win32

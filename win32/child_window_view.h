@@ -17,6 +17,9 @@ class ChildWindowView : public WindowView {
     void syncState() override;
 
   private:
+    // Where the window shows in the workspace, in pixels: its frame around the model's client
+    // area.
+    RECT shownPlace() const;
     static LRESULT CALLBACK procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
     // Tells the model where the window is and whether it is minimised or maximised, wherever
     // the two disagree.

@@ -4,14 +4,38 @@
 
 namespace torvi::win32 {
 
-int screenPixelsPerInch() {
-    static const int perInch = [] {
-        HDC screen = GetDC(nullptr);
-        const int value = GetDeviceCaps(screen, LOGPIXELSX);
-        ReleaseDC(nullptr, screen);
-        return value > 0 ? value : ui::kScreenPixelsPerInch;
-    }();
+namespace {
+
+int systemPixelsPerInch() {
+    HDC screen = GetDC(nullptr);
+    const int value = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return value > 0 ? value : ui::kScreenPixelsPerInch;
+}
+
+int& currentPixelsPerInch() {
+    static int perInch = systemPixelsPerInch();
     return perInch;
+}
+
+}  // namespace
+
+int screenPixelsPerInch() {
+    return currentPixelsPerInch();
+}
+
+void setScreenPixelsPerInch(int pixelsPerInch) {
+    if (pixelsPerInch > 0) currentPixelsPerInch() = pixelsPerInch;
+}
+
+int pixelsPerInchOf(HWND window) {
+    // GetDpiForWindow came with Windows 10; before it, every monitor has the system's.
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const UINT perInch = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+    return perInch > 0 ? static_cast<int>(perInch) : systemPixelsPerInch();
 }
 
 int toPixels(int twips) {

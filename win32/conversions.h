@@ -11,8 +11,13 @@
 
 namespace torvi::win32 {
 
-// The screen's pixels per inch, read once.
+// The screen's pixels per inch: the system's at the start, then those of the monitor the main
+// window is on. Torvi declares itself aware of each monitor's scale (its manifest), so Windows
+// does not stretch its windows: every size is converted from twips with this.
 int screenPixelsPerInch();
+void setScreenPixelsPerInch(int pixelsPerInch);
+// The pixels per inch of the monitor a window is on.
+int pixelsPerInchOf(HWND window);
 int toPixels(int twips);
 int toTwips(int pixels);
 RECT toPixels(const ui::Rect& rect);

@@ -3,6 +3,7 @@
 #include "ui/controls.h"
 #include "ui/window.h"
 #include "win32/conversions.h"
+#include "win32/fonts.h"
 
 namespace torvi::win32 {
 
@@ -30,6 +31,10 @@ RECT areaOf(const ui::Element& element) {
 }
 
 void syncPlace(HWND handle, const ui::Element& element) {
+    // The controls' font, sized for the screen's resolution (it changes with the monitor's).
+    HFONT font = fontFor(ui::Font{});
+    if (reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0)) != font)
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // Only what changed, and without painting while the event runs: the control and the part of
     // the client area it left are marked for painting once the event is done.
     HWND form = GetParent(handle);

@@ -7,27 +7,12 @@
 #include "win32/conversions.h"
 
 namespace torvi::win32 {
-namespace {
-
-// The face Windows' own dialogs and message boxes use (Segoe UI on today's Windows).
-std::wstring interfaceFace() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) &&
-        metrics.lfMessageFont.lfFaceName[0] != L'\0')
-        return metrics.lfMessageFont.lfFaceName;
-    return L"MS Shell Dlg 2";
-}
-
-}  // namespace
-
 std::wstring faceFor(const std::string& family) {
     // MS Sans Serif, the dialog font of old, is Microsoft Sans Serif on today's Windows.
     if (family == "MS Sans Serif") return L"Microsoft Sans Serif";
-    if (family == ui::kInterfaceFamily) {
-        static const std::wstring face = interfaceFace();
-        return face;
-    }
+    // The face Windows' dialogs are declared in: each Windows resolves it through its font
+    // substitutes, to Microsoft Sans Serif since Windows 2000, on the screen and on paper alike.
+    if (family == ui::kInterfaceFamily) return L"MS Shell Dlg";
     return toWide(family);
 }
 

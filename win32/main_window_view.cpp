@@ -107,6 +107,15 @@ void MainWindowView::syncGeometry() {
 
 LRESULT MainWindowView::mainFrameMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_DPICHANGED: {
+            // Moved to a monitor of another scale: where Windows suggests, at the model's size in
+            // the new monitor's pixels.
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(frame_, nullptr, suggested.left, suggested.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            binding_.followScreenResolution(LOWORD(wParam));
+            return 0;
+        }
         case WM_COMMAND:
             if (HIWORD(wParam) <= 1 && lParam == 0) {
                 const auto found = commands_.find(LOWORD(wParam));

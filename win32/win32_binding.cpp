@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/user_input.h"
+#include "win32/conversions.h"
 #include "win32/main_window_view.h"
 #include "win32/window_view.h"
 
@@ -55,6 +56,15 @@ HWND Win32Binding::dialogOwner() const {
 
 void Win32Binding::windowCreated(ui::Window& window) {
     windowViews_[&window] = WindowView::create(*this, window);
+    // The main window may open on a monitor of another scale than the system's.
+    if (window.kind() == ui::WindowKind::Main)
+        followScreenResolution(pixelsPerInchOf(windowViews_[&window]->frame()));
+}
+
+void Win32Binding::followScreenResolution(int pixelsPerInch) {
+    if (pixelsPerInch <= 0 || pixelsPerInch == screenPixelsPerInch()) return;
+    setScreenPixelsPerInch(pixelsPerInch);
+    for (const auto& [window, view] : windowViews_) view->rescale();
 }
 
 void Win32Binding::windowDestroyed(ui::Window& window) {

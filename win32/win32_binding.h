@@ -40,6 +40,9 @@ class Win32Binding : public ui::ApplicationObserver {
 
     // Marks for painting what the current event has changed so far (done when it ends).
     void flushRepaints();
+    // The main window is now on a monitor of this many pixels per inch: every window, control
+    // and font takes its size for it.
+    void followScreenResolution(int pixelsPerInch);
     // Puts the active window in front and the focus where the model has it.
     void syncActivation();
     // The message loop, until the program ends: its exit status.

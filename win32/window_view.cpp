@@ -138,6 +138,15 @@ bool WindowView::syncing() const {
     return binding_.syncing();
 }
 
+void WindowView::rescale() {
+    if (frame_ == nullptr) return;
+    SyncGuard guard(binding_);
+    syncGeometry();
+    for (const auto& owned : window_.elements()) syncElement(*owned, ui::Property::Geometry);
+    RedrawWindow(frame_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void WindowView::syncWindow(ui::WindowProperty property) {
     if (frame_ == nullptr) return;
     SyncGuard guard(binding_);

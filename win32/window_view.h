@@ -37,6 +37,8 @@ class WindowView {
     void syncElement(ui::Element& element, ui::Property property);
     // Marks for painting what the event's changes left to repaint.
     void flushRepaint();
+    // Takes every size and font anew for the screen's resolution, and paints everything again.
+    void rescale();
     // Gives the keyboard focus to the element the model says has it, or to the client area.
     void syncFocus();
     bool syncing() const;

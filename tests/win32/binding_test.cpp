@@ -100,8 +100,10 @@ TEST_F(Program, TheSplashTimerTicksAndExitEndsTheMessageLoop) {
     EXPECT_FALSE(application.ended());
     key('Q', kControl);  // Exit
     // A way that ends nothing ends the loop with 3.
-    SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(3); });
+    const UINT_PTR watchdog =
+        SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(3); });
     EXPECT_EQ(binding.run(), 0);
+    KillTimer(nullptr, watchdog);  // else it ends a later test's message loop
     EXPECT_TRUE(application.ended());
     EXPECT_EQ(binding.mainFrame(), nullptr);
 }

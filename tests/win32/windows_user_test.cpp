@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -19,6 +20,7 @@
 #include "shell/frm_about.h"
 #include "shell/frm_splash.h"
 #include "tests/win32/program_fixture.h"
+#include "ui/units.h"
 #include "win32/conversions.h"
 #include "win32/fonts.h"
 
@@ -101,6 +103,23 @@ struct Pixels {
     int width = 0, height = 0;
     std::vector<DWORD> data;
 };
+
+// The box around the pixels of an area that differ from the background.
+RECT inkIn(const Pixels& pixels, const RECT& area, ui::Rgb background) {
+    RECT ink{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const ui::Rgb seen = pixels.at(x, y);
+            if (std::abs(seen.red - background.red) + std::abs(seen.green - background.green) +
+                    std::abs(seen.blue - background.blue) <
+                60)
+                continue;
+            ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                   std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+        }
+    }
+    return ink;
+}
 
 int distance(ui::Rgb a, ui::Rgb b) {
     return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue);
@@ -202,8 +221,10 @@ TEST_P(CloseWays, EndTheProgramWithStatusZero) {
     } else {
         key(VK_F4, kAlt);
     }
-    SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(3); });
+    const UINT_PTR watchdog =
+        SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(3); });
     EXPECT_EQ(binding.run(), 0);
+    KillTimer(nullptr, watchdog);  // else it ends a later test's message loop
     EXPECT_TRUE(application.ended());
     EXPECT_EQ(binding.mainFrame(), nullptr);
 }
@@ -354,6 +375,121 @@ TEST_F(Program, LabelsAndBoxesShowTheirTextAsTheModelHasIt) {
         EXPECT_LE(static_cast<short>(LOWORD(first)), 3) << box->designName();
         EXPECT_LT(static_cast<short>(LOWORD(last)) + 4, inside.right) << box->designName();
     }
+}
+
+// Every size follows the screen's pixels per inch: 96, or 144 (150 %) where check-high-dpi runs
+// this with TORVI_EXPECTED_DPI=144 in a Wine whose LogPixels is 144. The windows are the model's
+// twips at that resolution, the controls' font is sized for it, and a label's text is drawn in
+// a font of that size (as GDI draws it there), not drawn at 96 and stretched.
+TEST_F(Program, EverySizeIsForTheScreensPixelsPerInch) {
+    const int perInch = screenPixelsPerInch();
+    if (const char* expected = std::getenv("TORVI_EXPECTED_DPI")) {
+        ASSERT_EQ(perInch, std::atoi(expected));
+    }
+    RECT outer{};
+    GetWindowRect(frame, &outer);
+    EXPECT_EQ(outer.right - outer.left, ui::twipsToPixels(10000, perInch));
+    EXPECT_EQ(outer.bottom - outer.top, ui::twipsToPixels(7000, perInch));
+    key('D', kControl);
+    pump(binding, 200);
+    input::Form1& form = *application.find<input::Form1>();
+    HWND client = binding.windowView(&form)->clientArea();
+    RECT inside{};
+    GetClientRect(client, &inside);
+    EXPECT_EQ(inside.right, ui::twipsToPixels(form.clientWidth(), perInch));
+    EXPECT_EQ(inside.bottom, ui::twipsToPixels(form.clientHeight(), perInch));
+    LOGFONTW font{};
+    GetObjectW(
+        reinterpret_cast<HFONT>(SendMessageW(binding.handleFor(form.Text1), WM_GETFONT, 0, 0)),
+        sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -ui::pointsToPixels(8, perInch));
+
+    // Label1's text on the screen and as GDI draws it in the label's font at this resolution.
+    const ui::Label& label = *form.Label1;
+    RECT area = areaOf(label);
+    area.right = std::min(area.right, areaOf(*form.Text1).left);  // the label's trailing blank
+    const Pixels shown(client);
+    const ui::Rgb background = backgroundOf(label);
+    const RECT ink = inkIn(shown, area, background);
+    HDC screen = GetDC(client);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, inside.right, inside.bottom);
+    ReleaseDC(client, screen);
+    SelectObject(memory, bitmap);
+    HBRUSH brush = CreateSolidBrush(toColorRef(background));
+    FillRect(memory, &inside, brush);
+    DeleteObject(brush);
+    SelectObject(memory, fontFor(label.font));
+    SetBkMode(memory, TRANSPARENT);
+    RECT box = area;
+    const std::wstring caption = toWide(label.caption());
+    DrawTextW(memory, caption.c_str(), static_cast<int>(caption.size()), &box,
+              DT_SINGLELINE | DT_NOPREFIX);
+    const RECT drawn = [&] {
+        Pixels pixels(client);  // of the client area's size, its pixels replaced
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = inside.right;
+        info.bmiHeader.biHeight = -inside.bottom;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        GetDIBits(memory, bitmap, 0, inside.bottom, pixels.data.data(), &info, DIB_RGB_COLORS);
+        return inkIn(pixels, area, background);
+    }();
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    EXPECT_EQ(ink.right - ink.left, drawn.right - drawn.left);
+    EXPECT_EQ(ink.bottom - ink.top, drawn.bottom - drawn.top);
+    EXPECT_GE(ink.bottom - ink.top, ui::pointsToPixels(8, perInch) / 2);
+}
+
+// Moved to a monitor of 144 pixels per inch and back (WM_DPICHANGED): the windows, the controls
+// and their font take the new monitor's pixels.
+TEST_F(Program, AMoveToAMonitorOfAnotherScaleTakesItsPixels) {
+    key('D', kControl);
+    pump(binding, 200);
+    input::Form1& form = *application.find<input::Form1>();
+    HWND box = binding.handleFor(form.Text1);
+    const int before = screenPixelsPerInch();
+    for (const int perInch : {before == 96 ? 144 : 96, before}) {
+        RECT suggested{};
+        GetWindowRect(frame, &suggested);
+        SendMessageW(frame, WM_DPICHANGED, MAKEWPARAM(perInch, perInch),
+                     reinterpret_cast<LPARAM>(&suggested));
+        pump(binding);
+        RECT outer{};
+        GetWindowRect(frame, &outer);
+        EXPECT_EQ(outer.right - outer.left, ui::twipsToPixels(10000, perInch)) << perInch;
+        // Within the frame Windows draws: on a real monitor change it takes the new scale too,
+        // but Wine keeps drawing it at its own, a pixel or two off.
+        RECT inside{};
+        GetClientRect(binding.windowView(&form)->clientArea(), &inside);
+        EXPECT_NEAR(inside.right, ui::twipsToPixels(form.clientWidth(), perInch), 2) << perInch;
+        RECT place{};
+        GetWindowRect(box, &place);
+        EXPECT_EQ(place.right - place.left, ui::twipsToPixels(375, perInch)) << perInch;
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        EXPECT_EQ(font.lfHeight, -ui::pointsToPixels(8, perInch)) << perInch;
+    }
+}
+
+// torvi.exe tells Windows that it draws at each monitor's scale itself (else Windows would
+// stretch its windows' pixels and blur every text): its manifest among its resources.
+TEST(Manifest, DeclaresAwarenessOfEachMonitorsScaleWithTheSystemsAsFallback) {
+    const char* program = std::getenv("TORVI_EXE");
+    if (program == nullptr) GTEST_SKIP() << "TORVI_EXE names torvi.exe";
+    HMODULE module = LoadLibraryExW(toWide(program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr) << program;
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(module, found))),
+                               SizeofResource(module, found));
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    FreeLibrary(module);
 }
 
 }  // namespace
