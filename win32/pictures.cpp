@@ -3,6 +3,7 @@
 #include <cctype>
 #include <map>
 
+#include "ui/units.h"
 #include "win32/conversions.h"
 
 namespace torvi::win32 {
@@ -34,9 +35,20 @@ void drawPicture(HDC dc, const ui::Picture& picture, const RECT& area, bool stre
         SetStretchBltMode(dc, HALFTONE);
         StretchBlt(dc, area.left, area.top, width, height, source, 0, 0, size.bmWidth,
                    size.bmHeight, SRCCOPY);
-    } else {
+    } else if (screenPixelsPerInch() == ui::kScreenPixelsPerInch) {
         BitBlt(dc, area.left, area.top, std::min<int>(width, size.bmWidth),
                std::min<int>(height, size.bmHeight), source, 0, 0, SRCCOPY);
+    } else {
+        // A picture's pixels are the screen pixels the windows are laid out in (96 an inch): on
+        // a screen of another scale it grows with everything else, then is cut to the box.
+        const int shownWidth = toPixels(ui::pixelsToTwips(size.bmWidth));
+        const int shownHeight = toPixels(ui::pixelsToTwips(size.bmHeight));
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+        SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, area.left, area.top, shownWidth, shownHeight, source, 0, 0, size.bmWidth,
+                   size.bmHeight, SRCCOPY);
+        RestoreDC(dc, saved);
     }
     SelectObject(source, old);
     DeleteDC(source);

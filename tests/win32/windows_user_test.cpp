@@ -442,6 +442,17 @@ TEST_F(Program, EverySizeIsForTheScreensPixelsPerInch) {
     EXPECT_EQ(ink.right - ink.left, drawn.right - drawn.left);
     EXPECT_EQ(ink.bottom - ink.top, drawn.bottom - drawn.top);
     EXPECT_GE(ink.bottom - ink.top, ui::pointsToPixels(8, perInch) / 2);
+
+    // The About box's 32-pixel icon grows with the scale too (its art fills its square).
+    main->mnuAbout->choose();
+    pump(binding, 200);
+    auto& about = *application.find<shell::frmAbout>();
+    RECT icon = areaOf(*about.picIcon);
+    InflateRect(&icon, -2, -2);  // inside the picture area's border
+    const RECT art =
+        inkIn(Pixels(binding.windowView(&about)->clientArea()), icon, about.picIcon->fillColour);
+    EXPECT_GE(art.right - art.left, 32 * perInch / 96 - 3);
+    EXPECT_GE(art.bottom - art.top, 32 * perInch / 96 - 3);
 }
 
 // Moved to a monitor of 144 pixels per inch and back (WM_DPICHANGED): the windows, the controls
