@@ -22,7 +22,7 @@ void ButtonView::sync(ui::Property) {
     setGeometry(toPixels(button_.geometry()));
     setVisible(button_.visible());
     setEnabled(button_.enabled());
-    describe(*this, button_, button_.caption());
+    describe(*this, button_);
 }
 
 }  // namespace torvi::qt

@@ -8,9 +8,8 @@
 
 namespace torvi::qt {
 
-void describe(QWidget& widget, const ui::Element& element, const std::string& shown) {
-    widget.setAccessibleName(
-        toQString(element.accessibleName.empty() ? shown : element.accessibleName));
+void describe(QWidget& widget, const ui::Element& element) {
+    widget.setAccessibleName(toQString(ui::accessibleNameOf(element)));
     widget.setAccessibleDescription(toQString(element.designName()));
 }
 
@@ -22,7 +21,7 @@ void syncBox(QWidget& widget, const ui::Element& element) {
     widget.setGeometry(toPixels(element.geometry()));
     widget.setVisible(element.visible());
     widget.setEnabled(element.enabled());
-    describe(widget, element, element.designName());
+    describe(widget, element);
     widget.update();
 }
 

@@ -19,9 +19,9 @@ class ElementView {
     virtual void beforeKey() {}
 };
 
-// What a screen reader announces: the element's own accessible name or the text it shows, and its
+// What a screen reader announces: the element's accessible name (ui::accessibleNameOf), and its
 // design name as the description.
-void describe(QWidget& widget, const ui::Element& element, const std::string& shown);
+void describe(QWidget& widget, const ui::Element& element);
 // A left-button release on an element's widget is a click for the model.
 void clickOnRelease(const QMouseEvent& event, ui::Element& element);
 // Place, visibility and enabled flag of a plain box (frame, picture area, image) and its

@@ -16,7 +16,7 @@ void LabelView::sync(ui::Property) {
     // A fitted label has the size the model measured for its text.
     setGeometry(toPixels(label_.geometry()));
     setVisible(label_.visible());
-    describe(*this, label_, label_.caption());
+    describe(*this, label_);
     update();
 }
 

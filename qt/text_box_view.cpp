@@ -43,7 +43,7 @@ void TextBoxView::sync(ui::Property property) {
     setGeometry(toPixels(box_.geometry()));
     setVisible(box_.visible());
     setEnabled(box_.enabled());
-    describe(*this, box_, box_.designName());
+    describe(*this, box_);
 }
 
 void TextBoxView::showSelection() {

@@ -220,4 +220,11 @@ bool MenuItem::choose() {
     return true;
 }
 
+std::string accessibleNameOf(const Element& element) {
+    if (!element.accessibleName.empty()) return element.accessibleName;
+    if (const auto* button = dynamic_cast<const CommandButton*>(&element)) return button->caption();
+    if (const auto* label = dynamic_cast<const Label*>(&element)) return label->caption();
+    return element.designName();
+}
+
 }  // namespace torvi::ui

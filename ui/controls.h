@@ -11,6 +11,10 @@
 
 namespace torvi::ui {
 
+// What a screen reader announces for an element: its accessible name, else the caption of a
+// button or label, else its design name.
+std::string accessibleNameOf(const Element& element);
+
 // How a label looks, given where it is created.
 struct LabelStyle {
     bool fitted = false;  // takes the size of its caption

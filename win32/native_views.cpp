@@ -5,6 +5,7 @@
 #include "ui/keys.h"
 #include "ui/text_positions.h"
 #include "ui/user_input.h"
+#include "win32/accessibility.h"
 #include "win32/conversions.h"
 #include "win32/fonts.h"
 #include "win32/window_view.h"
@@ -88,6 +89,11 @@ void TextBoxView::edited() {
 
 LRESULT CALLBACK TextBoxView::procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* view = static_cast<TextBoxView*>(controlView(handle));
+    LRESULT answer = 0;
+    if (message == WM_GETOBJECT && view != nullptr &&
+        answerAccessibility(handle, wParam, lParam, toWide(ui::accessibleNameOf(view->box_)), {},
+                            answer))
+        return answer;
     if (view == nullptr || view->windowView_.syncing())
         return CallWindowProcW(editProcedure, handle, message, wParam, lParam);
     switch (message) {
@@ -149,6 +155,11 @@ void ButtonView::sync(ui::Property) {
 
 LRESULT CALLBACK ButtonView::procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* view = static_cast<ButtonView*>(controlView(handle));
+    LRESULT answer = 0;
+    if (message == WM_GETOBJECT && view != nullptr &&
+        answerAccessibility(handle, wParam, lParam, toWide(ui::accessibleNameOf(view->button_)), {},
+                            answer))
+        return answer;
     if (view == nullptr || view->windowView_.syncing())
         return CallWindowProcW(buttonProcedure, handle, message, wParam, lParam);
     switch (message) {

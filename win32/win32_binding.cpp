@@ -1,5 +1,7 @@
 #include "win32/win32_binding.h"
 
+#include <objbase.h>
+
 #include <algorithm>
 #include <cctype>
 #include <vector>
@@ -11,7 +13,10 @@
 
 namespace torvi::win32 {
 
-Win32Binding::Win32Binding(ui::Application& application) : application_(application) {
+Win32Binding::Win32Binding(ui::Application& application)
+    // COM, through which screen readers receive the windows' accessible objects.
+    : application_(application),
+      com_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
     application_.setObserver(this);
     for (ui::Window* window : application_.stackingOrder()) windowCreated(*window);
 }
@@ -19,6 +24,7 @@ Win32Binding::Win32Binding(ui::Application& application) : application_(applicat
 Win32Binding::~Win32Binding() {
     if (application_.observer() == this) application_.setObserver(nullptr);
     closeViews();
+    if (com_) CoUninitialize();
 }
 
 void Win32Binding::closeViews() {

@@ -62,6 +62,7 @@ class Win32Binding : public ui::ApplicationObserver {
     ui::Application& application_;
     std::map<const ui::Window*, std::unique_ptr<WindowView>> windowViews_;
     int syncing_ = 0;
+    bool com_;  // this binding initialised COM on the thread
 };
 
 // Marks changes the binding makes itself, so that Windows' reactions to them are not taken for

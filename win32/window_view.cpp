@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "ui/keys.h"
 #include "ui/user_input.h"
+#include "win32/accessibility.h"
 #include "win32/child_window_view.h"
 #include "win32/clipboard.h"
 #include "win32/conversions.h"
@@ -212,6 +213,20 @@ bool WindowView::characterTyped(ui::Element* target, int code) {
     return !controlsOwn;
 }
 
+std::vector<AccessibleText> WindowView::shownTexts() const {
+    std::vector<AccessibleText> texts;
+    for (const auto& owned : window_.elements()) {
+        const ui::Element& element = *owned;
+        if (element.kind() != ui::ElementKind::Label || !element.effectivelyVisible()) continue;
+        const std::string name = ui::accessibleNameOf(element);
+        if (name.empty()) continue;
+        RECT area = areaOf(element);
+        MapWindowPoints(clientArea_, nullptr, reinterpret_cast<POINT*>(&area), 2);
+        texts.push_back({toWide(name), area});
+    }
+    return texts;
+}
+
 bool WindowView::copyToClipboard() {
     RECT client{};
     GetClientRect(clientArea_, &client);
@@ -296,6 +311,9 @@ bool WindowView::clientAreaMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         case WM_ERASEBKGND:
             result = 1;
             return true;
+        case WM_GETOBJECT:
+            return answerAccessibility(clientArea_, wParam, lParam, toWide(window_.caption()),
+                                       shownTexts(), result);
         case WM_COMMAND: {
             auto* control = reinterpret_cast<HWND>(lParam);
             ElementView* view = control ? controlView(control) : nullptr;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/window.h"
+#include "win32/accessibility.h"
 #include "win32/element_view.h"
 #include "win32/painted_views.h"
 
@@ -87,6 +88,8 @@ class WindowView {
     void build();
     void createElements();
     void paintClientArea(HDC dc, const RECT& update);
+    // The labels a screen reader reads in the client area, where they show on the screen.
+    std::vector<AccessibleText> shownTexts() const;
     // Ctrl+C outside a text box: the window's table or picture on the clipboard.
     bool copyToClipboard();
     static constexpr WPARAM kControlC = 3;

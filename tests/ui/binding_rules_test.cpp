@@ -98,6 +98,18 @@ TEST(BindingRules, TwipsPixelsAndPoints) {
     EXPECT_EQ(devicePixelsPerScreenPixel(600), 6.25);
 }
 
+// What a screen reader announces: the name given for it, else a button's or label's caption, else
+// a box's design name.
+TEST(BindingRules, AccessibleNames) {
+    torvi::testing::Assembly<> world({"Demo", 1, 0});
+    DemoWindow& window = world.application.form<DemoWindow>();
+    EXPECT_EQ(accessibleNameOf(*window.Command1), window.Command1->caption());
+    EXPECT_EQ(accessibleNameOf(*window.Label1), window.Label1->caption());
+    EXPECT_EQ(accessibleNameOf(window.Text1(2)), "Text1(2)");
+    window.Text1(2).accessibleName = "Energy";
+    EXPECT_EQ(accessibleNameOf(window.Text1(2)), "Energy");
+}
+
 // A printer mode of 600 x 300 dpi: across at the one resolution, down at the other.
 TEST(BindingRules, EachAxisAtItsOwnResolution) {
     const Resolution draft{600, 300}, screen{};

@@ -3,6 +3,9 @@
 // table, and what the screen shows of labels and boxes.
 
 #include <windows.h>
+// clang-format off
+#include <oleacc.h>
+// clang-format on
 
 #include <gtest/gtest.h>
 
@@ -485,6 +488,70 @@ TEST_F(Program, AMoveToAMonitorOfAnotherScaleTakesItsPixels) {
                    &font);
         EXPECT_EQ(font.lfHeight, -ui::pointsToPixels(8, perInch)) << perInch;
     }
+}
+
+// What a screen reader reads, asked the way one asks (AccessibleObjectFromWindow, then
+// get_accName): each box and button of Data Input and the About box under the model's accessible
+// name, and the painted labels as texts of their window's client area.
+TEST_F(Program, ScreenReadersFindTheNamesOfBoxesButtonsAndLabels) {
+    key('D', kControl);
+    pump(binding);
+    main->mnuAbout->choose();
+    pump(binding, 200);
+    const auto nameOf = [](IAccessible* object, long child) {
+        VARIANT id{};
+        id.vt = VT_I4;
+        id.lVal = child;
+        BSTR name = nullptr;
+        std::string result = "(no name)";
+        if (object->get_accName(id, &name) == S_OK && name != nullptr) result = toUtf8(name);
+        SysFreeString(name);
+        return result;
+    };
+    const auto objectOf = [](HWND window) {
+        IAccessible* object = nullptr;
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                   reinterpret_cast<void**>(&object));
+        return object;
+    };
+    int named = 0;
+    for (ui::Window* window : {static_cast<ui::Window*>(application.find<input::Form1>()),
+                               static_cast<ui::Window*>(application.find<shell::frmAbout>())}) {
+        ASSERT_NE(window, nullptr);
+        std::vector<std::string> labels;
+        for (const auto& element : window->elements()) {
+            const ui::ElementKind kind = element->kind();
+            if (kind == ui::ElementKind::Label && element->effectivelyVisible() &&
+                !ui::accessibleNameOf(*element).empty())
+                labels.push_back(ui::accessibleNameOf(*element));
+            if (kind != ui::ElementKind::TextBox && kind != ui::ElementKind::CommandButton)
+                continue;
+            IAccessible* object = objectOf(binding.handleFor(element.get()));
+            ASSERT_NE(object, nullptr) << element->designName();
+            EXPECT_EQ(nameOf(object, CHILDID_SELF), ui::accessibleNameOf(*element))
+                << element->designName();
+            object->Release();
+            ++named;
+        }
+        IAccessible* client = objectOf(binding.windowView(window)->clientArea());
+        ASSERT_NE(client, nullptr);
+        EXPECT_EQ(nameOf(client, CHILDID_SELF), window->caption());
+        long count = 0;
+        client->get_accChildCount(&count);
+        std::vector<std::string> texts;
+        for (long child = 1; child <= count; ++child) {
+            VARIANT id{}, role{};
+            id.vt = VT_I4;
+            id.lVal = child;
+            if (client->get_accRole(id, &role) == S_OK && role.vt == VT_I4 &&
+                role.lVal == ROLE_SYSTEM_STATICTEXT)
+                texts.push_back(nameOf(client, child));
+        }
+        client->Release();
+        EXPECT_EQ(texts, labels) << window->name();
+        EXPECT_FALSE(labels.empty());
+    }
+    EXPECT_EQ(named, 18);  // Data Input's 15 boxes and its button, the About box's two buttons
 }
 
 // torvi.exe tells Windows that it draws at each monitor's scale itself (else Windows would
