@@ -43,5 +43,12 @@ set(CPACK_NSIS_PACKAGE_NAME "Torvi ${PROJECT_VERSION}")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\torvi.exe)
 # Debian's makensis makes a 32-bit installer unless told otherwise; the program is 64-bit.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\n!include `${CMAKE_CURRENT_SOURCE_DIR}/installer.nsh`")
+# Neither installs nor removes anything while Torvi runs; Add/Remove Programs learns the size,
+# the place and the quiet uninstall command.
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "!insertmacro TorviCloseFirst")
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "!insertmacro TorviRegisterInstallation")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "!insertmacro TorviCloseFirst")
+# The licence beside the program.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 include(CPack)

@@ -48,6 +48,8 @@ void attachOutput() {
 }
 
 int runWindows(const app::CommandLine& command) {
+    // Held while the windows run: the installer and the uninstaller wait until it is released.
+    HANDLE running = CreateMutexW(nullptr, FALSE, L"TorviRunning");
     win32::Win32TextMetrics metrics;
     win32::Win32Dialogs dialogs;
     win32::Win32Printers printers;
@@ -64,7 +66,9 @@ int runWindows(const app::CommandLine& command) {
         main.show();
         if (command.showHpg) main.mnuHPG->setVisible(true);
     });
-    return binding.run();
+    const int status = binding.run();
+    if (running != nullptr) CloseHandle(running);
+    return status;
 }
 
 }  // namespace
