@@ -5,6 +5,19 @@
 #include <cmath>
 #include <limits>
 
+// Floating-point to_chars and from_chars where the standard library has them (libstdc++, on Linux
+// and in the MinGW build); elsewhere (Emscripten's libc++) fast_float parses, with the same
+// results, and printf's %.15g, which general 15-digit to_chars is defined as, formats: the
+// browser's runtime writes it with a point whatever the locale.
+#if (defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L) && \
+    !defined(TORVI_PORTABLE_NUMBER_TEXTS)
+#define TORVI_STANDARD_CHARCONV 1
+#else
+#include <fast_float/fast_float.h>
+
+#include <cstdio>
+#endif
+
 namespace torvi::core {
 namespace {
 
@@ -56,7 +69,12 @@ std::optional<double> toDouble(const DecimalParts& parts) {
     text += "e" + std::to_string(parts.exponent);
 
     double value = 0;
+#ifdef TORVI_STANDARD_CHARCONV
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+#else
+    // fast_float gives an overflow as infinity and an underflow as zero, without an error.
+    const auto [end, error] = fast_float::from_chars(text.data(), text.data() + text.size(), value);
+#endif
     if (error == std::errc::result_out_of_range) {
         if (decimalExponent < 0) return parts.negative ? -0.0 : 0.0;
         return std::nullopt;
@@ -156,9 +174,14 @@ std::string generalNumberText(double value, char decimalSeparator, bool leadingZ
     if (value == 0) return "0";  // negative zero too
 
     char buffer[64];
+#ifdef TORVI_STANDARD_CHARCONV
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
+#else
+    const int length = std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    std::string text(buffer, static_cast<std::size_t>(std::max(length, 0)));
+#endif
     for (char& c : text) {
         if (c == '.') c = decimalSeparator;
         if (c == 'e') c = 'E';
