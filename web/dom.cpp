@@ -1,0 +1,311 @@
+#include "web/dom.h"
+
+#include <emscripten.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <variant>
+#include <vector>
+
+// The page keeps the program's nodes in one array, window.torviNodes, indexed by Node; node 0 is
+// the element with the id "torvi". Names of page globals are quoted so that a minifier keeps them.
+
+// clang-format off
+EM_JS(int, torviCreate, (const char* tag, int parent, const char* className), {
+    var nodes = window["torviNodes"];
+    if (!nodes) {
+        nodes = window["torviNodes"] = [document.getElementById("torvi") || document.body];
+    }
+    var node = document.createElement(UTF8ToString(tag));
+    node.className = UTF8ToString(className);
+    node.setAttribute("data-node", String(nodes.length));
+    nodes[parent].appendChild(node);
+    nodes.push(node);
+    return nodes.length - 1;
+});
+EM_JS(void, torviRemove, (int id), {
+    var node = window["torviNodes"][id];
+    if (node && node.parentNode) node.parentNode.removeChild(node);
+    window["torviNodes"][id] = null;
+});
+EM_JS(void, torviPlace, (int id, int left, int top, int width, int height), {
+    var style = window["torviNodes"][id].style;
+    style.left = left + "px";
+    style.top = top + "px";
+    style.width = width + "px";
+    style.height = height + "px";
+});
+EM_JS(void, torviSetText, (int id, const char* text), {
+    window["torviNodes"][id].textContent = UTF8ToString(text);
+});
+EM_JS(void, torviSetStyle, (int id, const char* property, const char* value), {
+    window["torviNodes"][id].style.setProperty(UTF8ToString(property), UTF8ToString(value));
+});
+EM_JS(void, torviSetAttribute, (int id, const char* name, const char* value), {
+    window["torviNodes"][id].setAttribute(UTF8ToString(name), UTF8ToString(value));
+});
+EM_JS(void, torviSetEnabled, (int id, int enabled), {
+    var node = window["torviNodes"][id];
+    if ("disabled" in node) node.disabled = !enabled;
+    node.classList.toggle("disabled", !enabled);
+    node.setAttribute("aria-disabled", enabled ? "false" : "true");
+});
+EM_JS(void, torviSetClass, (int id, const char* name, int on), {
+    window["torviNodes"][id].classList.toggle(UTF8ToString(name), !!on);
+});
+EM_JS(void, torviFocus, (int id), {
+    var node = window["torviNodes"][id];
+    if (document.activeElement !== node) node.focus({preventScroll: true});
+});
+EM_JS(void, torviSetValue, (int id, const char* text), {
+    var node = window["torviNodes"][id];
+    var value = UTF8ToString(text);
+    if (node.value !== value) node.value = value;
+});
+EM_JS(char*, torviValue, (int id), {
+    var value = window["torviNodes"][id].value || "";
+    var size = lengthBytesUTF8(value) + 1;
+    var buffer = _malloc(size);
+    stringToUTF8(value, buffer, size);
+    return buffer;
+});
+EM_JS(void, torviSetSelection, (int id, int start, int end), {
+    var node = window["torviNodes"][id];
+    if (node.selectionStart !== start || node.selectionEnd !== end) {
+        node.setSelectionRange(start, end);
+    }
+});
+EM_JS(int, torviSelectionStart, (int id), { return window["torviNodes"][id].selectionStart | 0; });
+EM_JS(int, torviSelectionEnd, (int id), { return window["torviNodes"][id].selectionEnd | 0; });
+EM_JS(double, torviTextWidth, (const char* font, const char* text), {
+    var canvas = window["torviMeasure"] ||
+                 (window["torviMeasure"] = document.createElement("canvas"));
+    var context = canvas.getContext("2d");
+    context.font = UTF8ToString(font);
+    return context.measureText(UTF8ToString(text)).width;
+});
+EM_JS(void, torviAlert, (const char* text), { window.alert(UTF8ToString(text)); });
+EM_JS(int, torviConfirm, (const char* text), { return window.confirm(UTF8ToString(text)) ? 1 : 0; });
+EM_JS(void, torviStartTimer, (int id, int milliseconds), {
+    var timers = window["torviTimers"] || (window["torviTimers"] = {});
+    if (timers[id]) clearInterval(timers[id]);
+    timers[id] = setInterval(function() { Module["_torvi_tick"](id); }, milliseconds);
+});
+EM_JS(void, torviStopTimer, (int id), {
+    var timers = window["torviTimers"] || {};
+    if (timers[id]) clearInterval(timers[id]);
+    delete timers[id];
+});
+EM_JS(void, torviMarkReady, (), { performance.mark("torvi-ready"); });
+// The page's events, forwarded as numbers: the node they happened at (the nearest with a number),
+// a key's character code (13 Enter, 8 Backspace, 27 Esc, 9 Tab) and its modifiers. What the
+// program answers decides whether the browser carries the event out itself.
+EM_JS(void, torviListen, (), {
+    function nodeOf(target) {
+        while (target && target.getAttribute && !target.hasAttribute("data-node")) {
+            target = target.parentNode;
+        }
+        return target && target.getAttribute ? Number(target.getAttribute("data-node")) : -1;
+    }
+    var named = {"Enter": 13, "Backspace": 8, "Escape": 27, "Tab": 9};
+    document.addEventListener("keydown", function(event) {
+        var code = -1;
+        if (named[event.key] !== undefined) {
+            code = named[event.key];
+        } else if (Array.from(event.key).length === 1) {
+            code = event.key.codePointAt(0);
+        }
+        if (code < 0 || event.isComposing) return;
+        var node = nodeOf(document.activeElement);
+        if (Module["_torvi_key"](node, code, event.ctrlKey || event.metaKey ? 1 : 0,
+                                 event.altKey ? 1 : 0, event.shiftKey ? 1 : 0)) {
+            event.preventDefault();
+        }
+    }, true);
+    document.addEventListener("mousedown", function(event) {
+        if (Module["_torvi_mouse_down"](nodeOf(event.target))) event.preventDefault();
+    }, true);
+    document.addEventListener("click", function(event) {
+        Module["_torvi_click"](nodeOf(event.target));
+    }, true);
+    document.addEventListener("input", function(event) {
+        Module["_torvi_input"](nodeOf(event.target));
+    }, true);
+});
+// A canvas drawn from a list in the program's memory: for each item seven ints, kind (0 a line,
+// 1 a text), x1, y1, x2 (or the text's index), y2, colour (0xRRGGBB) and thickness (or the font's
+// index), in pixels; texts and fonts as two arrays of strings.
+EM_JS(void, torviPaint, (int id, int width, int height, const int* items, int count,
+                         const char* texts), {
+    var canvas = window["torviNodes"][id];
+    if (canvas.width !== width) canvas.width = width;
+    if (canvas.height !== height) canvas.height = height;
+    var context = canvas.getContext("2d");
+    context.clearRect(0, 0, width, height);
+    var strings = JSON.parse(UTF8ToString(texts));
+    context.textBaseline = "top";
+    for (var k = 0; k < count; ++k) {
+        var at = (items >> 2) + 7 * k;
+        var colour = "#" + ("00000" + HEAP32[at + 5].toString(16)).slice(-6);
+        if (HEAP32[at] === 0) {
+            context.strokeStyle = colour;
+            context.lineWidth = HEAP32[at + 6];
+            context.beginPath();
+            context.moveTo(HEAP32[at + 1] + 0.5, HEAP32[at + 2] + 0.5);
+            context.lineTo(HEAP32[at + 3] + 0.5, HEAP32[at + 4] + 0.5);
+            context.stroke();
+        } else {
+            context.fillStyle = colour;
+            context.font = strings[HEAP32[at + 6]];
+            context.fillText(strings[HEAP32[at + 3]], HEAP32[at + 1], HEAP32[at + 2]);
+        }
+    }
+});
+// clang-format on
+
+namespace torvi::web::dom {
+namespace {
+
+std::string text(std::string_view view) {
+    return std::string(view);
+}
+
+// A text as a JSON string literal.
+std::string json(std::string_view text) {
+    std::string result = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            result += '\\';
+            result += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            result += escaped;
+        } else {
+            result += c;
+        }
+    }
+    return result + "\"";
+}
+
+}  // namespace
+
+Node create(const char* tag, Node parent, const char* className) {
+    return torviCreate(tag, parent, className);
+}
+void remove(Node node) {
+    torviRemove(node);
+}
+void place(Node node, const ui::Rect& pixels) {
+    torviPlace(node, pixels.left, pixels.top, pixels.width, pixels.height);
+}
+void setText(Node node, std::string_view value) {
+    torviSetText(node, text(value).c_str());
+}
+void setVisible(Node node, bool visible) {
+    torviSetStyle(node, "display", visible ? "" : "none");
+}
+void setEnabled(Node node, bool enabled) {
+    torviSetEnabled(node, enabled);
+}
+void setStyle(Node node, const char* property, std::string_view value) {
+    torviSetStyle(node, property, text(value).c_str());
+}
+void setAttribute(Node node, const char* name, std::string_view value) {
+    torviSetAttribute(node, name, text(value).c_str());
+}
+void setClass(Node node, const char* className, bool on) {
+    torviSetClass(node, className, on);
+}
+void raise(Node node, int layer) {
+    torviSetStyle(node, "z-index", std::to_string(layer).c_str());
+}
+void focus(Node node) {
+    torviFocus(node);
+}
+void setValue(Node node, std::string_view value) {
+    torviSetValue(node, text(value).c_str());
+}
+std::string value(Node node) {
+    char* buffer = torviValue(node);
+    std::string result(buffer);
+    std::free(buffer);
+    return result;
+}
+void setSelection(Node node, int start, int end) {
+    torviSetSelection(node, start, end);
+}
+std::pair<int, int> selection(Node node) {
+    return {torviSelectionStart(node), torviSelectionEnd(node)};
+}
+
+std::string cssColour(ui::Rgb colour) {
+    char css[8];
+    std::snprintf(css, sizeof css, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return css;
+}
+
+std::string cssFont(const ui::Font& font) {
+    // The model's faces: the old dialog face as Arial's metrics, the interface font as the
+    // browser's own sans-serif; sizes in pixels at 96 an inch, as the desktop programs have them.
+    std::string family = "\"" + font.family + "\", Arial, \"Liberation Sans\", sans-serif";
+    if (font.family == "MS Sans Serif") family = "Arial, \"Liberation Sans\", sans-serif";
+    if (font.family == ui::kInterfaceFamily)
+        family =
+            "\"DejaVu Sans Condensed\", \"Liberation Sans Narrow\", \"Arial Narrow\", sans-serif";
+    const double pixels = font.pointSize * 96.0 / 72.0;
+    char size[32];
+    std::snprintf(size, sizeof size, "%.2fpx ", pixels);
+    return (font.bold ? std::string("bold ") : std::string()) + size + family;
+}
+
+double textWidth(const ui::Font& font, std::string_view value) {
+    return torviTextWidth(cssFont(font).c_str(), text(value).c_str());
+}
+
+void paint(Node canvas, int width, int height, const std::vector<ui::DrawItem>& items) {
+    std::vector<int> packed;
+    packed.reserve(items.size() * 7);
+    std::vector<std::string> strings;
+    const auto pixels = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+    const auto rgb = [](ui::Rgb c) { return (c.red << 16) | (c.green << 8) | c.blue; };
+    for (const ui::DrawItem& item : items) {
+        if (const auto* line = std::get_if<ui::LineRun>(&item)) {
+            packed.insert(packed.end(), {0, pixels(line->x1), pixels(line->y1), pixels(line->x2),
+                                         pixels(line->y2), rgb(line->colour), line->thickness});
+            continue;
+        }
+        const auto& run = std::get<ui::TextRun>(item);
+        strings.push_back(run.text);
+        const int textIndex = static_cast<int>(strings.size()) - 1;
+        strings.push_back(cssFont(run.font));
+        packed.insert(packed.end(), {1, pixels(run.x), pixels(run.y), textIndex, 0, rgb(run.colour),
+                                     textIndex + 1});
+    }
+    std::string list = "[";
+    for (std::size_t k = 0; k < strings.size(); ++k) list += (k ? "," : "") + json(strings[k]);
+    list += "]";
+    torviPaint(canvas, width, height, packed.data(), static_cast<int>(items.size()), list.c_str());
+}
+
+void alert(std::string_view value) {
+    torviAlert(text(value).c_str());
+}
+bool confirm(std::string_view value) {
+    return torviConfirm(text(value).c_str()) != 0;
+}
+void startTimer(int id, int milliseconds) {
+    torviStartTimer(id, milliseconds);
+}
+void stopTimer(int id) {
+    torviStopTimer(id);
+}
+void markReady() {
+    torviMarkReady();
+}
+void listen() {
+    torviListen();
+}
+
+}  // namespace torvi::web::dom

@@ -1,0 +1,554 @@
+#include "web/web_binding.h"
+
+#include <emscripten.h>
+
+#include <cctype>
+
+#include "ui/controls.h"
+#include "ui/keys.h"
+#include "ui/text_positions.h"
+#include "ui/units.h"
+#include "ui/user_input.h"
+
+namespace torvi::web {
+namespace {
+
+WebBinding* current = nullptr;
+
+ui::Rect toPixels(const ui::Rect& twips) {
+    return ui::twipsToDevice(twips, ui::Resolution{});
+}
+
+int toPixels(int twips) {
+    return ui::twipsToPixels(twips);
+}
+
+// A caption as shown: "&" marks the access letter and "&&" is a plain "&".
+std::string shownCaption(const std::string& caption) {
+    std::string shown;
+    for (std::size_t at = 0; at < caption.size(); ++at) {
+        if (caption[at] == '&' && at + 1 < caption.size()) ++at;
+        shown += caption[at];
+    }
+    return shown;
+}
+
+// The class name each kind of element's node carries (the page's style sheet styles them).
+const char* classOf(ui::ElementKind kind) {
+    switch (kind) {
+        case ui::ElementKind::Label:
+            return "label";
+        case ui::ElementKind::TextBox:
+            return "box";
+        case ui::ElementKind::CommandButton:
+            return "button";
+        case ui::ElementKind::Frame:
+            return "frame";
+        case ui::ElementKind::PictureBox:
+            return "picture";
+        case ui::ElementKind::Image:
+            return "image";
+        case ui::ElementKind::Line:
+            return "line";
+        default:
+            return "";
+    }
+}
+
+const char* tagOf(ui::ElementKind kind) {
+    switch (kind) {
+        case ui::ElementKind::TextBox:
+            return "input";
+        case ui::ElementKind::CommandButton:
+            return "button";
+        default:
+            return "div";
+    }
+}
+
+}  // namespace
+
+struct WebBinding::WindowView {
+    ui::Window* window = nullptr;
+    dom::Node frame = -1;
+    dom::Node title = -1;
+    dom::Node client = -1;
+    dom::Node closeBox = -1;
+    dom::Node menuBar = -1;
+    dom::Node drawing = -1;
+    std::map<const ui::Element*, dom::Node> nodes;
+};
+
+WebBinding::WebBinding(ui::Application& application) : application_(application) {
+    current = this;
+    dom::listen();
+    application_.setObserver(this);
+    for (ui::Window* window : application_.stackingOrder()) windowCreated(*window);
+}
+
+WebBinding::~WebBinding() {
+    if (application_.observer() == this) application_.setObserver(nullptr);
+    for (const auto& [id, timer] : timers_) dom::stopTimer(id);
+    current = nullptr;
+}
+
+WebBinding::WindowView* WebBinding::viewOf(const ui::Window* window) const {
+    const auto found = views_.find(window);
+    return found == views_.end() ? nullptr : found->second.get();
+}
+
+dom::Node WebBinding::nodeOf(const ui::Element* element) const {
+    if (element == nullptr) return -1;
+    const WindowView* view = viewOf(&element->window());
+    if (view == nullptr) return -1;
+    const auto found = view->nodes.find(element);
+    return found == view->nodes.end() ? -1 : found->second;
+}
+
+ui::Element* WebBinding::elementAt(dom::Node node) const {
+    const auto found = elements_.find(node);
+    return found == elements_.end() ? nullptr : found->second;
+}
+
+ui::Window* WebBinding::windowAt(dom::Node node) const {
+    if (ui::Element* element = elementAt(node)) return &element->window();
+    const auto found = windowParts_.find(node);
+    return found == windowParts_.end() ? nullptr : found->second;
+}
+
+void WebBinding::windowCreated(ui::Window& window) {
+    auto view = std::make_unique<WindowView>();
+    view->window = &window;
+    WindowView& built = *view;
+    views_[&window] = std::move(view);
+    build(built);
+}
+
+void WebBinding::build(WindowView& view) {
+    ui::Window& window = *view.window;
+    const ui::Window* main = application_.mainWindow();
+    const WindowView* mainView = main != nullptr && main != &window ? viewOf(main) : nullptr;
+    switch (window.kind()) {
+        case ui::WindowKind::Main:
+            view.frame = dom::create("div", dom::kPage, "main-window");
+            view.title = dom::create("div", view.frame, "caption");
+            view.menuBar = dom::create("div", view.frame, "menu-bar");
+            dom::setAttribute(view.menuBar, "role", "menubar");
+            view.client = dom::create("div", view.frame, "workspace");
+            break;
+        case ui::WindowKind::Child:
+            view.frame =
+                dom::create("div", mainView ? mainView->client : dom::kPage, "child-window");
+            view.title = dom::create("div", view.frame, "title-bar");
+            view.closeBox = dom::create("div", view.frame, "close-box");
+            dom::setText(view.closeBox, "\u00D7");
+            dom::setAttribute(view.closeBox, "aria-label", "Close");
+            view.client = dom::create("div", view.frame, "client-area");
+            break;
+        case ui::WindowKind::TopLevel:
+            view.frame = dom::create("div", dom::kPage, "top-level-window");
+            dom::setAttribute(view.frame, "role", "dialog");
+            if (window.hasTitleBar()) {
+                view.title = dom::create("div", view.frame, "title-bar");
+                view.closeBox = dom::create("div", view.frame, "close-box");
+                dom::setText(view.closeBox, "\u00D7");
+                dom::setAttribute(view.closeBox, "aria-label", "Close");
+            }
+            view.client = dom::create("div", view.frame, "client-area");
+            break;
+    }
+    for (const dom::Node part : {view.frame, view.title, view.client, view.closeBox}) {
+        if (part >= 0) windowParts_[part] = &window;
+    }
+    dom::setStyle(view.client, "background-color", dom::cssColour(window.backColour));
+    dom::setStyle(view.client, "font", dom::cssFont(window.font));
+    // What the window draws on itself (the table), on a canvas beneath its elements.
+    view.drawing = dom::create("canvas", view.client, "drawing");
+    window.drawing.onChanged = [this, &window] {
+        if (WindowView* shown = viewOf(&window)) paintWindow(*shown);
+    };
+    // The elements, each inside what holds it, in design order (later ones on top).
+    for (const auto& owned : window.elements()) {
+        ui::Element& element = *owned;
+        if (element.kind() == ui::ElementKind::MenuItem) continue;
+        if (element.kind() == ui::ElementKind::Timer) {
+            const int id = nextTimer_++;
+            timers_[id] = static_cast<ui::Timer*>(&element);
+            view.nodes[&element] = -id;  // timers have no node; their id, negated
+            syncElement(element, -id);
+            continue;
+        }
+        const dom::Node parent =
+            element.container() != nullptr ? view.nodes[element.container()] : view.client;
+        const dom::Node node = dom::create(tagOf(element.kind()), parent, classOf(element.kind()));
+        view.nodes[&element] = node;
+        elements_[node] = &element;
+        dom::setAttribute(node, "data-name", element.designName());
+        if (element.kind() == ui::ElementKind::TextBox) dom::setAttribute(node, "type", "text");
+        // A picture area's drawing is a canvas beneath what it holds.
+        if (element.kind() == ui::ElementKind::PictureBox)
+            canvases_[node] = dom::create("canvas", node, "drawing");
+        syncElement(element, node);
+    }
+    buildMenus(view);
+    windowChanged(window, ui::WindowProperty::Caption);
+    windowChanged(window, ui::WindowProperty::Geometry);
+    windowChanged(window, ui::WindowProperty::Visible);
+}
+
+void WebBinding::buildMenus(WindowView& view) {
+    if (view.menuBar < 0) return;
+    std::map<const ui::MenuItem*, dom::Node> menus;
+    for (ui::MenuItem* top : view.window->menuBar()) {
+        const dom::Node title = dom::create("div", view.menuBar, "menu-title");
+        dom::setAttribute(title, "role", "menuitem");
+        view.nodes[top] = title;
+        elements_[title] = top;
+        const dom::Node list = dom::create("div", title, "menu");
+        dom::setAttribute(list, "role", "menu");
+        menus[top] = list;
+        syncElement(*top, title);
+    }
+    for (const auto& owned : view.window->elements()) {
+        auto* item = dynamic_cast<ui::MenuItem*>(owned.get());
+        if (item == nullptr || item->parent() == nullptr) continue;
+        const auto list = menus.find(item->parent());
+        if (list == menus.end()) continue;
+        const dom::Node node =
+            dom::create("div", list->second, item->separator() ? "separator" : "menu-item");
+        dom::setAttribute(node, "role", item->separator() ? "separator" : "menuitem");
+        view.nodes[item] = node;
+        elements_[node] = item;
+        syncElement(*item, node);
+    }
+}
+
+void WebBinding::paintWindow(WindowView& view) {
+    ui::Window& window = *view.window;
+    if (window.kind() == ui::WindowKind::Main) return;
+    dom::paint(view.drawing, toPixels(window.clientWidth()), toPixels(window.clientHeight()),
+               window.drawing.items());
+}
+
+void WebBinding::windowDestroyed(ui::Window& window) {
+    WindowView* view = viewOf(&window);
+    if (view == nullptr) return;
+    window.disconnectDrawings();
+    for (const auto& [element, node] : view->nodes) {
+        if (node < 0) {
+            dom::stopTimer(-node);
+            timers_.erase(-node);
+        } else {
+            elements_.erase(node);
+        }
+    }
+    for (const dom::Node part : {view->frame, view->title, view->client, view->closeBox})
+        windowParts_.erase(part);
+    dom::remove(view->frame);
+    views_.erase(&window);
+}
+
+void WebBinding::windowChanged(ui::Window& window, ui::WindowProperty property) {
+    WindowView* view = viewOf(&window);
+    if (view == nullptr) return;
+    switch (property) {
+        case ui::WindowProperty::Caption:
+            if (view->title >= 0) dom::setText(view->title, window.caption());
+            dom::setAttribute(view->frame, "aria-label", window.caption());
+            break;
+        case ui::WindowProperty::Geometry:
+        case ui::WindowProperty::Style:
+        case ui::WindowProperty::State:
+            syncGeometry(*view);
+            break;
+        case ui::WindowProperty::Visible:
+            dom::setVisible(view->frame, window.visible());
+            break;
+        case ui::WindowProperty::Focus:
+            break;
+    }
+}
+
+void WebBinding::syncGeometry(WindowView& view) {
+    ui::Window& window = *view.window;
+    if (window.kind() == ui::WindowKind::Main) return;  // the main window fills the page
+    const ui::FrameSize border = window.frame();
+    ui::Rect outer = toPixels(window.geometry());
+    if (window.centredOnScreen) {
+        dom::setClass(view.frame, "centred", true);
+        outer.left = outer.top = 0;
+    }
+    dom::place(view.frame, outer);
+    const int side = toPixels(border.side);
+    const int top = toPixels(border.top);
+    const int bar = top - side;  // the title bar's height, and its close box's size
+    if (view.title >= 0) dom::place(view.title, {side, side, outer.width - 2 * side, bar});
+    if (view.closeBox >= 0)
+        dom::place(view.closeBox, {outer.width - side - bar + 2, side + 2, bar - 4, bar - 4});
+    dom::place(view.client,
+               {side, top, toPixels(window.clientWidth()), toPixels(window.clientHeight())});
+    paintWindow(view);
+    dom::setClass(view.frame, "maximised", window.state() == ui::WindowState::Maximised);
+    dom::setClass(view.frame, "minimised", window.state() == ui::WindowState::Minimised);
+}
+
+void WebBinding::elementChanged(ui::Element& element, ui::Property property) {
+    const dom::Node node = nodeOf(&element);
+    if (node == -1) return;
+    if (property == ui::Property::Text || property == ui::Property::Selection) {
+        if (auto* box = dynamic_cast<ui::TextBox*>(&element)) {
+            syncText(*box, node);
+            return;
+        }
+    }
+    syncElement(element, node);
+}
+
+void WebBinding::syncText(ui::TextBox& box, dom::Node node) {
+    dom::setValue(node, box.text());
+    if (box.window().focused() == &box) {
+        dom::setSelection(node, ui::utf16Position(box.text(), box.selectionStart()),
+                          ui::utf16Position(box.text(), box.cursor()));
+    }
+}
+
+void WebBinding::syncElement(ui::Element& element, dom::Node node) {
+    if (node < 0) {  // a timer
+        auto& timer = static_cast<ui::Timer&>(element);
+        if (timer.running() && timer.interval() > 0) {
+            dom::startTimer(-node, timer.interval());
+        } else {
+            dom::stopTimer(-node);
+        }
+        return;
+    }
+    dom::setVisible(node, element.visible());
+    dom::setEnabled(node, element.enabled());
+    dom::setAttribute(node, "aria-label", ui::accessibleNameOf(element));
+    switch (element.kind()) {
+        case ui::ElementKind::MenuItem: {
+            auto& item = static_cast<ui::MenuItem&>(element);
+            std::string caption = shownCaption(item.caption());
+            if (item.shortcut() != 0) caption += std::string("\tCtrl+") + item.shortcut();
+            dom::setAttribute(node, "data-caption", caption);
+            dom::setClass(node, "checked", item.checked());
+            dom::setAttribute(node, "aria-checked", item.checked() ? "true" : "false");
+            return;
+        }
+        case ui::ElementKind::Label: {
+            auto& label = static_cast<ui::Label&>(element);
+            dom::setText(node, label.caption());
+            dom::setStyle(node, "font", dom::cssFont(label.font));
+            dom::setStyle(node, "color", dom::cssColour(label.foreColour));
+            dom::setStyle(node, "text-align",
+                          label.alignment == ui::Alignment::Centre  ? "center"
+                          : label.alignment == ui::Alignment::Right ? "right"
+                                                                    : "left");
+            dom::setStyle(node, "background-color",
+                          label.opaque ? dom::cssColour(label.fillColour) : "transparent");
+            dom::setClass(node, "bordered", label.bordered);
+            dom::setClass(node, "fitted", label.fitted);
+            break;
+        }
+        case ui::ElementKind::TextBox:
+            syncText(static_cast<ui::TextBox&>(element), node);
+            break;
+        case ui::ElementKind::CommandButton:
+            dom::setText(node, shownCaption(static_cast<ui::CommandButton&>(element).caption()));
+            break;
+        case ui::ElementKind::PictureBox: {
+            auto& picture = static_cast<ui::PictureBox&>(element);
+            const ui::Rect size = toPixels(element.geometry());
+            dom::setStyle(node, "background-color", dom::cssColour(picture.fillColour));
+            if (!picture.picture.resource.empty()) {
+                dom::setStyle(node, "background-image", "url(" + picture.picture.resource + ")");
+            }
+            dom::paint(canvases_[node], size.width, size.height, picture.drawing.items());
+            dom::setClass(node, "bordered", picture.bordered);
+            picture.drawing.onChanged = [this, &element] {
+                if (const dom::Node shown = nodeOf(&element); shown >= 0)
+                    syncElement(element, shown);
+            };
+            break;
+        }
+        case ui::ElementKind::Image: {
+            auto& image = static_cast<ui::ImageElement&>(element);
+            dom::setStyle(node, "background-image", "url(" + image.picture.resource + ")");
+            dom::setStyle(node, "background-size", image.stretch ? "100% 100%" : "auto");
+            break;
+        }
+        case ui::ElementKind::Line: {
+            auto& line = static_cast<ui::LineElement&>(element);
+            const ui::Rect band =
+                ui::lineBand(toPixels(line.x1), toPixels(line.y1), toPixels(line.x2),
+                             toPixels(line.y2), line.thickness);
+            dom::place(node, band);
+            dom::setStyle(node, "background-color", dom::cssColour(line.colour));
+            return;
+        }
+        default:
+            break;
+    }
+    dom::place(node, toPixels(element.geometry()));
+}
+
+void WebBinding::activationDue() {
+    ui::Window* active = application_.activeWindow();
+    WindowView* view = viewOf(active);
+    if (view == nullptr) return;
+    for (const auto& [window, other] : views_) dom::setClass(other->frame, "active", false);
+    dom::setClass(view->frame, "active", true);
+    if (active->kind() != ui::WindowKind::Main) dom::raise(view->frame, ++layer_);
+    const dom::Node focused = nodeOf(active->focused());
+    dom::focus(focused >= 0 ? focused : view->client);
+    if (auto* box = dynamic_cast<ui::TextBox*>(active->focused())) syncText(*box, focused);
+}
+
+void WebBinding::ended() {
+    for (const auto& [id, timer] : timers_) dom::stopTimer(id);
+    timers_.clear();
+    for (const auto& [window, view] : views_) dom::remove(view->frame);
+    views_.clear();
+    elements_.clear();
+    windowParts_.clear();
+    const dom::Node page = dom::create("div", dom::kPage, "closed-page");
+    dom::setText(page, application_.info().title + " has ended. You may close this tab.");
+}
+
+void WebBinding::reportSelection(ui::TextBox& box) {
+    const dom::Node node = nodeOf(&box);
+    const std::string shown = dom::value(node);
+    if (shown != box.text()) return;
+    const auto [start, end] = dom::selection(node);
+    const int from = ui::utf8Position(shown, start);
+    box.select(from, ui::utf8Position(shown, end) - from);
+}
+
+void WebBinding::closeMenus() {
+    for (const auto& [node, element] : elements_) {
+        if (element->kind() == ui::ElementKind::MenuItem) dom::setClass(node, "open", false);
+    }
+}
+
+bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bool shift) {
+    ui::Window* main = application_.mainWindow();
+    ui::Window* active = application_.activeWindow();
+    if (main == nullptr || active == nullptr) return false;
+    const bool letter = code < 0x80 && std::isalpha(code);
+    if (control) {
+        if (!letter) return false;
+        const char upper = static_cast<char>(std::toupper(code));
+        if (!ui::shortcutsAvailable(application_)) {
+            ui::deliverKey(*active, upper - 'A' + 1);  // the key-preview window takes it
+            return true;
+        }
+        return ui::deliverShortcut(*main, upper);
+    }
+    if (alt) {
+        if (!letter) return false;
+        const char upper = static_cast<char>(std::toupper(code));
+        // The browser keeps Ctrl+T for itself: Results (Table) is Alt+T here.
+        if (upper == 'T' && ui::shortcutsAvailable(application_))
+            return ui::deliverShortcut(*main, 'T') || true;
+        if (ui::deliverAccessKey(*active, upper)) return true;
+        // Else the main window's menu with that access letter: chosen, or its list opened.
+        for (ui::MenuItem* menu : main->menuBar()) {
+            if (!menu->visible() || ui::accessLetter(menu->caption()) != upper) continue;
+            closeMenus();
+            if (menu->children().empty()) {
+                ui::deliverMenu(*menu);
+            } else if (menu->enabled()) {
+                dom::setClass(nodeOf(menu), "open", true);
+            }
+            return true;
+        }
+        return false;
+    }
+    closeMenus();
+    if (code == '\t') {
+        ui::deliverTab(*active, !shift);
+        return true;
+    }
+    ui::Element* target = elementAt(node);
+    if (target != nullptr && &target->window() != active) target = nullptr;
+    if (auto* box = dynamic_cast<ui::TextBox*>(target)) reportSelection(*box);
+    return !ui::deliverTypedCharacter(*active, target, code);
+}
+
+bool WebBinding::mousePressed(dom::Node node) {
+    ui::Window* window = windowAt(node);
+    if (window == nullptr) return false;
+    if (window != application_.activeWindow() && window->kind() != ui::WindowKind::Main)
+        ui::deliverActivate(*window);
+    auto* box = dynamic_cast<ui::TextBox*>(elementAt(node));
+    if (box == nullptr || viewOf(window) == nullptr) return false;
+    if (box->window().focused() == box && application_.activeWindow() == window) return false;
+    ui::deliverClick(*box);
+    // Where the model's rules keep the focus elsewhere, the box takes neither it nor the click.
+    return viewOf(window) == nullptr || window->focused() != box;
+}
+
+void WebBinding::clicked(dom::Node node) {
+    ui::Element* element = elementAt(node);
+    if (element == nullptr) {
+        ui::Window* window = windowAt(node);
+        if (window != nullptr && node == viewOf(window)->closeBox) ui::deliverClose(*window);
+        closeMenus();
+        return;
+    }
+    if (auto* item = dynamic_cast<ui::MenuItem*>(element)) {
+        if (!item->children().empty()) {
+            const bool open = item->enabled();
+            closeMenus();
+            dom::setClass(node, "open", open);
+            return;
+        }
+        closeMenus();
+        ui::deliverMenu(*item);
+        return;
+    }
+    closeMenus();
+    if (element->kind() == ui::ElementKind::TextBox) return;  // taken as it was pressed
+    ui::deliverClick(*element);
+}
+
+void WebBinding::edited(dom::Node node) {
+    auto* box = dynamic_cast<ui::TextBox*>(elementAt(node));
+    if (box == nullptr) return;
+    const std::string text = dom::value(node);
+    if (text == box->text()) return;
+    ui::deliverEdit(*box, text, ui::utf8Position(text, dom::selection(node).second));
+}
+
+void WebBinding::ticked(int timer) {
+    const auto found = timers_.find(timer);
+    if (found != timers_.end()) ui::deliverTimer(*found->second);
+}
+
+}  // namespace torvi::web
+
+// The page's events, as the listeners in dom.cpp hand them over: numbers only.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE int torvi_key(int node, int code, int control, int alt, int shift) {
+    using torvi::web::current;
+    return current != nullptr && current->keyPressed(node, code, control, alt, shift);
+}
+
+EMSCRIPTEN_KEEPALIVE int torvi_mouse_down(int node) {
+    using torvi::web::current;
+    return current != nullptr && current->mousePressed(node);
+}
+
+EMSCRIPTEN_KEEPALIVE void torvi_click(int node) {
+    if (torvi::web::current != nullptr) torvi::web::current->clicked(node);
+}
+
+EMSCRIPTEN_KEEPALIVE void torvi_input(int node) {
+    if (torvi::web::current != nullptr) torvi::web::current->edited(node);
+}
+
+EMSCRIPTEN_KEEPALIVE void torvi_tick(int timer) {
+    if (torvi::web::current != nullptr) torvi::web::current->ticked(timer);
+}
+}

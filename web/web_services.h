@@ -1,0 +1,41 @@
+#pragma once
+// What the browser offers the model: text measured by its canvas, message boxes, no printer, no
+// program to start. (Its registry is the model's memory one.)
+
+#include "ui/application.h"
+#include "ui/printer.h"
+#include "ui/system_info.h"
+#include "ui/text_metrics.h"
+
+namespace torvi::web {
+
+class WebTextMetrics : public ui::TextMetrics {
+  public:
+    int textWidth(const ui::Font& font, std::string_view text) const override;
+    int lineHeight(const ui::Font& font) const override;
+    int averageCharWidth(const ui::Font& font) const override;
+};
+
+class WebDialogs : public ui::Dialogs {
+  public:
+    void show(const std::string& title, const std::string& text) override;
+    bool ask(const std::string& title, const std::string& question) override;
+    std::optional<std::string> chooseSaveFile(const std::string& title,
+                                              const std::string& proposedName,
+                                              const std::string& filter) override;
+};
+
+class WebPrinters : public ui::Printers {
+  public:
+    std::unique_ptr<ui::PrintJob> openDefault() override { return nullptr; }
+    std::unique_ptr<ui::PrintJob> openFile(const std::string&) override { return nullptr; }
+    bool writesFiles() const override { return false; }
+};
+
+class WebProgramStarter : public ui::ProgramStarter {
+  public:
+    bool fileExists(const std::string&) override { return false; }
+    bool start(const std::string&) override { return false; }
+};
+
+}  // namespace torvi::web
