@@ -42,6 +42,11 @@ EM_JS(void, torviSetText, (int id, const char* text), {
 EM_JS(void, torviSetStyle, (int id, const char* property, const char* value), {
     window["torviNodes"][id].style.setProperty(UTF8ToString(property), UTF8ToString(value));
 });
+EM_JS(void, torviSetPicture, (int id, const char* name), {
+    var picture = UTF8ToString(name);
+    var address = (window["torviPictures"] || {})[picture] || picture;
+    window["torviNodes"][id].style.backgroundImage = "url(\"" + address + "\")";
+});
 EM_JS(void, torviSetAttribute, (int id, const char* name, const char* value), {
     window["torviNodes"][id].setAttribute(UTF8ToString(name), UTF8ToString(value));
 });
@@ -211,6 +216,9 @@ void setEnabled(Node node, bool enabled) {
 }
 void setStyle(Node node, const char* property, std::string_view value) {
     torviSetStyle(node, property, text(value).c_str());
+}
+void setPicture(Node node, std::string_view resource) {
+    torviSetPicture(node, text(resource).c_str());
 }
 void setAttribute(Node node, const char* name, std::string_view value) {
     torviSetAttribute(node, name, text(value).c_str());

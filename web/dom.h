@@ -23,6 +23,9 @@ void setVisible(Node node, bool visible);
 void setEnabled(Node node, bool enabled);
 void setStyle(Node node, const char* property, std::string_view value);
 void setAttribute(Node node, const char* name, std::string_view value);
+// A picture of the program's by its name, as the node's background: beside the page, or inlined
+// into it (window.torviPictures) in the single file.
+void setPicture(Node node, std::string_view resource);
 void setClass(Node node, const char* className, bool on);
 void raise(Node node, int layer);
 void focus(Node node);

@@ -361,7 +361,7 @@ void WebBinding::syncElement(ui::Element& element, dom::Node node) {
             const ui::Rect size = toPixels(element.geometry());
             dom::setStyle(node, "background-color", dom::cssColour(picture.fillColour));
             if (!picture.picture.resource.empty()) {
-                dom::setStyle(node, "background-image", "url(" + picture.picture.resource + ")");
+                dom::setPicture(node, picture.picture.resource);
             }
             dom::paint(canvases_[node], size.width, size.height, picture.drawing.items());
             dom::setClass(node, "bordered", picture.bordered);
@@ -373,7 +373,7 @@ void WebBinding::syncElement(ui::Element& element, dom::Node node) {
         }
         case ui::ElementKind::Image: {
             auto& image = static_cast<ui::ImageElement&>(element);
-            dom::setStyle(node, "background-image", "url(" + image.picture.resource + ")");
+            dom::setPicture(node, image.picture.resource);
             dom::setStyle(node, "background-size", image.stretch ? "100% 100%" : "auto");
             break;
         }
