@@ -137,6 +137,34 @@ EM_JS(void, torviListen, (), {
     document.addEventListener("input", function(event) {
         Module["_torvi_input"](nodeOf(event.target));
     }, true);
+    // A title bar dragged moves its window on the page; the model hears where it was dropped.
+    document.addEventListener("mousedown", function(event) {
+        var bar = event.target;
+        if (event.button !== 0 || !bar.classList || !bar.classList.contains("title-bar")) return;
+        var frame = bar.parentNode;
+        var startX = event.clientX, startY = event.clientY;
+        var left = frame.offsetLeft, top = frame.offsetTop;
+        function moved(e) {
+            frame.style.left = (left + e.clientX - startX) + "px";
+            frame.style.top = (top + e.clientY - startY) + "px";
+        }
+        function dropped(e) {
+            moved(e);
+            document.removeEventListener("mousemove", moved, true);
+            document.removeEventListener("mouseup", dropped, true);
+            Module["_torvi_moved"](nodeOf(bar), frame.offsetLeft, frame.offsetTop);
+        }
+        document.addEventListener("mousemove", moved, true);
+        document.addEventListener("mouseup", dropped, true);
+        event.preventDefault();
+    }, false);
+    // Closing the tab (Ctrl+W) while the program runs asks first, so entries are not lost.
+    window.addEventListener("beforeunload", function(event) {
+        if (Module["_torvi_running"]()) {
+            event.preventDefault();
+            event.returnValue = "";
+        }
+    });
 });
 // A canvas drawn from a list in the program's memory: for each item seven ints, kind (0 a line,
 // 1 a text), x1, y1, x2 (or the text's index), y2, colour (0xRRGGBB) and thickness (or the font's

@@ -520,6 +520,21 @@ void WebBinding::edited(dom::Node node) {
     ui::deliverEdit(*box, text, ui::utf8Position(text, dom::selection(node).second));
 }
 
+void WebBinding::moved(dom::Node node, int left, int top) {
+    ui::Window* window = windowAt(node);
+    if (window == nullptr || window->kind() == ui::WindowKind::Main) return;
+    const ui::Rect& place = window->geometry();
+    const ui::Rect shown = toPixels(place);
+    ui::deliverGeometry(*window, ui::twipsOfShownPlace(
+                                     place, {left, top, shown.width, shown.height},
+                                     [](int twips) { return toPixels(twips); },
+                                     [](int pixels) { return ui::pixelsToTwips(pixels); }));
+}
+
+bool WebBinding::running() const {
+    return !application_.ended();
+}
+
 void WebBinding::ticked(int timer) {
     const auto found = timers_.find(timer);
     if (found != timers_.end()) ui::deliverTimer(*found->second);
@@ -546,6 +561,14 @@ EMSCRIPTEN_KEEPALIVE void torvi_click(int node) {
 
 EMSCRIPTEN_KEEPALIVE void torvi_input(int node) {
     if (torvi::web::current != nullptr) torvi::web::current->edited(node);
+}
+
+EMSCRIPTEN_KEEPALIVE void torvi_moved(int node, int left, int top) {
+    if (torvi::web::current != nullptr) torvi::web::current->moved(node, left, top);
+}
+
+EMSCRIPTEN_KEEPALIVE int torvi_running() {
+    return torvi::web::current != nullptr && torvi::web::current->running();
 }
 
 EMSCRIPTEN_KEEPALIVE void torvi_tick(int timer) {

@@ -34,6 +34,10 @@ class WebBinding : public ui::ApplicationObserver {
     void clicked(dom::Node node);
     void edited(dom::Node node);
     void ticked(int timer);
+    // A window dragged by its title bar to this place (CSS pixels in what holds it).
+    void moved(dom::Node node, int left, int top);
+    // Whether the program still runs (a closing tab asks first while it does).
+    bool running() const;
 
     // The node showing an element, or -1.
     dom::Node nodeOf(const ui::Element* element) const;
