@@ -102,6 +102,43 @@ EM_JS(void, torviStopTimer, (int id), {
     if (timers[id]) clearInterval(timers[id]);
     delete timers[id];
 });
+// The print view: the page's items as positioned text and rules in a page of their own, which
+// the print style sheet shows in place of the program; the browser's print dialog then prints it
+// (or saves it as PDF). Items as in torviPaint, positions in CSS pixels.
+EM_JS(void, torviPrint, (int landscape, const int* items, int count, const char* texts), {
+    var old = document.getElementById("torvi-print");
+    if (old) old.parentNode.removeChild(old);
+    var view = document.createElement("div");
+    view.id = "torvi-print";
+    var strings = JSON.parse(UTF8ToString(texts));
+    for (var k = 0; k < count; ++k) {
+        var at = (items >> 2) + 7 * k;
+        var colour = "#" + ("00000" + HEAP32[at + 5].toString(16)).slice(-6);
+        var part = document.createElement(HEAP32[at] === 0 ? "div" : "span");
+        part.style.position = "absolute";
+        part.style.left = HEAP32[at + 1] + "px";
+        part.style.top = HEAP32[at + 2] + "px";
+        if (HEAP32[at] === 0) {
+            var x2 = HEAP32[at + 3], y2 = HEAP32[at + 4], thick = HEAP32[at + 6];
+            part.style.width = Math.max(x2 - HEAP32[at + 1], thick) + "px";
+            part.style.height = Math.max(y2 - HEAP32[at + 2], thick) + "px";
+            part.style.background = colour;
+        } else {
+            part.style.color = colour;
+            part.style.font = strings[HEAP32[at + 6]];
+            part.style.whiteSpace = "pre";
+            part.textContent = strings[HEAP32[at + 3]];
+        }
+        view.appendChild(part);
+    }
+    document.body.appendChild(view);
+    var page = document.getElementById("torvi-page") || document.createElement("style");
+    page.id = "torvi-page";
+    page.textContent = "@page { size: A4 " + (landscape ? "landscape" : "portrait") +
+                       "; margin: 0.25in; }";
+    document.head.appendChild(page);
+    window.print();
+});
 EM_JS(void, torviMarkReady, (), { performance.mark("torvi-ready"); });
 // The page's events, forwarded as numbers: the node they happened at (the nearest with a number),
 // a key's character code (13 Enter, 8 Backspace, 27 Esc, 9 Tab) and its modifiers. What the
@@ -300,29 +337,53 @@ double textWidth(const ui::Font& font, std::string_view value) {
     return torviTextWidth(cssFont(font).c_str(), text(value).c_str());
 }
 
-void paint(Node canvas, int width, int height, const std::vector<ui::DrawItem>& items) {
-    std::vector<int> packed;
-    packed.reserve(items.size() * 7);
+namespace {
+
+// Items as seven ints each, with their texts and fonts as a JSON array, for the page's drawing.
+struct PackedItems {
+    std::vector<int> numbers;
+    std::string strings;
+};
+
+PackedItems pack(const std::vector<ui::DrawItem>& items) {
+    PackedItems packed;
+    packed.numbers.reserve(items.size() * 7);
     std::vector<std::string> strings;
     const auto pixels = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
     const auto rgb = [](ui::Rgb c) { return (c.red << 16) | (c.green << 8) | c.blue; };
     for (const ui::DrawItem& item : items) {
         if (const auto* line = std::get_if<ui::LineRun>(&item)) {
-            packed.insert(packed.end(), {0, pixels(line->x1), pixels(line->y1), pixels(line->x2),
-                                         pixels(line->y2), rgb(line->colour), line->thickness});
+            packed.numbers.insert(packed.numbers.end(),
+                                  {0, pixels(line->x1), pixels(line->y1), pixels(line->x2),
+                                   pixels(line->y2), rgb(line->colour), line->thickness});
             continue;
         }
         const auto& run = std::get<ui::TextRun>(item);
         strings.push_back(run.text);
         const int textIndex = static_cast<int>(strings.size()) - 1;
         strings.push_back(cssFont(run.font));
-        packed.insert(packed.end(), {1, pixels(run.x), pixels(run.y), textIndex, 0, rgb(run.colour),
-                                     textIndex + 1});
+        packed.numbers.insert(packed.numbers.end(), {1, pixels(run.x), pixels(run.y), textIndex, 0,
+                                                     rgb(run.colour), textIndex + 1});
     }
-    std::string list = "[";
-    for (std::size_t k = 0; k < strings.size(); ++k) list += (k ? "," : "") + json(strings[k]);
-    list += "]";
-    torviPaint(canvas, width, height, packed.data(), static_cast<int>(items.size()), list.c_str());
+    packed.strings = "[";
+    for (std::size_t k = 0; k < strings.size(); ++k)
+        packed.strings += (k ? "," : "") + json(strings[k]);
+    packed.strings += "]";
+    return packed;
+}
+
+}  // namespace
+
+void paint(Node canvas, int width, int height, const std::vector<ui::DrawItem>& items) {
+    const PackedItems packed = pack(items);
+    torviPaint(canvas, width, height, packed.numbers.data(), static_cast<int>(items.size()),
+               packed.strings.c_str());
+}
+
+void print(bool landscape, const std::vector<ui::DrawItem>& items) {
+    const PackedItems packed = pack(items);
+    torviPrint(landscape, packed.numbers.data(), static_cast<int>(items.size()),
+               packed.strings.c_str());
 }
 
 void alert(std::string_view value) {

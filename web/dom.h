@@ -39,6 +39,9 @@ std::pair<int, int> selection(Node node);
 // A canvas of this size, cleared, then the items drawn (at 15 twips a pixel).
 void paint(Node canvas, int width, int height, const std::vector<ui::DrawItem>& items);
 
+// The items as a page in the print view, A4 in this orientation, and the browser's print dialog.
+void print(bool landscape, const std::vector<ui::DrawItem>& items);
+
 // CSS for a font and a colour.
 std::string cssFont(const ui::Font& font);
 std::string cssColour(ui::Rgb colour);

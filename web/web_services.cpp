@@ -23,6 +23,31 @@ int WebTextMetrics::averageCharWidth(const ui::Font& font) const {
     return ui::pixelsToTwips(static_cast<int>(std::lround(width)));
 }
 
+namespace {
+
+class WebPrintJob : public ui::PrintJob {
+  public:
+    const ui::TextMetrics& metrics() const override { return metrics_; }
+    void setOrientation(ui::Orientation orientation) override { orientation_ = orientation; }
+    void drawText(const ui::TextRun& run) override { items_.emplace_back(run); }
+    void drawLine(const ui::LineRun& run) override { items_.emplace_back(run); }
+    ui::PrintFailure endDocument() override {
+        dom::print(orientation_ == ui::Orientation::Landscape, items_);
+        return {};
+    }
+
+  private:
+    WebTextMetrics metrics_;
+    ui::Orientation orientation_ = ui::Orientation::Portrait;
+    std::vector<ui::DrawItem> items_;
+};
+
+}  // namespace
+
+std::unique_ptr<ui::PrintJob> WebPrinters::openDefault() {
+    return std::make_unique<WebPrintJob>();
+}
+
 void WebDialogs::show(const std::string&, const std::string& text) {
     dom::alert(text);
 }

@@ -25,9 +25,11 @@ class WebDialogs : public ui::Dialogs {
                                               const std::string& filter) override;
 };
 
+// The browser's print dialog, which prints or saves as PDF: a page cannot choose a printer nor
+// hear of a failure, so every document counts as handed over.
 class WebPrinters : public ui::Printers {
   public:
-    std::unique_ptr<ui::PrintJob> openDefault() override { return nullptr; }
+    std::unique_ptr<ui::PrintJob> openDefault() override;
     std::unique_ptr<ui::PrintJob> openFile(const std::string&) override { return nullptr; }
     bool writesFiles() const override { return false; }
 };
