@@ -139,6 +139,14 @@ EM_JS(void, torviPrint, (int landscape, const int* items, int count, const char*
     document.head.appendChild(page);
     window.print();
 });
+// Copies text and HTML: the browser's copy command, whose event takes them (the key that asks
+// is the user's gesture the browser requires).
+EM_JS(int, torviOfferCopy, (const char* text, const char* html), {
+    window["torviCopy"] = {"text": UTF8ToString(text), "html": UTF8ToString(html)};
+    var copied = document.execCommand("copy");
+    window["torviCopy"] = null;
+    return copied ? 1 : 0;
+});
 EM_JS(void, torviMarkReady, (), { performance.mark("torvi-ready"); });
 // The page's events, forwarded as numbers: the node they happened at (the nearest with a number),
 // a key's character code (13 Enter, 8 Backspace, 27 Esc, 9 Tab) and its modifiers. What the
@@ -195,6 +203,15 @@ EM_JS(void, torviListen, (), {
         document.addEventListener("mouseup", dropped, true);
         event.preventDefault();
     }, false);
+    // The copy event of the program's own copy command takes what the program offered.
+    document.addEventListener("copy", function(event) {
+        var offered = window["torviCopy"];
+        if (!offered) return;
+        window["torviCopy"] = null;
+        event.clipboardData.setData("text/plain", offered["text"]);
+        event.clipboardData.setData("text/html", offered["html"]);
+        event.preventDefault();
+    }, true);
     // Closing the tab (Ctrl+W) while the program runs asks first, so entries are not lost.
     window.addEventListener("beforeunload", function(event) {
         if (Module["_torvi_running"]()) {
@@ -397,6 +414,9 @@ void startTimer(int id, int milliseconds) {
 }
 void stopTimer(int id) {
     torviStopTimer(id);
+}
+bool copy(std::string_view plain, std::string_view html) {
+    return torviOfferCopy(text(plain).c_str(), text(html).c_str()) != 0;
 }
 void markReady() {
     torviMarkReady();

@@ -60,6 +60,9 @@ void stopTimer(int id);
 // Forwards the page's keys, presses, clicks and edits to the exported torvi_* functions.
 void listen();
 
+// Puts text and an HTML table on the clipboard (through the browser's copy command).
+bool copy(std::string_view text, std::string_view html);
+
 // Marks the program ready for a test or a measurement (performance mark "torvi-ready").
 void markReady();
 

@@ -157,6 +157,8 @@ void WebBinding::build(WindowView& view) {
             view.client = dom::create("div", view.frame, "client-area");
             break;
     }
+    // The client area takes the keyboard focus where no element of the window has it.
+    dom::setAttribute(view.client, "tabindex", "-1");
     for (const dom::Node part : {view.frame, view.title, view.client, view.closeBox}) {
         if (part >= 0) windowParts_[part] = &window;
     }
@@ -438,6 +440,11 @@ bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bo
     if (control) {
         if (!letter) return false;
         const char upper = static_cast<char>(std::toupper(code));
+        // Ctrl+C outside a text box: the window's table, as text and as HTML.
+        if (upper == 'C' && dynamic_cast<ui::TextBox*>(elementAt(node)) == nullptr) {
+            const ui::Window::Copy copy = active->copy();
+            return !copy.text.empty() && dom::copy(copy.text, copy.html);
+        }
         if (!ui::shortcutsAvailable(application_)) {
             ui::deliverKey(*active, upper - 'A' + 1);  // the key-preview window takes it
             return true;
