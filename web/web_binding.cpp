@@ -74,6 +74,8 @@ struct WebBinding::WindowView {
     dom::Node title = -1;
     dom::Node client = -1;
     dom::Node closeBox = -1;
+    dom::Node maximiseBox = -1;
+    dom::Node minimiseBox = -1;
     dom::Node menuBar = -1;
     dom::Node drawing = -1;
     std::map<const ui::Element*, dom::Node> nodes;
@@ -143,6 +145,10 @@ void WebBinding::build(WindowView& view) {
             view.closeBox = dom::create("div", view.frame, "close-box");
             dom::setText(view.closeBox, "\u00D7");
             dom::setAttribute(view.closeBox, "aria-label", "Close");
+            view.maximiseBox = dom::create("div", view.frame, "close-box maximise-box");
+            view.minimiseBox = dom::create("div", view.frame, "close-box minimise-box");
+            dom::setText(view.minimiseBox, "_");
+            dom::setAttribute(view.minimiseBox, "aria-label", "Minimise");
             view.client = dom::create("div", view.frame, "client-area");
             break;
         case ui::WindowKind::TopLevel:
@@ -159,7 +165,8 @@ void WebBinding::build(WindowView& view) {
     }
     // The client area takes the keyboard focus where no element of the window has it.
     dom::setAttribute(view.client, "tabindex", "-1");
-    for (const dom::Node part : {view.frame, view.title, view.client, view.closeBox}) {
+    for (const dom::Node part :
+         {view.frame, view.title, view.client, view.closeBox, view.maximiseBox, view.minimiseBox}) {
         if (part >= 0) windowParts_[part] = &window;
     }
     dom::setStyle(view.client, "background-color", dom::cssColour(window.backColour));
@@ -244,7 +251,8 @@ void WebBinding::windowDestroyed(ui::Window& window) {
             elements_.erase(node);
         }
     }
-    for (const dom::Node part : {view->frame, view->title, view->client, view->closeBox})
+    for (const dom::Node part : {view->frame, view->title, view->client, view->closeBox,
+                                 view->maximiseBox, view->minimiseBox})
         windowParts_.erase(part);
     dom::remove(view->frame);
     views_.erase(&window);
@@ -285,8 +293,16 @@ void WebBinding::syncGeometry(WindowView& view) {
     const int top = toPixels(border.top);
     const int bar = top - side;  // the title bar's height, and its close box's size
     if (view.title >= 0) dom::place(view.title, {side, side, outer.width - 2 * side, bar});
-    if (view.closeBox >= 0)
-        dom::place(view.closeBox, {outer.width - side - bar + 2, side + 2, bar - 4, bar - 4});
+    for (const dom::Node box : {view.closeBox, view.maximiseBox, view.minimiseBox}) {
+        if (box < 0) continue;
+        const int place = box == view.closeBox ? 1 : box == view.maximiseBox ? 2 : 3;
+        dom::place(box, {outer.width - side - place * bar + 2, side + 2, bar - 4, bar - 4});
+    }
+    if (view.maximiseBox >= 0) {
+        const bool normal = window.state() == ui::WindowState::Normal;
+        dom::setText(view.maximiseBox, normal ? "\u25A1" : "\u2750");
+        dom::setAttribute(view.maximiseBox, "aria-label", normal ? "Maximise" : "Restore");
+    }
     dom::place(view.client,
                {side, top, toPixels(window.clientWidth()), toPixels(window.clientHeight())});
     paintWindow(view);
@@ -499,8 +515,18 @@ void WebBinding::clicked(dom::Node node) {
     ui::Element* element = elementAt(node);
     if (element == nullptr) {
         ui::Window* window = windowAt(node);
-        if (window != nullptr && node == viewOf(window)->closeBox) ui::deliverClose(*window);
         closeMenus();
+        if (window == nullptr) return;
+        const WindowView& view = *viewOf(window);
+        if (node == view.closeBox) {
+            ui::deliverClose(*window);
+        } else if (node == view.maximiseBox) {
+            ui::deliverState(*window, window->state() == ui::WindowState::Normal
+                                          ? ui::WindowState::Maximised
+                                          : ui::WindowState::Normal);
+        } else if (node == view.minimiseBox) {
+            ui::deliverState(*window, ui::WindowState::Minimised);
+        }
         return;
     }
     if (auto* item = dynamic_cast<ui::MenuItem*>(element)) {
