@@ -14,7 +14,8 @@ namespace torvi::ui {
 
 // The registry's root, access masks, value types and results, with Windows' values
 // (HKEY_LOCAL_MACHINE, KEY_READ, KEY_ALL_ACCESS, REG_SZ, REG_DWORD, ERROR_SUCCESS,
-// ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_MORE_DATA).
+// ERROR_FILE_NOT_FOUND, ERROR_MORE_DATA). System Info reads with KEY_READ: Windows refuses write
+// rights on the local machine's keys to a user who is not an administrator.
 inline constexpr std::uint32_t kLocalMachine = 0x80000002;
 inline constexpr std::uint32_t kReadAccess = 0x20019;
 inline constexpr std::uint32_t kAllAccess = 0x2003F;
@@ -22,7 +23,6 @@ inline constexpr std::uint32_t kStringType = 1;
 inline constexpr std::uint32_t kNumberType = 4;
 inline constexpr long kSuccess = 0;
 inline constexpr long kNotFound = 2;
-inline constexpr long kAccessDenied = 5;
 inline constexpr long kMoreData = 234;
 
 class Registry {
@@ -36,9 +36,7 @@ class Registry {
     virtual long closeKey(std::uint32_t key) = 0;
 };
 
-// Values held in memory: for tests, and for anything that sets them up itself. Like the local
-// machine's keys for a user who is not an administrator, it refuses to open a key for more than
-// reading.
+// Values held in memory: for tests, and for anything that sets them up itself.
 class MemoryRegistry : public Registry {
   public:
     void setValue(std::uint32_t root, const std::string& path, const std::string& name,

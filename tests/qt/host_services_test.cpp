@@ -27,8 +27,6 @@ TEST(HostServices, TheHostRegistryAnswersOnlyTheProgramPath) {
     const std::string program = HostRegistry::findSystemInformationProgram();
     const long opened = registry.openKey(ui::kLocalMachine, kMsinfo, ui::kReadAccess, key);
     EXPECT_EQ(opened == ui::kSuccess, !program.empty());
-    // As for an ordinary user on Windows, write rights are refused whether the key exists or not.
-    EXPECT_EQ(registry.openKey(ui::kLocalMachine, kMsinfo, ui::kAllAccess, key), ui::kAccessDenied);
 }
 
 }  // namespace
