@@ -159,6 +159,16 @@ bool deliverAccessKey(Window& window, char letter) {
     return false;
 }
 
+bool deliverControlLetter(Application& application, char letter) {
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    if (!shortcutsAvailable(application)) {
+        if (Window* active = application.activeWindow()) deliverKey(*active, upper - 'A' + 1);
+        return false;
+    }
+    Window* main = application.mainWindow();
+    return main != nullptr && deliverShortcut(*main, upper);
+}
+
 void deliverClose(Window& window) {
     if (blocked(window)) return;
     window.application().dispatch([&] { window.application().close(window); });

@@ -39,6 +39,10 @@ bool shortcutsAvailable(const Application& application);
 // Ctrl+letter in the window: chooses the available menu item with that shortcut, if any, while
 // shortcuts are available.
 bool deliverShortcut(Window& window, char letter);
+// Ctrl+letter pressed, for a binding whose system does not type the control character itself:
+// while a key-preview window is active it takes that character (Ctrl+A is 1), else the main
+// window's shortcut runs. Returns whether a menu item was chosen.
+bool deliverControlLetter(Application& application, char letter);
 // Alt+letter in the window: clicks the usable button whose caption marks that letter, in either
 // case, as its access key with "&" ("&System Info..." for S). Returns whether one did.
 bool deliverAccessKey(Window& window, char letter);

@@ -2,11 +2,12 @@
 
 #include <emscripten.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <variant>
 #include <vector>
+
+#include "ui/units.h"
 
 // The page keeps the program's nodes in one array, window.torviNodes, indexed by Node; node 0 is
 // the element with the id "torvi". Names of page globals are quoted so that a minifier keeps them.
@@ -366,7 +367,7 @@ PackedItems pack(const std::vector<ui::DrawItem>& items) {
     PackedItems packed;
     packed.numbers.reserve(items.size() * 7);
     std::vector<std::string> strings;
-    const auto pixels = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+    const auto pixels = [](int twips) { return ui::twipsToPixels(twips); };
     const auto rgb = [](ui::Rgb c) { return (c.red << 16) | (c.green << 8) | c.blue; };
     for (const ui::DrawItem& item : items) {
         if (const auto* line = std::get_if<ui::LineRun>(&item)) {

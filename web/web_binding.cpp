@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include <array>
 #include <cctype>
 
 #include "ui/controls.h"
@@ -79,7 +80,23 @@ struct WebBinding::WindowView {
     dom::Node menuBar = -1;
     dom::Node drawing = -1;
     std::map<const ui::Element*, dom::Node> nodes;
+    // The window's own parts that events can happen at (-1 for those it has not).
+    std::array<dom::Node, 6> parts() const {
+        return {frame, title, client, closeBox, maximiseBox, minimiseBox};
+    }
 };
+
+namespace {
+
+// A button of a title bar, with its sign and its name for a screen reader.
+dom::Node titleButton(dom::Node frame, const char* className, const char* sign, const char* name) {
+    const dom::Node button = dom::create("div", frame, className);
+    dom::setText(button, sign);
+    dom::setAttribute(button, "aria-label", name);
+    return button;
+}
+
+}  // namespace
 
 WebBinding::WebBinding(ui::Application& application) : application_(application) {
     current = this;
@@ -142,13 +159,10 @@ void WebBinding::build(WindowView& view) {
             view.frame =
                 dom::create("div", mainView ? mainView->client : dom::kPage, "child-window");
             view.title = dom::create("div", view.frame, "title-bar");
-            view.closeBox = dom::create("div", view.frame, "close-box");
-            dom::setText(view.closeBox, "\u00D7");
-            dom::setAttribute(view.closeBox, "aria-label", "Close");
-            view.maximiseBox = dom::create("div", view.frame, "close-box maximise-box");
-            view.minimiseBox = dom::create("div", view.frame, "close-box minimise-box");
-            dom::setText(view.minimiseBox, "_");
-            dom::setAttribute(view.minimiseBox, "aria-label", "Minimise");
+            view.closeBox = titleButton(view.frame, "close-box", "\u00D7", "Close");
+            // Its sign and name follow the window's state (syncGeometry).
+            view.maximiseBox = titleButton(view.frame, "close-box maximise-box", "", "Maximise");
+            view.minimiseBox = titleButton(view.frame, "close-box minimise-box", "_", "Minimise");
             view.client = dom::create("div", view.frame, "client-area");
             break;
         case ui::WindowKind::TopLevel:
@@ -156,17 +170,14 @@ void WebBinding::build(WindowView& view) {
             dom::setAttribute(view.frame, "role", "dialog");
             if (window.hasTitleBar()) {
                 view.title = dom::create("div", view.frame, "title-bar");
-                view.closeBox = dom::create("div", view.frame, "close-box");
-                dom::setText(view.closeBox, "\u00D7");
-                dom::setAttribute(view.closeBox, "aria-label", "Close");
+                view.closeBox = titleButton(view.frame, "close-box", "\u00D7", "Close");
             }
             view.client = dom::create("div", view.frame, "client-area");
             break;
     }
     // The client area takes the keyboard focus where no element of the window has it.
     dom::setAttribute(view.client, "tabindex", "-1");
-    for (const dom::Node part :
-         {view.frame, view.title, view.client, view.closeBox, view.maximiseBox, view.minimiseBox}) {
+    for (const dom::Node part : view.parts()) {
         if (part >= 0) windowParts_[part] = &window;
     }
     dom::setStyle(view.client, "background-color", dom::cssColour(window.backColour));
@@ -251,9 +262,7 @@ void WebBinding::windowDestroyed(ui::Window& window) {
             elements_.erase(node);
         }
     }
-    for (const dom::Node part : {view->frame, view->title, view->client, view->closeBox,
-                                 view->maximiseBox, view->minimiseBox})
-        windowParts_.erase(part);
+    for (const dom::Node part : view->parts()) windowParts_.erase(part);
     dom::remove(view->frame);
     views_.erase(&window);
 }
@@ -461,18 +470,18 @@ bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bo
             const ui::Window::Copy copy = active->copy();
             return !copy.text.empty() && dom::copy(copy.text, copy.html);
         }
-        if (!ui::shortcutsAvailable(application_)) {
-            ui::deliverKey(*active, upper - 'A' + 1);  // the key-preview window takes it
-            return true;
-        }
-        return ui::deliverShortcut(*main, upper);
+        // The browser types no control character: a key-preview window takes it all the same.
+        const bool preview = !ui::shortcutsAvailable(application_);
+        return ui::deliverControlLetter(application_, upper) || preview;
     }
     if (alt) {
         if (!letter) return false;
         const char upper = static_cast<char>(std::toupper(code));
         // The browser keeps Ctrl+T for itself: Results (Table) is Alt+T here.
-        if (upper == 'T' && ui::shortcutsAvailable(application_))
-            return ui::deliverShortcut(*main, 'T') || true;
+        if (upper == 'T' && ui::shortcutsAvailable(application_)) {
+            ui::deliverShortcut(*main, 'T');
+            return true;
+        }
         if (ui::deliverAccessKey(*active, upper)) return true;
         // Else the main window's menu with that access letter: chosen, or its list opened.
         for (ui::MenuItem* menu : main->menuBar()) {

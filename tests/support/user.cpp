@@ -1,7 +1,5 @@
 #include "tests/support/user.h"
 
-#include <cctype>
-
 namespace torvi::ui {
 namespace {
 
@@ -30,13 +28,7 @@ void User::tab(bool forward) {
 }
 
 bool User::shortcut(char letter) {
-    // A key-preview window takes the key as the control character it types.
-    if (!shortcutsAvailable(application_)) {
-        key(std::toupper(static_cast<unsigned char>(letter)) - 'A' + 1);
-        return false;
-    }
-    Window* main = application_.mainWindow();
-    return main != nullptr && deliverShortcut(*main, letter);
+    return deliverControlLetter(application_, letter);
 }
 
 }  // namespace torvi::ui
