@@ -9,6 +9,7 @@ namespace torvi::qt {
 TimerView::TimerView(ui::Timer& timer, QObject& context) : timer_(timer), ticker_(new QTimer) {
     ticker_->setTimerType(Qt::PreciseTimer);
     ticker_->setSingleShot(true);
+    clock_.start();
     QObject::connect(ticker_, &QTimer::timeout, &context, [this] { tick(); });
     sync(ui::Property::Timer);
 }
@@ -23,21 +24,20 @@ TimerView::~TimerView() {
 void TimerView::sync(ui::Property) {
     if (!timer_.running()) {
         ticker_->stop();
-    } else if (!ticker_->isActive() || interval_ != timer_.interval()) {
+    } else if (!ticker_->isActive() || schedule_.interval() != timer_.interval()) {
         start();
     }
 }
 
 void TimerView::start() {
-    interval_ = timer_.interval();
-    sinceStart_.start();
-    ticker_->start(interval_);
+    schedule_.start(clock_.elapsed(), timer_.interval());
+    ticker_->start(timer_.interval());
 }
 
 void TimerView::tick() {
-    const qint64 early = interval_ - sinceStart_.elapsed();
+    const std::int64_t early = schedule_.early(clock_.elapsed());
     if (early > 0) return ticker_->start(static_cast<int>(early));
-    start();
+    ticker_->start(schedule_.interval());
     ui::deliverTimer(timer_);  // may close the window and delete this view
 }
 

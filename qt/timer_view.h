@@ -1,11 +1,12 @@
 #pragma once
 // A timer: a QTimer that follows the model timer's interval and running flag. Qt's timers may fire
-// a little early; a tick waits until its whole interval has passed.
+// a little early; a tick waits until its whole interval has passed (ui::TickSchedule).
 
 #include <QElapsedTimer>
 
 #include "qt/element_view.h"
 #include "ui/controls.h"
+#include "ui/tick_schedule.h"
 
 class QObject;
 class QTimer;
@@ -25,8 +26,8 @@ class TimerView : public ElementView {
 
     ui::Timer& timer_;
     QTimer* ticker_;
-    QElapsedTimer sinceStart_;
-    int interval_ = 0;
+    QElapsedTimer clock_;
+    ui::TickSchedule schedule_;
 };
 
 }  // namespace torvi::qt

@@ -207,18 +207,16 @@ void TimerView::sync(ui::Property) {
     if (!timer_.running()) {
         if (running_) KillTimer(owner_, id_);
         running_ = false;
-    } else if (!running_ || interval_ != timer_.interval()) {
-        interval_ = timer_.interval();
-        due_ = GetTickCount64() + static_cast<std::uint64_t>(interval_);
-        start(static_cast<unsigned>(interval_));
+    } else if (!running_ || schedule_.interval() != timer_.interval()) {
+        schedule_.start(static_cast<std::int64_t>(GetTickCount64()), timer_.interval());
+        start(static_cast<unsigned>(timer_.interval()));
     }
 }
 
 void TimerView::tick() {
-    const std::uint64_t now = GetTickCount64();
-    if (now < due_) return start(static_cast<unsigned>(due_ - now));
-    due_ = now + static_cast<std::uint64_t>(interval_);
-    start(static_cast<unsigned>(interval_));
+    const std::int64_t early = schedule_.early(static_cast<std::int64_t>(GetTickCount64()));
+    if (early > 0) return start(static_cast<unsigned>(early));
+    start(static_cast<unsigned>(schedule_.interval()));
     ui::deliverTimer(timer_);  // may close the window and delete this view
 }
 

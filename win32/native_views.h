@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "ui/controls.h"
+#include "ui/tick_schedule.h"
 #include "win32/element_view.h"
 
 namespace torvi::win32 {
@@ -66,8 +67,7 @@ class TimerView : public ElementView {
     HWND owner_;  // the window whose timer it is
     UINT_PTR id_;
     bool running_ = false;
-    int interval_ = 0;
-    std::uint64_t due_ = 0;  // GetTickCount64 of the next tick
+    ui::TickSchedule schedule_;  // on GetTickCount64
 };
 
 // A menu item: enabled and checked as the model says. Windows' menus have no visible flag: the

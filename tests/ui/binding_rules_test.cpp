@@ -7,6 +7,7 @@
 #include "demo_window.h"
 #include "tests/support/assembly.h"
 #include "ui/text_positions.h"
+#include "ui/tick_schedule.h"
 #include "ui/units.h"
 #include "ui/user_input.h"
 
@@ -164,6 +165,18 @@ TEST(BindingRules, PositionsInATextBetweenUtf8BytesAndUtf16Units) {
     EXPECT_EQ(utf8Position("\xff\x80z", 2), 2);
     EXPECT_EQ(utf16Position("z\xf0\x9f", 3), 2);
     EXPECT_EQ(utf8Position("z\xf0\x9f", 2), 3);
+}
+
+// A 100 ms timer started at 1000: a system tick at 1097 waits 3 ms more; the one at 1100 is
+// delivered and the next is due at 1200, even when the system's tick comes late (1230).
+TEST(BindingRules, ATickThatComesEarlyWaitsForTheRestOfItsInterval) {
+    TickSchedule schedule;
+    schedule.start(1000, 100);
+    const struct {
+        std::int64_t now, wait;
+    } ticks[] = {{1097, 3}, {1100, 0}, {1199, 1}, {1230, 0}, {1300, 30}, {1330, 0}};
+    for (const auto& tick : ticks) EXPECT_EQ(schedule.early(tick.now), tick.wait) << tick.now;
+    EXPECT_EQ(schedule.interval(), 100);
 }
 
 }  // namespace
