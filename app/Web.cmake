@@ -5,9 +5,10 @@ set(site ${PROJECT_BINARY_DIR}/site)
 add_executable(torvi_web web_main.cpp)
 target_link_libraries(torvi_web PRIVATE shell web)
 set_target_properties(torvi_web PROPERTIES OUTPUT_NAME torvi RUNTIME_OUTPUT_DIRECTORY ${site})
-# Whatever the build type, the page is linked small and without debug information.
+# Whatever the build type, the page is linked small and without debug information. Asyncify lets
+# a handler wait for its message box to be answered.
 target_link_options(torvi_web PRIVATE -sEXPORTED_FUNCTIONS=_main,_malloc,_free
-                    -sALLOW_MEMORY_GROWTH=1 -Oz -g0)
+                    -sALLOW_MEMORY_GROWTH=1 -sASYNCIFY -Oz -g0)
 foreach(file index.html torvi.css)
   configure_file(web/${file} ${site}/${file} COPYONLY)
 endforeach()
@@ -22,7 +23,7 @@ target_link_libraries(torvi_single PRIVATE shell web)
 set_target_properties(torvi_single PROPERTIES OUTPUT_NAME torvi-single RUNTIME_OUTPUT_DIRECTORY
                                               ${PROJECT_BINARY_DIR}/single)
 target_link_options(torvi_single PRIVATE -sEXPORTED_FUNCTIONS=_main,_malloc,_free
-                    -sALLOW_MEMORY_GROWTH=1 -Oz -g0 -sSINGLE_FILE=1)
+                    -sALLOW_MEMORY_GROWTH=1 -sASYNCIFY -Oz -g0 -sSINGLE_FILE=1)
 add_custom_command(
   OUTPUT ${PROJECT_BINARY_DIR}/torvi.html
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/web/make-single-file ${site}

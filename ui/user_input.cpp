@@ -169,6 +169,41 @@ bool deliverControlLetter(Application& application, char letter) {
     return main != nullptr && deliverShortcut(*main, upper);
 }
 
+MenuItem* nextMenuItem(const MenuItem& menu, const MenuItem* current, bool forward) {
+    const std::vector<MenuItem*>& items = menu.children();
+    const int count = static_cast<int>(items.size());
+    int at = -1;
+    for (int k = 0; k < count; ++k) {
+        if (items[k] == current) at = k;
+    }
+    if (at < 0) at = forward ? -1 : count;
+    for (int step = 1; step <= count; ++step) {
+        MenuItem* item = items[((at + (forward ? step : -step)) % count + count) % count];
+        if (!item->separator() && item->available()) return item;
+    }
+    return nullptr;
+}
+
+MenuItem* menuItemWithAccessLetter(const MenuItem& menu, char letter) {
+    const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    for (MenuItem* item : menu.children()) {
+        if (item->available() && accessLetter(item->caption()) == wanted) return item;
+    }
+    return nullptr;
+}
+
+MenuItem* nextMenu(const Window& window, const MenuItem& menu, bool forward) {
+    std::vector<MenuItem*> shown;
+    for (MenuItem* top : window.menuBar()) {
+        if (top->visible()) shown.push_back(top);
+    }
+    const int count = static_cast<int>(shown.size());
+    for (int k = 0; k < count; ++k) {
+        if (shown[k] == &menu) return shown[((k + (forward ? 1 : -1)) % count + count) % count];
+    }
+    return count > 0 ? shown.front() : nullptr;
+}
+
 void deliverClose(Window& window) {
     if (blocked(window)) return;
     window.application().dispatch([&] { window.application().close(window); });

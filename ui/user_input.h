@@ -48,6 +48,14 @@ bool deliverControlLetter(Application& application, char letter);
 bool deliverAccessKey(Window& window, char letter);
 // The access letter a caption marks with "&", upper case, or 0 ("&&" is a plain "&").
 char accessLetter(const std::string& caption);
+// Keys in an open menu, for a binding that draws its menus itself. The available item after (or
+// before) the current one, separators passed over, wrapping round; from none, the first (or the
+// last); nullptr when the menu has no available item.
+MenuItem* nextMenuItem(const MenuItem& menu, const MenuItem* current, bool forward);
+// The available item of the menu whose caption marks this access letter, or nullptr.
+MenuItem* menuItemWithAccessLetter(const MenuItem& menu, char letter);
+// The visible menu of the window's menu bar after (or before) this one, wrapping round.
+MenuItem* nextMenu(const Window& window, const MenuItem& menu, bool forward);
 void deliverClose(Window& window);
 void deliverActivate(Window& window);
 // A tick of a running timer.

@@ -64,6 +64,9 @@ EM_JS(void, torviFocus, (int id), {
     var node = window["torviNodes"][id];
     if (document.activeElement !== node) node.focus({preventScroll: true});
 });
+EM_JS(int, torviHasFocus, (int id), {
+    return id >= 0 && document.activeElement === window["torviNodes"][id] ? 1 : 0;
+});
 EM_JS(void, torviSetValue, (int id, const char* text), {
     var node = window["torviNodes"][id];
     var value = UTF8ToString(text);
@@ -90,18 +93,6 @@ EM_JS(double, torviTextWidth, (const char* font, const char* text), {
     var context = canvas.getContext("2d");
     context.font = UTF8ToString(font);
     return context.measureText(UTF8ToString(text)).width;
-});
-EM_JS(void, torviAlert, (const char* text), { window.alert(UTF8ToString(text)); });
-EM_JS(int, torviConfirm, (const char* text), { return window.confirm(UTF8ToString(text)) ? 1 : 0; });
-EM_JS(void, torviStartTimer, (int id, int milliseconds), {
-    var timers = window["torviTimers"] || (window["torviTimers"] = {});
-    if (timers[id]) clearInterval(timers[id]);
-    timers[id] = setInterval(function() { Module["_torvi_tick"](id); }, milliseconds);
-});
-EM_JS(void, torviStopTimer, (int id), {
-    var timers = window["torviTimers"] || {};
-    if (timers[id]) clearInterval(timers[id]);
-    delete timers[id];
 });
 // The print view: the page's items as positioned text and rules in a page of their own, which
 // the print style sheet shows in place of the program; the browser's print dialog then prints it
@@ -148,91 +139,73 @@ EM_JS(int, torviOfferCopy, (const char* text, const char* html), {
     window["torviCopy"] = null;
     return copied ? 1 : 0;
 });
-EM_JS(void, torviMarkReady, (), { performance.mark("torvi-ready"); });
-// The page's events, forwarded as numbers: the node they happened at (the nearest with a number),
-// a key's character code (13 Enter, 8 Backspace, 27 Esc, 9 Tab) and its modifiers. What the
-// program answers decides whether the browser carries the event out itself.
-EM_JS(void, torviListen, (), {
-    function nodeOf(target) {
-        while (target && target.getAttribute && !target.hasAttribute("data-node")) {
-            target = target.parentNode;
+// A picture of what a node shows, as the desktop grabs a window's client area: its fills, its
+// canvases, its labels' texts and its lines, drawn on one canvas in page order, then put on the
+// clipboard as PNG (the key that asks is the user's gesture the browser requires).
+EM_JS(void, torviCopyPicture, (int id), {
+    var area = window["torviNodes"][id];
+    var origin = area.getBoundingClientRect();
+    var picture = document.createElement("canvas");
+    picture.width = Math.round(origin.width);
+    picture.height = Math.round(origin.height);
+    var context = picture.getContext("2d");
+    [area].concat(Array.from(area.querySelectorAll("*"))).forEach(function(part) {
+        var style = getComputedStyle(part);
+        if (style.display === "none" || style.visibility === "hidden") return;
+        for (var up = part; up !== area; up = up.parentNode) {
+            if (getComputedStyle(up).display === "none") return;
         }
-        return target && target.getAttribute ? Number(target.getAttribute("data-node")) : -1;
-    }
-    var named = {"Enter": 13, "Backspace": 8, "Escape": 27, "Tab": 9};
-    document.addEventListener("keydown", function(event) {
-        var code = -1;
-        if (named[event.key] !== undefined) {
-            code = named[event.key];
-        } else if (Array.from(event.key).length === 1) {
-            code = event.key.codePointAt(0);
+        var at = part.getBoundingClientRect();
+        var x = at.left - origin.left, y = at.top - origin.top;
+        if (style.backgroundColor !== "rgba(0, 0, 0, 0)") {
+            context.fillStyle = style.backgroundColor;
+            context.fillRect(x, y, at.width, at.height);
         }
-        if (code < 0 || event.isComposing) return;
-        var node = nodeOf(document.activeElement);
-        if (Module["_torvi_key"](node, code, event.ctrlKey || event.metaKey ? 1 : 0,
-                                 event.altKey ? 1 : 0, event.shiftKey ? 1 : 0)) {
-            event.preventDefault();
+        if (part.tagName === "CANVAS") {
+            context.drawImage(part, x, y);
+        } else if ((part.classList.contains("label") ||
+                    part.parentNode.classList.contains("texts")) && part.textContent) {
+            context.font = style.font;
+            context.fillStyle = style.color;
+            context.textBaseline = "top";
+            context.textAlign = style.textAlign === "center" ? "center"
+                              : style.textAlign === "right" ? "right" : "left";
+            var across = style.textAlign === "center" ? at.width / 2
+                       : style.textAlign === "right" ? at.width : 0;
+            context.fillText(part.textContent, x + across, y);
+            context.textAlign = "left";
         }
-    }, true);
-    document.addEventListener("mousedown", function(event) {
-        if (Module["_torvi_mouse_down"](nodeOf(event.target))) event.preventDefault();
-    }, true);
-    document.addEventListener("click", function(event) {
-        Module["_torvi_click"](nodeOf(event.target));
-    }, true);
-    document.addEventListener("input", function(event) {
-        Module["_torvi_input"](nodeOf(event.target));
-    }, true);
-    // A title bar dragged moves its window on the page; the model hears where it was dropped.
-    document.addEventListener("mousedown", function(event) {
-        var bar = event.target;
-        if (event.button !== 0 || !bar.classList || !bar.classList.contains("title-bar")) return;
-        var frame = bar.parentNode;
-        var startX = event.clientX, startY = event.clientY;
-        var left = frame.offsetLeft, top = frame.offsetTop;
-        function moved(e) {
-            frame.style.left = (left + e.clientX - startX) + "px";
-            frame.style.top = (top + e.clientY - startY) + "px";
-        }
-        function dropped(e) {
-            moved(e);
-            document.removeEventListener("mousemove", moved, true);
-            document.removeEventListener("mouseup", dropped, true);
-            Module["_torvi_moved"](nodeOf(bar), frame.offsetLeft, frame.offsetTop);
-        }
-        document.addEventListener("mousemove", moved, true);
-        document.addEventListener("mouseup", dropped, true);
-        event.preventDefault();
-    }, false);
-    // The copy event of the program's own copy command takes what the program offered.
-    document.addEventListener("copy", function(event) {
-        var offered = window["torviCopy"];
-        if (!offered) return;
-        window["torviCopy"] = null;
-        event.clipboardData.setData("text/plain", offered["text"]);
-        event.clipboardData.setData("text/html", offered["html"]);
-        event.preventDefault();
-    }, true);
-    // Closing the tab (Ctrl+W) while the program runs asks first, so entries are not lost.
-    window.addEventListener("beforeunload", function(event) {
-        if (Module["_torvi_running"]()) {
-            event.preventDefault();
-            event.returnValue = "";
+        if (parseFloat(style.borderTopWidth) > 0) {
+            context.strokeStyle = style.borderTopColor;
+            context.lineWidth = 1;
+            context.strokeRect(x + 0.5, y + 0.5, at.width - 1, at.height - 1);
         }
     });
+    var png = new Promise(function(resolve) { picture.toBlob(resolve, "image/png"); });
+    if (navigator.clipboard && window.ClipboardItem) {
+        navigator.clipboard.write([new ClipboardItem({"image/png": png})]).catch(function() {});
+    }
 });
-// A canvas drawn from a list in the program's memory: for each item seven ints, kind (0 a line,
+EM_JS(void, torviMarkReady, (), { performance.mark("torvi-ready"); });
+// A drawing from a list in the program's memory: for each item seven ints, kind (0 a line,
 // 1 a text), x1, y1, x2 (or the text's index), y2, colour (0xRRGGBB) and thickness (or the font's
-// index), in pixels; texts and fonts as two arrays of strings.
+// index), in pixels; texts and fonts as one array of strings. Lines go on the canvas; texts are
+// the page's own text, in a layer just above it, so that they can be read, selected and found.
 EM_JS(void, torviPaint, (int id, int width, int height, const int* items, int count,
                          const char* texts), {
     var canvas = window["torviNodes"][id];
     if (canvas.width !== width) canvas.width = width;
     if (canvas.height !== height) canvas.height = height;
+    var layer = canvas.nextSibling;
+    if (!layer || layer.className !== "texts") {
+        layer = document.createElement("div");
+        layer.className = "texts";
+        canvas.parentNode.insertBefore(layer, canvas.nextSibling);
+    }
     var context = canvas.getContext("2d");
     context.clearRect(0, 0, width, height);
     var strings = JSON.parse(UTF8ToString(texts));
-    context.textBaseline = "top";
+    var runs = document.createDocumentFragment();
     for (var k = 0; k < count; ++k) {
         var at = (items >> 2) + 7 * k;
         var colour = "#" + ("00000" + HEAP32[at + 5].toString(16)).slice(-6);
@@ -244,11 +217,18 @@ EM_JS(void, torviPaint, (int id, int width, int height, const int* items, int co
             context.lineTo(HEAP32[at + 3] + 0.5, HEAP32[at + 4] + 0.5);
             context.stroke();
         } else {
-            context.fillStyle = colour;
-            context.font = strings[HEAP32[at + 6]];
-            context.fillText(strings[HEAP32[at + 3]], HEAP32[at + 1], HEAP32[at + 2]);
+            var run = document.createElement("span");
+            run.style.left = HEAP32[at + 1] + "px";
+            run.style.top = HEAP32[at + 2] + "px";
+            run.style.color = colour;
+            run.style.font = strings[HEAP32[at + 6]];
+            run.style.lineHeight = "1";
+            run.textContent = strings[HEAP32[at + 3]];
+            runs.appendChild(run);
         }
     }
+    layer.textContent = "";
+    layer.appendChild(runs);
 });
 // clang-format on
 
@@ -314,6 +294,9 @@ void raise(Node node, int layer) {
 }
 void focus(Node node) {
     torviFocus(node);
+}
+bool hasFocus(Node node) {
+    return torviHasFocus(node) != 0;
 }
 void setValue(Node node, std::string_view value) {
     torviSetValue(node, text(value).c_str());
@@ -404,26 +387,14 @@ void print(bool landscape, const std::vector<ui::DrawItem>& items) {
                packed.strings.c_str());
 }
 
-void alert(std::string_view value) {
-    torviAlert(text(value).c_str());
-}
-bool confirm(std::string_view value) {
-    return torviConfirm(text(value).c_str()) != 0;
-}
-void startTimer(int id, int milliseconds) {
-    torviStartTimer(id, milliseconds);
-}
-void stopTimer(int id) {
-    torviStopTimer(id);
-}
 bool copy(std::string_view plain, std::string_view html) {
     return torviOfferCopy(text(plain).c_str(), text(html).c_str()) != 0;
 }
+void copyPicture(Node node) {
+    torviCopyPicture(node);
+}
 void markReady() {
     torviMarkReady();
-}
-void listen() {
-    torviListen();
 }
 
 }  // namespace torvi::web::dom

@@ -29,6 +29,7 @@ void setPicture(Node node, std::string_view resource);
 void setClass(Node node, const char* className, bool on);
 void raise(Node node, int layer);
 void focus(Node node);
+bool hasFocus(Node node);
 
 // A text box's text and selection (in UTF-16 units, as the DOM counts).
 void setValue(Node node, std::string_view text);
@@ -36,7 +37,8 @@ std::string value(Node node);
 void setSelection(Node node, int start, int end);
 std::pair<int, int> selection(Node node);
 
-// A canvas of this size, cleared, then the items drawn (at 15 twips a pixel).
+// A canvas of this size, cleared, then the items drawn (at 15 twips a pixel): the lines on it, the
+// texts as text in a layer above it.
 void paint(Node canvas, int width, int height, const std::vector<ui::DrawItem>& items);
 
 // The items as a page in the print view, A4 in this orientation, and the browser's print dialog.
@@ -49,19 +51,25 @@ std::string cssColour(ui::Rgb colour);
 // Text measured by the browser's canvas, in CSS pixels.
 double textWidth(const ui::Font& font, std::string_view text);
 
-// A modal message box and a question with OK and Cancel: the browser's own (the page waits).
-void alert(std::string_view text);
-bool confirm(std::string_view text);
+// A message box with this caption, with OK, or with Yes and No for a question; returns when a
+// button has answered it, true for OK and Yes (modal.cpp).
+bool messageBox(const std::string& title, const std::string& text, bool question);
 
-// Calls the exported torvi_tick(id) every interval milliseconds until stopped.
-void startTimer(int id, int milliseconds);
+// Calls the exported torvi_tick(id) once, this many milliseconds from now (or once a message box
+// open then has closed), unless stopped or set again first.
+void setTimer(int id, int milliseconds);
 void stopTimer(int id);
+// The page's clock, in milliseconds.
+double now();
 
-// Forwards the page's keys, presses, clicks and edits to the exported torvi_* functions.
+// Forwards the page's keys, presses, clicks and edits to the exported torvi_* functions
+// (page_events.cpp).
 void listen();
 
 // Puts text and an HTML table on the clipboard (through the browser's copy command).
 bool copy(std::string_view text, std::string_view html);
+// Puts a picture of what the node shows (its canvases, labels, lines and fills) on the clipboard.
+void copyPicture(Node node);
 
 // Marks the program ready for a test or a measurement (performance mark "torvi-ready").
 void markReady();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cctype>
+#include <cstdlib>
 
 #include "ui/controls.h"
 #include "ui/keys.h"
@@ -15,6 +16,15 @@ namespace torvi::web {
 namespace {
 
 WebBinding* current = nullptr;
+
+// The codes the page gives the arrow keys, which type no character: 0x110000 and the key's code.
+constexpr int kArrowLeft = 0x110025;
+constexpr int kArrowUp = 0x110026;
+constexpr int kArrowRight = 0x110027;
+constexpr int kArrowDown = 0x110028;
+
+// The one menu shortcut a browser keeps for itself (Ctrl+T opens a tab): Alt+T stands for it.
+constexpr char kAltShortcut = 'T';
 
 ui::Rect toPixels(const ui::Rect& twips) {
     return ui::twipsToDevice(twips, ui::Resolution{});
@@ -191,11 +201,11 @@ void WebBinding::build(WindowView& view) {
     for (const auto& owned : window.elements()) {
         ui::Element& element = *owned;
         if (element.kind() == ui::ElementKind::MenuItem) continue;
-        if (element.kind() == ui::ElementKind::Timer) {
+        if (element.kind() == ui::ElementKind::Timer) {  // a browser timeout, no node
             const int id = nextTimer_++;
-            timers_[id] = static_cast<ui::Timer*>(&element);
-            view.nodes[&element] = -id;  // timers have no node; their id, negated
-            syncElement(element, -id);
+            timers_[id].timer = static_cast<ui::Timer*>(&element);
+            timerIds_[&element] = id;
+            syncTimer(id);
             continue;
         }
         const dom::Node parent =
@@ -253,14 +263,17 @@ void WebBinding::paintWindow(WindowView& view) {
 void WebBinding::windowDestroyed(ui::Window& window) {
     WindowView* view = viewOf(&window);
     if (view == nullptr) return;
+    if (window.kind() == ui::WindowKind::Main) openMenu_ = highlighted_ = nullptr;
     window.disconnectDrawings();
-    for (const auto& [element, node] : view->nodes) {
-        if (node < 0) {
-            dom::stopTimer(-node);
-            timers_.erase(-node);
-        } else {
-            elements_.erase(node);
+    for (const auto& [element, node] : view->nodes) elements_.erase(node);
+    for (auto timer = timerIds_.begin(); timer != timerIds_.end();) {
+        if (&timer->first->window() != &window) {
+            ++timer;
+            continue;
         }
+        dom::stopTimer(timer->second);
+        timers_.erase(timer->second);
+        timer = timerIds_.erase(timer);
     }
     for (const dom::Node part : view->parts()) windowParts_.erase(part);
     dom::remove(view->frame);
@@ -320,6 +333,8 @@ void WebBinding::syncGeometry(WindowView& view) {
 }
 
 void WebBinding::elementChanged(ui::Element& element, ui::Property property) {
+    if (const auto timer = timerIds_.find(&element); timer != timerIds_.end())
+        return syncTimer(timer->second);
     const dom::Node node = nodeOf(&element);
     if (node == -1) return;
     if (property == ui::Property::Text || property == ui::Property::Selection) {
@@ -339,16 +354,20 @@ void WebBinding::syncText(ui::TextBox& box, dom::Node node) {
     }
 }
 
-void WebBinding::syncElement(ui::Element& element, dom::Node node) {
-    if (node < 0) {  // a timer
-        auto& timer = static_cast<ui::Timer&>(element);
-        if (timer.running() && timer.interval() > 0) {
-            dom::startTimer(-node, timer.interval());
-        } else {
-            dom::stopTimer(-node);
-        }
-        return;
+void WebBinding::syncTimer(int id) {
+    TimerState& state = timers_[id];
+    const ui::Timer& timer = *state.timer;
+    if (!timer.running() || timer.interval() <= 0) {
+        dom::stopTimer(id);
+        state.running = false;
+    } else if (!state.running || state.schedule.interval() != timer.interval()) {
+        state.schedule.start(static_cast<std::int64_t>(dom::now()), timer.interval());
+        dom::setTimer(id, timer.interval());
+        state.running = true;
     }
+}
+
+void WebBinding::syncElement(ui::Element& element, dom::Node node) {
     dom::setVisible(node, element.visible());
     dom::setEnabled(node, element.enabled());
     dom::setAttribute(node, "aria-label", ui::accessibleNameOf(element));
@@ -356,7 +375,9 @@ void WebBinding::syncElement(ui::Element& element, dom::Node node) {
         case ui::ElementKind::MenuItem: {
             auto& item = static_cast<ui::MenuItem&>(element);
             std::string caption = shownCaption(item.caption());
-            if (item.shortcut() != 0) caption += std::string("\tCtrl+") + item.shortcut();
+            if (item.shortcut() != 0)
+                caption += (item.shortcut() == kAltShortcut ? "\tAlt+" : "\tCtrl+") +
+                           std::string(1, item.shortcut());
             dom::setAttribute(node, "data-caption", caption);
             dom::setClass(node, "checked", item.checked());
             dom::setAttribute(node, "aria-checked", item.checked() ? "true" : "false");
@@ -432,8 +453,10 @@ void WebBinding::activationDue() {
 }
 
 void WebBinding::ended() {
+    openMenu_ = highlighted_ = nullptr;
     for (const auto& [id, timer] : timers_) dom::stopTimer(id);
     timers_.clear();
+    timerIds_.clear();
     for (const auto& [window, view] : views_) dom::remove(view->frame);
     views_.clear();
     elements_.clear();
@@ -451,16 +474,61 @@ void WebBinding::reportSelection(ui::TextBox& box) {
     box.select(from, ui::utf8Position(shown, end) - from);
 }
 
+void WebBinding::catchUpSelection() {
+    ui::Window* active = application_.activeWindow();
+    auto* box = active != nullptr ? dynamic_cast<ui::TextBox*>(active->focused()) : nullptr;
+    if (box != nullptr && dom::hasFocus(nodeOf(box))) reportSelection(*box);
+}
+
 void WebBinding::closeMenus() {
-    for (const auto& [node, element] : elements_) {
-        if (element->kind() == ui::ElementKind::MenuItem) dom::setClass(node, "open", false);
+    if (const dom::Node shown = nodeOf(openMenu_); shown >= 0) dom::setClass(shown, "open", false);
+    highlight(nullptr);
+    openMenu_ = nullptr;
+}
+
+void WebBinding::openMenu(ui::MenuItem& menu, bool highlightFirst) {
+    closeMenus();
+    if (!menu.enabled()) return;
+    openMenu_ = &menu;
+    dom::setClass(nodeOf(&menu), "open", true);
+    if (highlightFirst) highlight(ui::nextMenuItem(menu, nullptr, true));
+}
+
+void WebBinding::highlight(ui::MenuItem* item) {
+    if (const dom::Node shown = nodeOf(highlighted_); shown >= 0)
+        dom::setClass(shown, "highlighted", false);
+    highlighted_ = item;
+    if (const dom::Node shown = nodeOf(item); shown >= 0) dom::setClass(shown, "highlighted", true);
+}
+
+bool WebBinding::menuKey(int code) {
+    ui::MenuItem& menu = *openMenu_;
+    if (code == kArrowDown || code == kArrowUp) {
+        highlight(ui::nextMenuItem(menu, highlighted_, code == kArrowDown));
+    } else if (code == kArrowLeft || code == kArrowRight) {
+        if (ui::MenuItem* next =
+                ui::nextMenu(*application_.mainWindow(), menu, code == kArrowRight))
+            openMenu(*next, true);
+    } else if (code == ui::keys::kEnter || (code < 0x80 && std::isalpha(code))) {
+        ui::MenuItem* chosen = code == ui::keys::kEnter
+                                   ? highlighted_
+                                   : ui::menuItemWithAccessLetter(menu, static_cast<char>(code));
+        if (chosen == nullptr) return true;
+        closeMenus();
+        ui::deliverMenu(*chosen);
+    } else if (code == ui::keys::kEscape) {
+        closeMenus();
     }
+    return true;
 }
 
 bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bool shift) {
+    catchUpSelection();
     ui::Window* main = application_.mainWindow();
     ui::Window* active = application_.activeWindow();
     if (main == nullptr || active == nullptr) return false;
+    if (openMenu_ != nullptr && !control && !alt) return menuKey(code);
+    if (code >= kArrowLeft) return false;  // the arrows move in a text box, the browser's way
     const bool letter = code < 0x80 && std::isalpha(code);
     if (control) {
         if (!letter) return false;
@@ -468,6 +536,10 @@ bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bo
         // Ctrl+C outside a text box: the window's table, as text and as HTML.
         if (upper == 'C' && dynamic_cast<ui::TextBox*>(elementAt(node)) == nullptr) {
             const ui::Window::Copy copy = active->copy();
+            if (copy.picture) {
+                dom::copyPicture(viewOf(active)->client);
+                return true;
+            }
             return !copy.text.empty() && dom::copy(copy.text, copy.html);
         }
         // The browser types no control character: a key-preview window takes it all the same.
@@ -477,9 +549,8 @@ bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bo
     if (alt) {
         if (!letter) return false;
         const char upper = static_cast<char>(std::toupper(code));
-        // The browser keeps Ctrl+T for itself: Results (Table) is Alt+T here.
-        if (upper == 'T' && ui::shortcutsAvailable(application_)) {
-            ui::deliverShortcut(*main, 'T');
+        if (upper == kAltShortcut && ui::shortcutsAvailable(application_)) {
+            ui::deliverShortcut(*main, kAltShortcut);
             return true;
         }
         if (ui::deliverAccessKey(*active, upper)) return true;
@@ -489,8 +560,8 @@ bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bo
             closeMenus();
             if (menu->children().empty()) {
                 ui::deliverMenu(*menu);
-            } else if (menu->enabled()) {
-                dom::setClass(nodeOf(menu), "open", true);
+            } else {
+                openMenu(*menu, true);
             }
             return true;
         }
@@ -508,6 +579,7 @@ bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bo
 }
 
 bool WebBinding::mousePressed(dom::Node node) {
+    catchUpSelection();
     ui::Window* window = windowAt(node);
     if (window == nullptr) return false;
     if (window != application_.activeWindow() && window->kind() != ui::WindowKind::Main)
@@ -521,6 +593,7 @@ bool WebBinding::mousePressed(dom::Node node) {
 }
 
 void WebBinding::clicked(dom::Node node) {
+    catchUpSelection();  // the press put the insertion point where the user clicked
     ui::Element* element = elementAt(node);
     if (element == nullptr) {
         ui::Window* window = windowAt(node);
@@ -540,9 +613,11 @@ void WebBinding::clicked(dom::Node node) {
     }
     if (auto* item = dynamic_cast<ui::MenuItem*>(element)) {
         if (!item->children().empty()) {
-            const bool open = item->enabled();
-            closeMenus();
-            dom::setClass(node, "open", open);
+            if (item == openMenu_) {
+                closeMenus();
+            } else {
+                openMenu(*item, false);
+            }
             return;
         }
         closeMenus();
@@ -573,13 +648,43 @@ void WebBinding::moved(dom::Node node, int left, int top) {
                                      [](int pixels) { return ui::pixelsToTwips(pixels); }));
 }
 
+bool WebBinding::typed(dom::Node node, int code, int first) {
+    auto* box = dynamic_cast<ui::TextBox*>(elementAt(node));
+    if (box == nullptr || &box->window() != application_.activeWindow()) return false;
+    ui::Window& window = box->window();
+    if (first == 2) syncText(*box, node);
+    if (first == 1) reportSelection(*box);
+    ui::deliverTypedCharacter(window, box, code);
+    // The character may have closed the window, or moved the focus to another box.
+    return viewOf(&window) != nullptr && nodeOf(box) == node;
+}
+
+void WebBinding::pasted(dom::Node node, const std::string& text) {
+    auto* box = dynamic_cast<ui::TextBox*>(elementAt(node));
+    if (box == nullptr || &box->window() != application_.activeWindow()) return;
+    reportSelection(*box);
+    // Control characters (the line breaks of a copied table) do not go into a one-line box.
+    std::string inserted;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f) inserted += c;
+    }
+    std::string edited = box->text();
+    const auto start = static_cast<std::size_t>(box->selectionStart());
+    edited.replace(start, static_cast<std::size_t>(box->selectionLength()), inserted);
+    ui::deliverEdit(*box, edited, static_cast<int>(start + inserted.size()));
+}
+
 bool WebBinding::running() const {
     return !application_.ended();
 }
 
-void WebBinding::ticked(int timer) {
-    const auto found = timers_.find(timer);
-    if (found != timers_.end()) ui::deliverTimer(*found->second);
+void WebBinding::ticked(int id) {
+    const auto found = timers_.find(id);
+    if (found == timers_.end() || !found->second.running) return;
+    TimerState& state = found->second;
+    const std::int64_t early = state.schedule.early(static_cast<std::int64_t>(dom::now()));
+    dom::setTimer(id, static_cast<int>(early > 0 ? early : state.schedule.interval()));
+    if (early == 0) ui::deliverTimer(*state.timer);  // may close the window and end this timer
 }
 
 }  // namespace torvi::web
@@ -607,6 +712,17 @@ EMSCRIPTEN_KEEPALIVE void torvi_input(int node) {
 
 EMSCRIPTEN_KEEPALIVE void torvi_moved(int node, int left, int top) {
     if (torvi::web::current != nullptr) torvi::web::current->moved(node, left, top);
+}
+
+EMSCRIPTEN_KEEPALIVE int torvi_typed(int node, int code, int first) {
+    using torvi::web::current;
+    return current != nullptr && current->typed(node, code, first);
+}
+
+EMSCRIPTEN_KEEPALIVE void torvi_pasted(int node, char* text) {
+    const std::string pasted(text);
+    std::free(text);
+    if (torvi::web::current != nullptr) torvi::web::current->pasted(node, pasted);
 }
 
 EMSCRIPTEN_KEEPALIVE int torvi_running() {

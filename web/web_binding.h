@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/application.h"
+#include "ui/tick_schedule.h"
 #include "web/dom.h"
 
 namespace torvi::web {
@@ -33,6 +34,12 @@ class WebBinding : public ui::ApplicationObserver {
     bool mousePressed(dom::Node node);
     void clicked(dom::Node node);
     void edited(dom::Node node);
+    // A character the browser would type into a box by itself (an input method, an on-screen
+    // keyboard, a correction); the first of a text reports the box's selection first, or, for a
+    // composition, puts the box's text back as the model has it. Returns whether more may follow.
+    bool typed(dom::Node node, int code, int first);
+    // Text pasted or dropped into a box: one edit, as on the desktop.
+    void pasted(dom::Node node, const std::string& text);
     void ticked(int timer);
     // A window dragged by its title bar to this place (CSS pixels in what holds it).
     void moved(dom::Node node, int left, int top);
@@ -53,16 +60,36 @@ class WebBinding : public ui::ApplicationObserver {
     void paintWindow(WindowView& view);
     void syncElement(ui::Element& element, dom::Node node);
     void syncText(ui::TextBox& box, dom::Node node);
+    void syncTimer(int id);
     void closeMenus();
+    // Opens a menu of the main window's menu bar, its first available item highlighted for the
+    // keyboard, or none for the mouse.
+    void openMenu(ui::MenuItem& menu, bool highlightFirst);
+    void highlight(ui::MenuItem* item);
+    // A key while a menu is open: the arrows move in the menus, Enter or an item's access letter
+    // chooses, Esc closes; nothing else happens.
+    bool menuKey(int code);
     // Tells the model where the user has put a box's insertion point and selection.
     void reportSelection(ui::TextBox& box);
+    // The browser moves the focused box's insertion point by itself (a click, the arrows, Home,
+    // a drag): the model hears of it before each of the page's events, so that no event's end
+    // puts back the one it had.
+    void catchUpSelection();
 
     ui::Application& application_;
     std::map<const ui::Window*, std::unique_ptr<WindowView>> views_;
     std::map<dom::Node, ui::Element*> elements_;
     std::map<dom::Node, ui::Window*> windowParts_;  // frames, title bars, close boxes
-    std::map<int, ui::Timer*> timers_;
+    struct TimerState {
+        ui::Timer* timer = nullptr;
+        ui::TickSchedule schedule;
+        bool running = false;
+    };
+    std::map<int, TimerState> timers_;  // by the id the page's timeouts carry
+    std::map<const ui::Element*, int> timerIds_;
     std::map<dom::Node, dom::Node> canvases_;  // a picture area's node, its drawing's
+    ui::MenuItem* openMenu_ = nullptr;
+    ui::MenuItem* highlighted_ = nullptr;
     int nextTimer_ = 1;
     int layer_ = 1;
     int syncing_ = 0;

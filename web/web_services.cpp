@@ -48,12 +48,12 @@ std::unique_ptr<ui::PrintJob> WebPrinters::openDefault() {
     return std::make_unique<WebPrintJob>();
 }
 
-void WebDialogs::show(const std::string&, const std::string& text) {
-    dom::alert(text);
+void WebDialogs::show(const std::string& title, const std::string& text) {
+    dom::messageBox(title, text, false);
 }
 
-bool WebDialogs::ask(const std::string&, const std::string& question) {
-    return dom::confirm(question);
+bool WebDialogs::ask(const std::string& title, const std::string& question) {
+    return dom::messageBox(title, question, true);
 }
 
 std::optional<std::string> WebDialogs::chooseSaveFile(const std::string&, const std::string&,

@@ -65,5 +65,25 @@ TEST_F(Program, ExitEndsAtOnce) {
     EXPECT_TRUE(messages.texts.empty());
 }
 
+// The keyboard in the menus, for a system whose menus the program draws: the arrows pass over
+// separators and what cannot be chosen, and wrap round; the menu bar skips the hidden HPG.
+TEST_F(Program, ArrowsAndAccessLettersInTheMenus) {
+    using ui::nextMenuItem;
+    EXPECT_EQ(nextMenuItem(*main->mnuFile, nullptr, true), main->mnuExit);  // Print is disabled
+    EXPECT_EQ(nextMenuItem(*main->mnuFile, main->mnuExit, true), main->mnuSplash);
+    EXPECT_EQ(nextMenuItem(*main->mnuFile, main->mnuSplash, true), main->mnuExit);
+    EXPECT_EQ(nextMenuItem(*main->mnuFile, nullptr, false), main->mnuSplash);
+    EXPECT_EQ(nextMenuItem(*main->mnuWindow, main->mnuData, false), main->mnuData);
+    main->mnuData->setEnabled(false);
+    EXPECT_EQ(nextMenuItem(*main->mnuWindow, nullptr, true), nullptr);
+    EXPECT_EQ(ui::menuItemWithAccessLetter(*main->mnuFile, 'x'), main->mnuExit);
+    EXPECT_EQ(ui::menuItemWithAccessLetter(*main->mnuFile, 'P'), nullptr);
+    EXPECT_EQ(ui::menuItemWithAccessLetter(*main->mnuOptions, 'b'), main->mnuSTF);
+    EXPECT_EQ(ui::nextMenu(*main, *main->mnuHelp, true), main->mnuFile);
+    EXPECT_EQ(ui::nextMenu(*main, *main->mnuFile, false), main->mnuHelp);
+    main->mnuHPG->setVisible(true);
+    EXPECT_EQ(ui::nextMenu(*main, *main->mnuHelp, true), main->mnuHPG);
+}
+
 }  // namespace
 }  // namespace torvi::shell::testing
