@@ -1,5 +1,6 @@
 // Torvi in a web browser: the windows on the page's binding. The program stays alive after main
-// returns; the page's events call into it.
+// returns; the page's events call into it. The address's query stands for the desktop's command
+// line: "index.html?show-hpg" shows the HPG command, as --show-hpg does.
 
 #include "shell/mdi_form1.h"
 #include "ui/application.h"
@@ -20,7 +21,11 @@ int main() {
     application.setRegistry(&registry);
     application.setProgramStarter(&programStarter);
     static web::WebBinding binding(application);
-    application.dispatch([&] { application.form<shell::MDIForm1>().show(); });
+    application.dispatch([&] {
+        shell::MDIForm1& main = application.form<shell::MDIForm1>();
+        main.show();
+        if (web::dom::addressAsks("show-hpg")) main.mnuHPG->setVisible(true);
+    });
     web::dom::markReady();
     return 0;
 }

@@ -10,21 +10,14 @@
 namespace torvi::qt {
 namespace {
 
-// A vertical stroke one pixel wide, the stuff of the fine plot.
-bool isPixelColumn(const ui::DrawItem& item) {
-    const auto* line = std::get_if<ui::LineRun>(&item);
-    return line != nullptr && line->x1 == line->x2 && line->thickness == 1;
-}
-
 void paintItem(QPainter& painter, const ui::DrawItem& item, const Surface& surface) {
     const double scale = surface.unitsPerTwip;
     if (const auto* line = std::get_if<ui::LineRun>(&item)) {
-        if (surface.printer == nullptr && isPixelColumn(item)) {
+        const auto column = ui::pixelColumnOf(item);
+        if (surface.printer == nullptr && column) {
             // On the screen a filled column is the same as a one-pixel line, and far cheaper.
-            const int top = toPixels(std::min(line->y1, line->y2));
-            const int bottom = toPixels(std::max(line->y1, line->y2));
-            painter.fillRect(QRect(toPixels(line->x1), top, 1, bottom - top + 1),
-                             toQColor(line->colour));
+            painter.fillRect(QRect(column->x, column->top, 1, column->bottom - column->top + 1),
+                             toQColor(column->colour));
             return;
         }
         QPen pen(toQColor(line->colour));
@@ -63,10 +56,10 @@ void drawInto(QImage& image, const ui::Drawing& drawing) {
     const std::vector<ui::DrawItem>& items = drawing.items();
     std::size_t next = 0;
     while (next < items.size()) {
-        if (!isPixelColumn(items[next])) {
+        if (!ui::pixelColumnOf(items[next])) {
             // Whatever is not a pixel column goes through a painter, in its turn.
             QPainter painter(&image);
-            for (; next < items.size() && !isPixelColumn(items[next]); ++next)
+            for (; next < items.size() && !ui::pixelColumnOf(items[next]); ++next)
                 paintItem(painter, items[next], Surface{kScreenUnitsPerTwip});
             continue;
         }
@@ -74,13 +67,13 @@ void drawInto(QImage& image, const ui::Drawing& drawing) {
         // fine plot, where a painter's call for each would cost more than the pixels.
         uchar* const pixels = image.bits();
         const qsizetype stride = image.bytesPerLine();
-        for (; next < items.size() && isPixelColumn(items[next]); ++next) {
-            const auto& line = std::get<ui::LineRun>(items[next]);
-            const int x = toPixels(line.x1);
+        for (std::optional<ui::PixelColumn> column;
+             next < items.size() && (column = ui::pixelColumnOf(items[next])); ++next) {
+            const int x = column->x;
             if (x < 0 || x >= image.width()) continue;
-            const int top = std::max(0, toPixels(std::min(line.y1, line.y2)));
-            const int bottom = std::min(image.height() - 1, toPixels(std::max(line.y1, line.y2)));
-            const QRgb colour = qRgb(line.colour.red, line.colour.green, line.colour.blue);
+            const int top = std::max(0, column->top);
+            const int bottom = std::min(image.height() - 1, column->bottom);
+            const QRgb colour = qRgb(column->colour.red, column->colour.green, column->colour.blue);
             for (int y = top; y <= bottom; ++y)
                 reinterpret_cast<QRgb*>(pixels + y * stride)[x] = colour;
         }

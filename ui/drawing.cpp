@@ -1,6 +1,9 @@
 #include "ui/drawing.h"
 
+#include <algorithm>
+
 #include "ui/text_metrics.h"
+#include "ui/units.h"
 
 namespace torvi::ui {
 
@@ -10,6 +13,13 @@ int characterCount(std::string_view text) {
         if ((c & 0xC0) != 0x80) ++count;
     }
     return count;
+}
+
+std::optional<PixelColumn> pixelColumnOf(const DrawItem& item) {
+    const auto* line = std::get_if<LineRun>(&item);
+    if (line == nullptr || line->x1 != line->x2 || line->thickness != 1) return std::nullopt;
+    return PixelColumn{twipsToPixels(line->x1), twipsToPixels(std::min(line->y1, line->y2)),
+                       twipsToPixels(std::max(line->y1, line->y2)), line->colour};
 }
 
 void Drawing::drawText(const TextRun& run) {

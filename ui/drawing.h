@@ -2,6 +2,7 @@
 // A persistent drawing: what is drawn stays in a display list until it is cleared.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -30,6 +31,18 @@ struct LineRun {
 };
 
 using DrawItem = std::variant<TextRun, LineRun>;
+
+// A vertical line one pixel wide, the stuff of the fine plot, as the screen's pixels it covers at
+// 96 pixels an inch: its column and its rows from top to bottom, both included. Tens of thousands
+// of them make a plot, so a binding writes them straight into an image.
+struct PixelColumn {
+    int x = 0;
+    int top = 0;
+    int bottom = 0;
+    Rgb colour;
+};
+// The item's pixel column on the screen, or nothing for a text or any other line.
+std::optional<PixelColumn> pixelColumnOf(const DrawItem& item);
 
 // Where drawing goes: a window's or picture's persistent drawing, or a printed page.
 class DrawingSink {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -49,7 +50,9 @@ EM_JS(void, torviSetPicture, (int id, const char* name), {
     window["torviNodes"][id].style.backgroundImage = "url(\"" + address + "\")";
 });
 EM_JS(void, torviSetAttribute, (int id, const char* name, const char* value), {
-    window["torviNodes"][id].setAttribute(UTF8ToString(name), UTF8ToString(value));
+    var node = window["torviNodes"][id], attribute = UTF8ToString(name);
+    var text = UTF8ToString(value);
+    if (node.getAttribute(attribute) !== text) node.setAttribute(attribute, text);
 });
 EM_JS(void, torviSetEnabled, (int id, int enabled), {
     var node = window["torviNodes"][id];
@@ -91,7 +94,8 @@ EM_JS(double, torviTextWidth, (const char* font, const char* text), {
     var canvas = window["torviMeasure"] ||
                  (window["torviMeasure"] = document.createElement("canvas"));
     var context = canvas.getContext("2d");
-    context.font = UTF8ToString(font);
+    var face = UTF8ToString(font);
+    if (window["torviMeasureFont"] !== face) context.font = window["torviMeasureFont"] = face;
     return context.measureText(UTF8ToString(text)).width;
 });
 // The print view: the page's items as positioned text and rules in a page of their own, which
@@ -186,10 +190,13 @@ EM_JS(void, torviCopyPicture, (int id), {
         navigator.clipboard.write([new ClipboardItem({"image/png": png})]).catch(function() {});
     }
 });
+EM_JS(int, torviAddressAsks, (const char* option), {
+    return new URLSearchParams(window.location.search).has(UTF8ToString(option)) ? 1 : 0;
+});
 EM_JS(void, torviMarkReady, (), { performance.mark("torvi-ready"); });
 // A drawing from a list in the program's memory: for each item seven ints, kind (0 a line,
-// 1 a text), x1, y1, x2 (or the text's index), y2, colour (0xRRGGBB) and thickness (or the font's
-// index), in pixels; texts and fonts as one array of strings. Lines go on the canvas; texts are
+// 1 a text, 2 a pixel column), x1 (the column's x), y1 (its top), x2 (or the text's index), y2
+// (the column's bottom), colour (0xRRGGBB) and thickness (or the font's index), in pixels; texts and fonts as one array of strings. Lines go on the canvas; texts are
 // the page's own text, in a layer just above it, so that they can be read, selected and found.
 EM_JS(void, torviPaint, (int id, int width, int height, const int* items, int count,
                          const char* texts), {
@@ -202,33 +209,78 @@ EM_JS(void, torviPaint, (int id, int width, int height, const int* items, int co
         layer.className = "texts";
         canvas.parentNode.insertBefore(layer, canvas.nextSibling);
     }
+    // A canvas nothing was ever drawn on needs no context (making one costs).
+    if (count === 0 && !canvas["torviDrawn"]) {
+        layer.textContent = "";
+        return;
+    }
+    canvas["torviDrawn"] = count > 0;
     var context = canvas.getContext("2d");
     context.clearRect(0, 0, width, height);
     var strings = JSON.parse(UTF8ToString(texts));
-    var runs = document.createDocumentFragment();
+    // The texts as one piece of markup: the browser builds a table's thousand cells at once.
+    var runs = [];
+    var layerFont = null;  // the first text's font, the layer's; other texts carry their own
+    function escaped(text) {
+        return text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
+                   .split(String.fromCharCode(34)).join("&quot;");
+    }
+    // Lines of one colour and thickness in a row make one path; pixel columns are written into
+    // the canvas's pixels, a run of them at a time.
+    var pathStyle = null, image = null, pixels = null;
+    function endPath() {
+        if (pathStyle !== null) context.stroke();
+        pathStyle = null;
+    }
+    function endImage() {
+        if (image !== null) context.putImageData(image, 0, 0);
+        image = null;
+    }
     for (var k = 0; k < count; ++k) {
         var at = (items >> 2) + 7 * k;
-        var colour = "#" + ("00000" + HEAP32[at + 5].toString(16)).slice(-6);
-        if (HEAP32[at] === 0) {
-            context.strokeStyle = colour;
-            context.lineWidth = HEAP32[at + 6];
-            context.beginPath();
+        var kind = HEAP32[at];
+        var rgb = HEAP32[at + 5];
+        var colour = kind === 2 ? "" : "#" + ("00000" + rgb.toString(16)).slice(-6);
+        if (kind === 2) {
+            endPath();
+            if (image === null) {
+                image = context.getImageData(0, 0, width, height);
+                pixels = new Uint32Array(image.data.buffer);
+            }
+            var x = HEAP32[at + 1];
+            if (x < 0 || x >= width) continue;
+            var abgr = (0xFF000000 | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16)) >>> 0;
+            var bottom = Math.min(height - 1, HEAP32[at + 4]);
+            for (var y = Math.max(0, HEAP32[at + 2]); y <= bottom; ++y) pixels[y * width + x] = abgr;
+        } else if (kind === 0) {
+            endImage();
+            var style = colour + " " + HEAP32[at + 6];
+            if (style !== pathStyle) {
+                endPath();
+                context.strokeStyle = colour;
+                context.lineWidth = HEAP32[at + 6];
+                context.beginPath();
+                pathStyle = style;
+            }
             context.moveTo(HEAP32[at + 1] + 0.5, HEAP32[at + 2] + 0.5);
             context.lineTo(HEAP32[at + 3] + 0.5, HEAP32[at + 4] + 0.5);
-            context.stroke();
         } else {
-            var run = document.createElement("span");
-            run.style.left = HEAP32[at + 1] + "px";
-            run.style.top = HEAP32[at + 2] + "px";
-            run.style.color = colour;
-            run.style.font = strings[HEAP32[at + 6]];
-            run.style.lineHeight = "1";
-            run.textContent = strings[HEAP32[at + 3]];
-            runs.appendChild(run);
+            var font = strings[HEAP32[at + 6]];
+            var style = "left:" + HEAP32[at + 1] + "px;top:" + HEAP32[at + 2] + "px;color:" + colour;
+            if (layerFont === null) {
+                layerFont = font;
+                layer.style.font = font;
+                layer.style.lineHeight = "1";
+            } else if (font !== layerFont) {
+                style += ";font:" + font + ";line-height:1";
+            }
+            runs.push("<span style=\"" + escaped(style) + "\">" +
+                      escaped(strings[HEAP32[at + 3]]) + "</span>");
         }
     }
-    layer.textContent = "";
-    layer.appendChild(runs);
+    endPath();
+    endImage();
+    layer.innerHTML = runs.join("");
 });
 // clang-format on
 
@@ -335,7 +387,15 @@ std::string cssFont(const ui::Font& font) {
 }
 
 double textWidth(const ui::Font& font, std::string_view value) {
-    return torviTextWidth(cssFont(font).c_str(), text(value).c_str());
+    // The windows measure the same texts again and again (a table's cells at every layout).
+    static std::unordered_map<std::string, double> measured;
+    const std::string face = cssFont(font);
+    std::string key = face + '\n' + std::string(value);
+    if (const auto found = measured.find(key); found != measured.end()) return found->second;
+    if (measured.size() > 4096) measured.clear();
+    const double width = torviTextWidth(face.c_str(), text(value).c_str());
+    measured.emplace(std::move(key), width);
+    return width;
 }
 
 namespace {
@@ -346,13 +406,21 @@ struct PackedItems {
     std::string strings;
 };
 
-PackedItems pack(const std::vector<ui::DrawItem>& items) {
+// Pixel columns only for the screen: a page has no pixels.
+PackedItems pack(const std::vector<ui::DrawItem>& items, bool pixelColumns) {
     PackedItems packed;
     packed.numbers.reserve(items.size() * 7);
     std::vector<std::string> strings;
+    ui::Font lastFont;
+    int fontIndex = -1;
     const auto pixels = [](int twips) { return ui::twipsToPixels(twips); };
     const auto rgb = [](ui::Rgb c) { return (c.red << 16) | (c.green << 8) | c.blue; };
     for (const ui::DrawItem& item : items) {
+        if (const auto column = pixelColumns ? ui::pixelColumnOf(item) : std::nullopt) {
+            packed.numbers.insert(packed.numbers.end(), {2, column->x, column->top, column->x,
+                                                         column->bottom, rgb(column->colour), 1});
+            continue;
+        }
         if (const auto* line = std::get_if<ui::LineRun>(&item)) {
             packed.numbers.insert(packed.numbers.end(),
                                   {0, pixels(line->x1), pixels(line->y1), pixels(line->x2),
@@ -360,11 +428,16 @@ PackedItems pack(const std::vector<ui::DrawItem>& items) {
             continue;
         }
         const auto& run = std::get<ui::TextRun>(item);
+        // A font the texts before had is named once: a table's cells share one.
+        if (fontIndex < 0 || !(run.font == lastFont)) {
+            lastFont = run.font;
+            strings.push_back(cssFont(run.font));
+            fontIndex = static_cast<int>(strings.size()) - 1;
+        }
         strings.push_back(run.text);
         const int textIndex = static_cast<int>(strings.size()) - 1;
-        strings.push_back(cssFont(run.font));
         packed.numbers.insert(packed.numbers.end(), {1, pixels(run.x), pixels(run.y), textIndex, 0,
-                                                     rgb(run.colour), textIndex + 1});
+                                                     rgb(run.colour), fontIndex});
     }
     packed.strings = "[";
     for (std::size_t k = 0; k < strings.size(); ++k)
@@ -376,13 +449,13 @@ PackedItems pack(const std::vector<ui::DrawItem>& items) {
 }  // namespace
 
 void paint(Node canvas, int width, int height, const std::vector<ui::DrawItem>& items) {
-    const PackedItems packed = pack(items);
+    const PackedItems packed = pack(items, true);
     torviPaint(canvas, width, height, packed.numbers.data(), static_cast<int>(items.size()),
                packed.strings.c_str());
 }
 
 void print(bool landscape, const std::vector<ui::DrawItem>& items) {
-    const PackedItems packed = pack(items);
+    const PackedItems packed = pack(items, false);
     torviPrint(landscape, packed.numbers.data(), static_cast<int>(items.size()),
                packed.strings.c_str());
 }
@@ -392,6 +465,9 @@ bool copy(std::string_view plain, std::string_view html) {
 }
 void copyPicture(Node node) {
     torviCopyPicture(node);
+}
+bool addressAsks(const char* option) {
+    return torviAddressAsks(option) != 0;
 }
 void markReady() {
     torviMarkReady();

@@ -71,6 +71,10 @@ bool copy(std::string_view text, std::string_view html);
 // Puts a picture of what the node shows (its canvases, labels, lines and fills) on the clipboard.
 void copyPicture(Node node);
 
+// Whether the page's address names this option in its query ("index.html?show-hpg"): the page's
+// command line.
+bool addressAsks(const char* option);
+
 // Marks the program ready for a test or a measurement (performance mark "torvi-ready").
 void markReady();
 

@@ -194,9 +194,7 @@ void WebBinding::build(WindowView& view) {
     dom::setStyle(view.client, "font", dom::cssFont(window.font));
     // What the window draws on itself (the table), on a canvas beneath its elements.
     view.drawing = dom::create("canvas", view.client, "drawing");
-    window.drawing.onChanged = [this, &window] {
-        if (WindowView* shown = viewOf(&window)) paintWindow(*shown);
-    };
+    window.drawing.onChanged = [this, &window] { paintLater(&window); };
     // The elements, each inside what holds it, in design order (later ones on top).
     for (const auto& owned : window.elements()) {
         ui::Element& element = *owned;
@@ -250,6 +248,26 @@ void WebBinding::buildMenus(WindowView& view) {
         view.nodes[item] = node;
         elements_[node] = item;
         syncElement(*item, node);
+    }
+}
+
+void WebBinding::paintLater(const void* drawn) {
+    unpainted_.insert(drawn);
+    if (!application_.inEvent()) eventFinished();
+}
+
+void WebBinding::eventFinished() {
+    const std::set<const void*> due = std::move(unpainted_);
+    unpainted_.clear();
+    for (const auto& [window, view] : views_) {
+        if (due.contains(window)) paintWindow(*view);
+        for (const auto& [element, node] : view->nodes) {
+            if (due.contains(element) && element->kind() == ui::ElementKind::PictureBox) {
+                const ui::Rect size = toPixels(element->geometry());
+                dom::paint(canvases_[node], size.width, size.height,
+                           static_cast<const ui::PictureBox*>(element)->drawing.items());
+            }
+        }
     }
 }
 
@@ -327,7 +345,7 @@ void WebBinding::syncGeometry(WindowView& view) {
     }
     dom::place(view.client,
                {side, top, toPixels(window.clientWidth()), toPixels(window.clientHeight())});
-    paintWindow(view);
+    paintLater(&window);
     dom::setClass(view.frame, "maximised", window.state() == ui::WindowState::Maximised);
     dom::setClass(view.frame, "minimised", window.state() == ui::WindowState::Minimised);
 }
@@ -413,10 +431,7 @@ void WebBinding::syncElement(ui::Element& element, dom::Node node) {
             }
             dom::paint(canvases_[node], size.width, size.height, picture.drawing.items());
             dom::setClass(node, "bordered", picture.bordered);
-            picture.drawing.onChanged = [this, &element] {
-                if (const dom::Node shown = nodeOf(&element); shown >= 0)
-                    syncElement(element, shown);
-            };
+            picture.drawing.onChanged = [this, &element] { paintLater(&element); };
             break;
         }
         case ui::ElementKind::Image: {

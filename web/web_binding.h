@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 
 #include "ui/application.h"
 #include "ui/tick_schedule.h"
@@ -25,6 +26,8 @@ class WebBinding : public ui::ApplicationObserver {
     void windowDestroyed(ui::Window& window) override;
     void windowChanged(ui::Window& window, ui::WindowProperty property) override;
     void elementChanged(ui::Element& element, ui::Property property) override;
+    // Drawings changed during the event are painted now, once each.
+    void eventFinished() override;
     void activationDue() override;
     void ended() override;
 
@@ -58,6 +61,8 @@ class WebBinding : public ui::ApplicationObserver {
     void buildMenus(WindowView& view);
     void syncGeometry(WindowView& view);
     void paintWindow(WindowView& view);
+    // A window's or a picture area's drawing changed: painted when the event ends.
+    void paintLater(const void* drawn);
     void syncElement(ui::Element& element, dom::Node node);
     void syncText(ui::TextBox& box, dom::Node node);
     void syncTimer(int id);
@@ -90,6 +95,7 @@ class WebBinding : public ui::ApplicationObserver {
     std::map<dom::Node, dom::Node> canvases_;  // a picture area's node, its drawing's
     ui::MenuItem* openMenu_ = nullptr;
     ui::MenuItem* highlighted_ = nullptr;
+    std::set<const void*> unpainted_;  // windows and picture areas
     int nextTimer_ = 1;
     int layer_ = 1;
     int syncing_ = 0;
