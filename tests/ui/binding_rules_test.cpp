@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "demo_window.h"
 #include "tests/support/assembly.h"
 #include "ui/text_positions.h"
@@ -165,6 +167,19 @@ TEST(BindingRules, PositionsInATextBetweenUtf8BytesAndUtf16Units) {
     EXPECT_EQ(utf8Position("\xff\x80z", 2), 2);
     EXPECT_EQ(utf16Position("z\xf0\x9f", 3), 2);
     EXPECT_EQ(utf8Position("z\xf0\x9f", 2), 3);
+}
+
+// The fine plot's strokes as pixels: a one-pixel vertical line, drawn up or down, covers its
+// rows at both ends; a thicker or slanted line, or a text, is no pixel column.
+TEST(BindingRules, APixelColumnCoversTheRowsAtBothEnds) {
+    const Rgb red{255, 0, 0};
+    const auto column = pixelColumnOf(LineRun{4800, 615, 4800, 300, red, 1});
+    ASSERT_TRUE(column);
+    EXPECT_EQ(std::tuple(column->x, column->top, column->bottom), std::tuple(320, 20, 41));
+    EXPECT_EQ(column->colour, red);
+    EXPECT_FALSE(pixelColumnOf(LineRun{4800, 300, 4800, 615, red, 2}));
+    EXPECT_FALSE(pixelColumnOf(LineRun{4800, 300, 4815, 615, red, 1}));
+    EXPECT_FALSE(pixelColumnOf(TextRun{}));
 }
 
 // A 100 ms timer started at 1000: a system tick at 1097 waits 3 ms more; the one at 1100 is
