@@ -192,6 +192,14 @@ MenuItem* menuItemWithAccessLetter(const MenuItem& menu, char letter) {
     return nullptr;
 }
 
+MenuItem* barMenuWithAccessLetter(const Window& window, char letter) {
+    const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    for (MenuItem* menu : window.menuBar()) {
+        if (menu->visible() && accessLetter(menu->caption()) == wanted) return menu;
+    }
+    return nullptr;
+}
+
 MenuItem* nextMenu(const Window& window, const MenuItem& menu, bool forward) {
     std::vector<MenuItem*> shown;
     for (MenuItem* top : window.menuBar()) {

@@ -54,6 +54,8 @@ char accessLetter(const std::string& caption);
 MenuItem* nextMenuItem(const MenuItem& menu, const MenuItem* current, bool forward);
 // The available item of the menu whose caption marks this access letter, or nullptr.
 MenuItem* menuItemWithAccessLetter(const MenuItem& menu, char letter);
+// The visible menu of the window's menu bar whose caption marks this access letter, or nullptr.
+MenuItem* barMenuWithAccessLetter(const Window& window, char letter);
 // The visible menu of the window's menu bar after (or before) this one, wrapping round.
 MenuItem* nextMenu(const Window& window, const MenuItem& menu, bool forward);
 void deliverClose(Window& window);

@@ -1,7 +1,7 @@
 #pragma once
 // The page as the binding drives it: numbered DOM nodes made, placed, filled and removed from
 // C++ through a few JavaScript functions (dom.cpp). Positions and sizes are CSS pixels. The
-// page's own script only forwards events (input.js in dom.cpp): the model decides.
+// page's own script only forwards events (page_events.cpp): the model decides.
 
 #include <string>
 #include <string_view>

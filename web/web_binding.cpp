@@ -214,8 +214,10 @@ void WebBinding::build(WindowView& view) {
         dom::setAttribute(node, "data-name", element.designName());
         if (element.kind() == ui::ElementKind::TextBox) dom::setAttribute(node, "type", "text");
         // A picture area's drawing is a canvas beneath what it holds.
-        if (element.kind() == ui::ElementKind::PictureBox)
+        if (auto* picture = dynamic_cast<ui::PictureBox*>(&element)) {
             canvases_[node] = dom::create("canvas", node, "drawing");
+            picture->drawing.onChanged = [this, picture] { paintLater(picture); };
+        }
         syncElement(element, node);
     }
     buildMenus(view);
@@ -257,18 +259,22 @@ void WebBinding::paintLater(const void* drawn) {
 }
 
 void WebBinding::eventFinished() {
+    if (unpainted_.empty()) return;  // most events draw nothing
     const std::set<const void*> due = std::move(unpainted_);
     unpainted_.clear();
+    // Only the windows and pictures still shown: a drawing may have gone with its window.
     for (const auto& [window, view] : views_) {
         if (due.contains(window)) paintWindow(*view);
         for (const auto& [element, node] : view->nodes) {
-            if (due.contains(element) && element->kind() == ui::ElementKind::PictureBox) {
-                const ui::Rect size = toPixels(element->geometry());
-                dom::paint(canvases_[node], size.width, size.height,
-                           static_cast<const ui::PictureBox*>(element)->drawing.items());
-            }
+            if (due.contains(element) && element->kind() == ui::ElementKind::PictureBox)
+                paintPicture(static_cast<const ui::PictureBox&>(*element), node);
         }
     }
+}
+
+void WebBinding::paintPicture(const ui::PictureBox& picture, dom::Node node) {
+    const ui::Rect size = toPixels(picture.geometry());
+    dom::paint(canvases_[node], size.width, size.height, picture.drawing.items());
 }
 
 void WebBinding::paintWindow(WindowView& view) {
@@ -424,14 +430,12 @@ void WebBinding::syncElement(ui::Element& element, dom::Node node) {
             break;
         case ui::ElementKind::PictureBox: {
             auto& picture = static_cast<ui::PictureBox&>(element);
-            const ui::Rect size = toPixels(element.geometry());
             dom::setStyle(node, "background-color", dom::cssColour(picture.fillColour));
             if (!picture.picture.resource.empty()) {
                 dom::setPicture(node, picture.picture.resource);
             }
-            dom::paint(canvases_[node], size.width, size.height, picture.drawing.items());
             dom::setClass(node, "bordered", picture.bordered);
-            picture.drawing.onChanged = [this, &element] { paintLater(&element); };
+            paintLater(&picture);  // at its size, which may have changed
             break;
         }
         case ui::ElementKind::Image: {
@@ -570,17 +574,15 @@ bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bo
         }
         if (ui::deliverAccessKey(*active, upper)) return true;
         // Else the main window's menu with that access letter: chosen, or its list opened.
-        for (ui::MenuItem* menu : main->menuBar()) {
-            if (!menu->visible() || ui::accessLetter(menu->caption()) != upper) continue;
-            closeMenus();
-            if (menu->children().empty()) {
-                ui::deliverMenu(*menu);
-            } else {
-                openMenu(*menu, true);
-            }
-            return true;
+        ui::MenuItem* menu = ui::barMenuWithAccessLetter(*main, upper);
+        if (menu == nullptr) return false;
+        closeMenus();
+        if (menu->children().empty()) {
+            ui::deliverMenu(*menu);
+        } else {
+            openMenu(*menu, true);
         }
-        return false;
+        return true;
     }
     closeMenus();
     if (code == '\t') {

@@ -61,6 +61,7 @@ class WebBinding : public ui::ApplicationObserver {
     void buildMenus(WindowView& view);
     void syncGeometry(WindowView& view);
     void paintWindow(WindowView& view);
+    void paintPicture(const ui::PictureBox& picture, dom::Node node);
     // A window's or a picture area's drawing changed: painted when the event ends.
     void paintLater(const void* drawn);
     void syncElement(ui::Element& element, dom::Node node);
@@ -98,7 +99,6 @@ class WebBinding : public ui::ApplicationObserver {
     std::set<const void*> unpainted_;  // windows and picture areas
     int nextTimer_ = 1;
     int layer_ = 1;
-    int syncing_ = 0;
 };
 
 }  // namespace torvi::web

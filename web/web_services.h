@@ -1,6 +1,7 @@
 #pragma once
-// What the browser offers the model: text measured by its canvas, message boxes, no printer, no
-// program to start. (Its registry is the model's memory one.)
+// What the browser offers the model: text measured by its canvas, message boxes in the page, its
+// print dialog in place of a printer, no program to start. (Its registry is the model's memory
+// one.)
 
 #include "ui/application.h"
 #include "ui/printer.h"

@@ -79,6 +79,8 @@ TEST_F(Program, ArrowsAndAccessLettersInTheMenus) {
     EXPECT_EQ(ui::menuItemWithAccessLetter(*main->mnuFile, 'x'), main->mnuExit);
     EXPECT_EQ(ui::menuItemWithAccessLetter(*main->mnuFile, 'P'), nullptr);
     EXPECT_EQ(ui::menuItemWithAccessLetter(*main->mnuOptions, 'b'), main->mnuSTF);
+    EXPECT_EQ(ui::barMenuWithAccessLetter(*main, 'p'), main->mnuOptions);
+    EXPECT_EQ(ui::barMenuWithAccessLetter(*main, 'O'), nullptr);  // O&ptions marks P
     EXPECT_EQ(ui::nextMenu(*main, *main->mnuHelp, true), main->mnuFile);
     EXPECT_EQ(ui::nextMenu(*main, *main->mnuFile, false), main->mnuHelp);
     main->mnuHPG->setVisible(true);

@@ -30,13 +30,6 @@ std::string quoted(const std::string& text) {
     return result + "\"";
 }
 
-bool shown(const ui::Element& element) {
-    for (const ui::Element* at = &element; at != nullptr; at = at->container()) {
-        if (!at->visible()) return false;
-    }
-    return true;
-}
-
 void act(testing::ProgramWorld& world, const std::string& line) {
     std::istringstream words(line);
     std::string action, argument;
@@ -59,11 +52,8 @@ void act(testing::ProgramWorld& world, const std::string& line) {
             ui::deliverShortcut(*world.main, 'T');
             return;
         }
-        for (ui::MenuItem* menu : world.main->menuBar()) {
-            if (menu->visible() && menu->children().empty() &&
-                ui::accessLetter(menu->caption()) == argument[0])
-                ui::deliverMenu(*menu);
-        }
+        ui::MenuItem* menu = ui::barMenuWithAccessLetter(*world.main, argument[0]);
+        if (menu != nullptr && menu->children().empty()) ui::deliverMenu(*menu);
     } else if (action == "click") {
         int start = -1, end = -1;
         words >> start >> end;
@@ -88,7 +78,7 @@ void report(testing::ProgramWorld& world, std::size_t& messagesSeen) {
     if (const auto* dataInput = world.application.find<input::Form1>()) {
         for (const auto& element : dataInput->elements()) {
             const auto* box = dynamic_cast<const ui::TextBox*>(element.get());
-            if (box == nullptr || !shown(*box)) continue;
+            if (box == nullptr || !box->effectivelyVisible()) continue;
             std::cout << separator << quoted(box->designName()) << ": " << quoted(box->text());
             separator = ", ";
         }
