@@ -6,14 +6,11 @@ windows drawn (the first time, and again), the HPG plot drawn, and what a browse
 import gzip
 import pathlib
 import statistics
-import subprocess
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / 'tests' / 'web'))
-from page import browser, control, free_port, ready, type_text, wait_for  # noqa: E402
-
-from selenium import webdriver  # noqa: E402
-from selenium.webdriver.chrome.service import Service  # noqa: E402
+from page import (browser, calculate, control, enter_energies, new_driver, ready,  # noqa: E402
+                  serve, type_text, wait_for)
 
 # The time from each event's creation to the end of its handling, the program's included: a
 # listener on the window hears the event after the page's own listeners on the document.
@@ -28,27 +25,16 @@ TIMING = """
 
 def cold_loads(site, runs):
     """Each in a fresh browser profile: nothing cached."""
-    port = free_port()
-    server = subprocess.Popen(['python3', '-m', 'http.server', '--bind', '127.0.0.1', str(port)],
-                              cwd=site, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     times = []
-    try:
+    with serve(site) as address:
         for _ in range(runs):
-            options = webdriver.ChromeOptions()
-            options.binary_location = '/usr/bin/chromium'
-            for argument in ['--headless=new', '--no-sandbox', '--disable-gpu',
-                             '--disable-dev-shm-usage', '--window-size=1024,768']:
-                options.add_argument(argument)
-            driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+            driver = new_driver()
             try:
-                ready(driver, f'http://127.0.0.1:{port}/index.html')
+                ready(driver, address)
                 times.append(driver.execute_script(
                     "return performance.getEntriesByName('torvi-ready')[0].startTime"))
             finally:
                 driver.quit()
-    finally:
-        server.terminate()
-        server.wait()
     return times
 
 
@@ -67,16 +53,14 @@ def main(site, single):
             driver.execute_script('window.handled = []')
             type_text(driver, '7\b' * 10)
             keys += handled(driver, 'keydown')
-            type_text(driver, '10\n' + ''.join(f'{k * 0.3:g}\n' for k in range(10)))
+            enter_energies(driver, [f'{k * 0.3:g}' for k in range(10)])
             driver.execute_script('window.handled = []')
-            control(driver, 'C', modifiers=1)
-            wait_for(driver, "return document.querySelectorAll('.child-window').length === 3",
-                     'the results')
+            calculate(driver)
             calculations += handled(driver, 'keydown')
             # Again, with the windows open and the browser's fonts loaded.
             control(driver, 'D')
             driver.execute_script('window.handled = []')
-            control(driver, 'C', modifiers=1)
+            calculate(driver)
             again += handled(driver, 'keydown')
             driver.execute_script('window.handled = []')
             driver.execute_script("Array.from(document.querySelectorAll('.menu-title'))"

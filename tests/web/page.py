@@ -90,30 +90,61 @@ def value_of(driver, name):
         f"return document.querySelector('[data-name=\"{name}\"]').value")
 
 
+def new_driver():
+    """Headless Chromium with a fresh profile, logging the page's console."""
+    options = webdriver.ChromeOptions()
+    options.binary_location = '/usr/bin/chromium'
+    for argument in ['--headless=new', '--no-sandbox', '--disable-gpu',
+                     '--disable-dev-shm-usage', '--window-size=1024,768']:
+        options.add_argument(argument)
+    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+    return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+
+
 @contextlib.contextmanager
-def browser(site):
-    """Chromium and a local server for the site; yields the driver and the page's address."""
+def serve(site):
+    """A local server for the site folder; yields the page's address once it listens."""
     port = free_port()
     server = subprocess.Popen(['python3', '-m', 'http.server', '--bind', '127.0.0.1', str(port)],
                               cwd=site, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    driver = None
     try:
-        options = webdriver.ChromeOptions()
-        options.binary_location = '/usr/bin/chromium'
-        for argument in ['--headless=new', '--no-sandbox', '--disable-gpu',
-                         '--disable-dev-shm-usage', '--window-size=1024,768']:
-            options.add_argument(argument)
-        options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
-        driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
         for _ in range(200):  # the server may take a moment to listen
             with socket.socket() as probe:
                 if probe.connect_ex(('127.0.0.1', port)) == 0:
                     break
             time.sleep(0.02)
-        yield driver, f'http://127.0.0.1:{port}/index.html'
-
+        yield f'http://127.0.0.1:{port}/index.html'
     finally:
-        if driver is not None:
-            driver.quit()
         server.terminate()
         server.wait()
+
+
+@contextlib.contextmanager
+def browser(site):
+    """Chromium and a local server for the site; yields the driver and the page's address."""
+    with serve(site) as address:
+        driver = new_driver()
+        try:
+            yield driver, address
+        finally:
+            driver.quit()
+
+
+def enter_energies(driver, energies):
+    """Data Input (Ctrl+D): the count, then each energy, each confirmed with Enter."""
+    control(driver, 'D')
+    type_text(driver, f'{len(energies)}\n' + ''.join(e + '\n' for e in energies))
+
+
+def calculate(driver):
+    """Calculate (Alt+C), and the wait until both results windows are there."""
+    control(driver, 'C', modifiers=1)
+    wait_for(driver, "return document.querySelectorAll('.child-window').length === 3",
+             'the results')
+
+
+def point_near_end(driver, selector):
+    """A point just inside an element's right end, where a box puts its insertion point."""
+    return driver.execute_script(
+        "var r = document.querySelector(arguments[0]).getBoundingClientRect();"
+        "return [r.right - 3, r.top + r.height / 2]", selector)
