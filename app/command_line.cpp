@@ -90,7 +90,21 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
                                        "Every one of the 101 temperatures, not every tenth.");
     CLI::Option* csv =
         parser.add_flag("--csv", command.csv, "Semicolon-separated values with a header line.");
+    std::string unitName = core::unitName(core::EnergyUnit::KcalPerMol);
+    CLI::Option* unit =
+        parser.add_option("--unit", unitName, "The energies' unit: kcal/mol (default) or kJ/mol.")
+            ->check(CLI::IsMember({"kcal/mol", "kJ/mol"}))
+            ->type_name("UNIT");
+    CLI::Option* outputKelvin = parser.add_flag("--output-kelvin", command.outputKelvin,
+                                                "The table's temperatures in kelvin.");
+    CLI::Option* exercise =
+        parser
+            .add_option("--exercise", command.exercise,
+                        "The energies, their unit and the range from an exercise file.")
+            ->type_name("FILE");
     parser.add_flag("--show-hpg", command.showHpg, "Show the HPG command in the window's menu.");
+    parser.add_option("file", command.openFile, "An exercise file (.torvi) to open.")
+        ->type_name("FILE");
 
     std::vector<std::string> rest = takeEnergies(arguments, command.energies);
     if (!rest.empty()) rest.erase(rest.begin());  // the program's name
@@ -105,23 +119,46 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
         return refuse(error.what());
     }
     if (!table) {
-        for (const CLI::Option* option : {fromOption, toOption, kelvin, all, csv}) {
+        for (const CLI::Option* option :
+             {fromOption, toOption, kelvin, all, csv, unit, outputKelvin, exercise}) {
             if (option->count() > 0) return refuse(option->get_name() + " needs --table");
         }
         command.action = CommandLine::Action::Window;
         return command;
     }
+    if (command.openFile)
+        return refuse("an exercise file to open needs no --table; see --exercise");
+    if (command.exercise) {
+        for (const CLI::Option* option : {fromOption, toOption, kelvin, unit}) {
+            if (option->count() > 0) return refuse(option->get_name() + " comes from the exercise");
+        }
+        if (!command.energies.empty()) return refuse("the energies come from the exercise");
+    }
     command.action = CommandLine::Action::Table;
     command.from = from;
     command.to = to;
+    command.unit = unitName == "kJ/mol" ? core::EnergyUnit::KjPerMol : core::EnergyUnit::KcalPerMol;
     return command;
 }
 
-int runTableCommand(const CommandLine& command) {
+int runTableCommand(const CommandLine& given, ui::Files* files) {
     const auto fail = [](const std::string& message) {
         std::fprintf(stderr, "%s\n", message.c_str());
         return 2;
     };
+    CommandLine command = given;
+    if (command.exercise) {
+        const auto exercise = shell::messages::exerciseFromFile(
+            files ? files->read(*command.exercise, core::kLargestExercise) : std::nullopt,
+            *command.exercise);
+        if (const auto* message = std::get_if<std::string>(&exercise)) return fail(*message);
+        const core::Exercise& read = std::get<core::Exercise>(exercise);
+        command.energies = read.energies;
+        command.from = read.from;
+        command.to = read.to;
+        command.kelvin = false;
+        command.unit = read.unit;
+    }
     const auto count = command.energies.size();
     if (count > core::kMaxConformers)
         return fail(shell::messages::refusalText(core::Refusal::CountOutOfRange));
@@ -135,17 +172,20 @@ int runTableCommand(const CommandLine& command) {
                                                 ? kelvinText(*command.to, command.kelvin)
                                                 : kelvinText(input::kDesignHighCelsius, false);
     if (!low || !high) return fail(shell::messages::refusalText(core::Refusal::InvalidEntry));
-    core::CalculationInput input{std::to_string(count), *low, *high, {}};
+    core::CalculationInput input{std::to_string(count), *low, *high, {}, command.unit};
     for (const std::string& energy : command.energies)
         input.energyTexts.push_back(core::pointToComma(energy));
 
     core::CalculationState state;
     const core::Refusal refusal = core::calculatePopulations(input, state).refusal;
     if (refusal != core::Refusal::None) return fail(shell::messages::refusalText(refusal));
+    const results::ResultUnits units{command.unit, command.outputKelvin
+                                                       ? core::TemperatureUnit::Kelvin
+                                                       : core::TemperatureUnit::Celsius};
     const results::TableText table =
-        results::tableText(state, input.energyTexts, command.everyPoint);
+        results::tableText(state, input.energyTexts, command.everyPoint, units);
     const std::string output =
-        command.csv ? results::spreadsheetTable(table.cells, ';') : table.lines;
+        command.csv ? results::spreadsheetTable(table.cells, ';', units) : table.lines;
     std::fputs(output.c_str(), stdout);
     return 0;
 }

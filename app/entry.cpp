@@ -13,7 +13,7 @@ int runTorvi(const std::vector<std::string>& arguments, const SystemEntry& syste
             std::fputs(command.output.c_str(), stdout);
             return 0;
         case CommandLine::Action::Table:
-            return runTableCommand(command);
+            return runTableCommand(command, system.files);
         case CommandLine::Action::Refuse:
             std::fprintf(stderr, "%s\n", command.output.c_str());
             return 2;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "ui/files.h"
 
 namespace torvi::app {
 
@@ -18,6 +19,8 @@ struct SystemEntry {
     std::function<void()> prepareOutput;
     // Runs the window program with the options of the command line; its exit status.
     std::function<int(const CommandLine&)> runWindows;
+    // The system's files, for --exercise.
+    ui::Files* files = nullptr;
 };
 
 // Reads the arguments (UTF-8, the program's name first) and does what they ask: the exit status.

@@ -6,6 +6,7 @@
 
 #include "app/entry.h"
 #include "app/qt_program.h"
+#include "qt/qt_files.h"
 #include "torvi/version.h"
 
 namespace {
@@ -27,15 +28,19 @@ int runWindows(int argc, char* argv[], const torvi::app::CommandLine& command) {
     torvi::app::QtProgram program;
     if (program.application().ended()) return 0;
     if (command.showHpg) program.showHpgCommand();
+    if (command.openFile) program.openExercise(*command.openFile);
     return QApplication::exec();
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    return torvi::app::runTorvi(
-        {argv, argv + argc},
-        {.prepareOutput = {}, .runWindows = [&](const torvi::app::CommandLine& command) {
-             return runWindows(argc, argv, command);
-         }});
+    torvi::qt::QtFiles files;
+    return torvi::app::runTorvi({argv, argv + argc},
+                                {.prepareOutput = {},
+                                 .runWindows =
+                                     [&](const torvi::app::CommandLine& command) {
+                                         return runWindows(argc, argv, command);
+                                     },
+                                 .files = &files});
 }

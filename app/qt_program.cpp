@@ -9,12 +9,19 @@ QtProgram::QtProgram() : application_({}, metrics_, dialogs_), binding_(applicat
     application_.setPrinters(&printers_);
     application_.setRegistry(&registry_);
     application_.setProgramStarter(&programStarter_);
+    application_.setFiles(&files_);
     dialogs_.setBinding(&binding_);
     application_.dispatch([&] { application_.form<shell::MDIForm1>().show(); });
 }
 
 void QtProgram::showHpgCommand() {
     if (auto* main = application_.find<shell::MDIForm1>()) main->mnuHPG->setVisible(true);
+}
+
+void QtProgram::openExercise(const std::string& path) {
+    application_.dispatch([&] {
+        if (auto* main = application_.find<shell::MDIForm1>()) main->openExercise(path);
+    });
 }
 
 QWidget* QtProgram::mainFrame() const {

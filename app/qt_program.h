@@ -5,6 +5,7 @@
 #include "qt/host_services.h"
 #include "qt/qt_binding.h"
 #include "qt/qt_dialogs.h"
+#include "qt/qt_files.h"
 #include "qt/qt_printers.h"
 #include "qt/qt_text_metrics.h"
 #include "ui/application.h"
@@ -25,6 +26,8 @@ class QtProgram {
     QWidget* mainFrame() const;
     // Makes the hidden HPG command visible on the menu bar.
     void showHpgCommand();
+    // Opens an exercise file into the Data Input window, as File > Open Exercise does.
+    void openExercise(const std::string& path);
 
   private:
     qt::QtTextMetrics metrics_;
@@ -32,6 +35,7 @@ class QtProgram {
     qt::QtPrinters printers_;
     qt::HostRegistry registry_;
     qt::HostProgramStarter programStarter_;
+    qt::QtFiles files_;
     ui::Application application_;
     qt::QtBinding binding_;
 };

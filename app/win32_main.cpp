@@ -14,6 +14,7 @@
 #include "win32/conversions.h"
 #include "win32/win32_binding.h"
 #include "win32/win32_dialogs.h"
+#include "win32/win32_files.h"
 #include "win32/win32_printers.h"
 #include "win32/win32_system_info.h"
 #include "win32/win32_text_metrics.h"
@@ -55,7 +56,9 @@ int runWindows(const app::CommandLine& command) {
     win32::Win32Printers printers;
     win32::Win32Registry registry;
     win32::Win32ProgramStarter programStarter;
+    win32::Win32Files files;
     ui::Application application({}, metrics, dialogs);
+    application.setFiles(&files);
     application.setPrinters(&printers);
     application.setRegistry(&registry);
     application.setProgramStarter(&programStarter);
@@ -66,6 +69,11 @@ int runWindows(const app::CommandLine& command) {
         main.show();
         if (command.showHpg) main.mnuHPG->setVisible(true);
     });
+    if (command.openFile)
+        application.dispatch([&] {
+            if (auto* main = application.find<shell::MDIForm1>())
+                main->openExercise(*command.openFile);
+        });
     const int status = binding.run();
     if (running != nullptr) CloseHandle(running);
     return status;
@@ -74,5 +82,7 @@ int runWindows(const app::CommandLine& command) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    return app::runTorvi(arguments(), {.prepareOutput = attachOutput, .runWindows = runWindows});
+    win32::Win32Files files;
+    return app::runTorvi(
+        arguments(), {.prepareOutput = attachOutput, .runWindows = runWindows, .files = &files});
 }

@@ -113,6 +113,8 @@ std::variant<Exercise, ExerciseError> readExercise(std::string_view text) {
         } else {
             const auto limit = values.size() == 1 ? number(values[0]) : std::nullopt;
             if (!limit) return ExerciseError{line, "\"" + key + "\" needs one number (°C)"};
+            if (parseNumber(*limit).value_or(0) < -kKelvinOffset)
+                return ExerciseError{line, "\"" + key + "\" is below absolute zero"};
             (which == 2 ? exercise.from : exercise.to) = *limit;
         }
     }

@@ -19,9 +19,9 @@
 #include <variant>
 #include <vector>
 
-namespace torvi::core {
+#include "core/units.h"
 
-enum class EnergyUnit { KcalPerMol, KjPerMol };
+namespace torvi::core {
 
 struct Exercise {
     EnergyUnit unit = EnergyUnit::KcalPerMol;

@@ -40,7 +40,7 @@ CalculationOutcome readEntries(const CalculationInput& input, const CalculationO
     for (int i = 1; i <= entries.count; ++i) {
         const std::optional<double> value = parseNumber(input.energyTexts[i - 1]);
         if (!value) return refuse(Refusal::InvalidEntry, EntryBox::Energy, i);
-        entries.energy[i] = *value;
+        entries.energy[i] = toKcalPerMol(*value, input.unit);
     }
     return {};
 }

@@ -5,16 +5,18 @@
 #include <vector>
 
 #include "core/calculation_state.h"
+#include "core/units.h"
 
 namespace torvi::core {
 
 // The entry texts a run reads: the count box, the two kelvin boxes in the user's order and the
-// energy boxes, energyTexts[i - 1] holding conformer i in kcal/mol.
+// energy boxes, energyTexts[i - 1] holding conformer i in the unit given.
 struct CalculationInput {
     std::string countText;
     std::string lowKelvinText;
     std::string highKelvinText;
     std::vector<std::string> energyTexts;
+    EnergyUnit unit = EnergyUnit::KcalPerMol;
 };
 
 // What a run is refused for.

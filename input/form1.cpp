@@ -49,6 +49,16 @@ void Form1::createEnergyRows() {
     }
 }
 
+void Form1::setEnergyUnit(core::EnergyUnit unit) {
+    energyUnit_ = unit;
+    // The design's words for its own unit, "kcal/mole", and the same form for the other one.
+    const std::string unitText = unit == core::EnergyUnit::KjPerMol ? "kJ/mole" : "kcal/mole";
+    Label3(0).setCaption("Energy of Each Conformer (" + unitText + "): ");
+    for (int i = 1; i <= core::kMaxConformers; ++i)
+        Text2(i).accessibleName =
+            "Energy of conformer " + std::to_string(i) + " (" + unitText + ")";
+}
+
 void Form1::createTemperatureRows() {
     const LabelStyle hiddenFitted{.fitted = true, .visible = false};
     const LabelStyle hidden{.visible = false};
@@ -102,6 +112,9 @@ void Form1::Form_Load() {
         Text3(i).setEnabled(true);
     }
     skipNextEnergyCheck = false;
+    if (const CalculateCommand* command = calculateCommand()) {
+        if (command->energyUnit() != energyUnit_) setEnergyUnit(command->energyUnit());
+    }
     setCalculate(false);
 }
 
@@ -110,8 +123,56 @@ void Form1::Form_Unload() {
     if (CalculateCommand* command = calculateCommand()) command->setCalculateMenuItemEnabled(false);
 }
 
+std::optional<core::Exercise> Form1::exercise() const {
+    if (entryCount < 1 || entryCount > core::kMaxConformers ||
+        core::countFromText(Text1->text()) != entryCount)
+        return std::nullopt;
+    core::Exercise exercise{energyUnit_, {}, {}, {}};
+    for (int i = 1; i <= entryCount; ++i) {
+        const std::string text = core::pointToComma(Text2(i).text());
+        if (!core::parseNumber(text)) return std::nullopt;
+        exercise.energies.push_back(text);
+    }
+    for (int i : {0, 1}) {
+        // A kelvin box typed in and not confirmed yet holds the newer limit.
+        std::optional<double> celsius = core::parseNumber(Text3(i).text());
+        if (!Text3(i).enabled()) {
+            const std::optional<double> kelvin = core::parseNumber(Text4(i).text());
+            celsius = kelvin ? std::optional(*kelvin - core::kKelvinOffset) : std::nullopt;
+        }
+        if (!celsius) return std::nullopt;
+        (i == 0 ? exercise.from : exercise.to) = core::formatNumber(*celsius);
+    }
+    return exercise;
+}
+
+void Form1::loadExercise(const core::Exercise& exercise) {
+    const int count = static_cast<int>(exercise.energies.size());
+    setEnergyUnit(exercise.unit);
+    Text1->setText(std::to_string(count));
+    entryCount = static_cast<std::int16_t>(count);
+    showRows(count);
+    for (int i = 1; i <= core::kMaxConformers; ++i)
+        Text2(i).setText(i <= count ? exercise.energies[i - 1] : std::string());
+    for (int i : {0, 1}) {
+        const std::string& celsius = i == 0 ? exercise.from : exercise.to;
+        Text3(i).setText(celsius);
+        Text4(i).setText(
+            core::formatNumber(core::parseNumber(celsius).value_or(0) + core::kKelvinOffset));
+        Text3(i).setEnabled(true);
+        Text4(i).setEnabled(true);
+    }
+    skipNextEnergyCheck = false;
+    EnMnuCalc();
+    if (Command1->enabled()) {
+        setFocus(*Command1);
+    } else {
+        setFocus(*Text1);
+    }
+}
+
 core::CalculationInput Form1::calculationInput() const {
-    core::CalculationInput input{Text1->text(), Text4(0).text(), Text4(1).text(), {}};
+    core::CalculationInput input{Text1->text(), Text4(0).text(), Text4(1).text(), {}, energyUnit_};
     for (int i = 1; i <= core::kMaxConformers; ++i) input.energyTexts.push_back(Text2(i).text());
     return input;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "core/exercise.h"
 #include "core/population.h"
 #include "ui/application.h"
 #include "ui/control_array.h"
@@ -25,7 +26,7 @@ class Form1 : public ui::Window {
     ui::TextBox* Text1 = nullptr;
     ui::ControlArray<ui::Label> Label2{*this, "Label2"};  // row captions 1 to 10
     ui::ControlArray<ui::Label> Label3{*this, "Label3"};  // captions 0 to 5
-    ui::ControlArray<ui::TextBox> Text2{*this, "Text2"};  // energies 1 to 10, kcal/mol
+    ui::ControlArray<ui::TextBox> Text2{*this, "Text2"};  // energies 1 to 10, in energyUnit()
     ui::ControlArray<ui::TextBox> Text3{*this, "Text3"};  // range ends 0 and 1, degrees Celsius
     ui::ControlArray<ui::TextBox> Text4{*this, "Text4"};  // the same ends in kelvin
     ui::CommandButton* Command1 = nullptr;
@@ -58,6 +59,17 @@ class Form1 : public ui::Window {
     // The texts a calculation reads: the count, the two kelvin boxes and the ten energies.
     core::CalculationInput calculationInput() const;
 
+    // The unit the energy boxes are read in, which their caption names. The typed texts stay.
+    core::EnergyUnit energyUnit() const { return energyUnit_; }
+    void setEnergyUnit(core::EnergyUnit unit);
+
+    // The entries as an exercise: the confirmed count's energies and the range; nothing until
+    // each of them is there and reads as a number.
+    std::optional<core::Exercise> exercise() const;
+    // Fills the window from an exercise, as if its entries had been typed and confirmed, in the
+    // exercise's unit; the focus goes to Calculate.
+    void loadExercise(const core::Exercise& exercise);
+
   private:
     // The design, in the order of its controls.
     void createCountRow();
@@ -65,6 +77,8 @@ class Form1 : public ui::Window {
     void createTemperatureRows();
     void createButton();
     void connectHandlers();
+    // Shows the rows of this many conformers with the range, or hides them all.
+    void showRows(int count);
     void setCalculate(bool on);
     CalculateCommand* calculateCommand() const;
     // Sends the focus to the first empty energy row of the confirmed count, if there is one.
@@ -72,6 +86,8 @@ class Form1 : public ui::Window {
     EnergyScan focusFirstEmptyEnergy();
     // Writes the box's text again with every "." turned into ",".
     static void rewriteWithComma(ui::TextBox& box);
+
+    core::EnergyUnit energyUnit_ = core::EnergyUnit::KcalPerMol;
 };
 
 }  // namespace torvi::input

@@ -88,6 +88,19 @@ Form1::EnergyScan Form1::focusFirstEmptyEnergy() {
     return EnergyScan::AllEntered;
 }
 
+void Form1::showRows(int count) {
+    const bool range = count >= 1 && count <= core::kMaxConformers;
+    for (int k = 0; k <= 5; ++k) Label3(k).setVisible(range);
+    for (int i : {0, 1}) {
+        Text3(i).setVisible(range);
+        Text4(i).setVisible(range);
+    }
+    for (int i = 1; i <= core::kMaxConformers; ++i) {
+        Label2(i).setVisible(range && i <= count);
+        Text2(i).setVisible(range && i <= count);
+    }
+}
+
 void Form1::Text1_KeyPress(int keyAscii) {
     if (keyAscii == kEnter) {
         const std::string count = Text1->text();
@@ -99,16 +112,7 @@ void Form1::Text1_KeyPress(int keyAscii) {
         // Counts beyond the 16-bit range saturate, so they count as too many or too few.
         entryCount = core::countFromText(count);
 
-        for (int k = 0; k <= 5; ++k) Label3(k).setVisible(false);
-        for (int i : {0, 1}) {
-            Text3(i).setVisible(false);
-            Text4(i).setVisible(false);
-        }
-        for (int i = 1; i <= core::kMaxConformers; ++i) {
-            Label2(i).setVisible(false);
-            Text2(i).setVisible(false);
-        }
-
+        showRows(0);
         if (entryCount > core::kMaxConformers) {
             application().messageBox(kTooManyConformers);
             Text1->setText("");
@@ -119,15 +123,7 @@ void Form1::Text1_KeyPress(int keyAscii) {
             return;
         }
 
-        for (int i = 1; i <= entryCount; ++i) {
-            Label2(i).setVisible(true);
-            Text2(i).setVisible(true);
-        }
-        for (int k = 0; k <= 5; ++k) Label3(k).setVisible(true);
-        for (int i : {0, 1}) {
-            Text3(i).setVisible(true);
-            Text4(i).setVisible(true);
-        }
+        showRows(entryCount);
         if (focusFirstEmptyEnergy() != EnergyScan::AllEntered) return;
     }
     // Every key, Enter or not, before its character reaches the box.

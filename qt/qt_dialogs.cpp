@@ -52,4 +52,13 @@ std::optional<std::string> QtDialogs::chooseSaveFile(const std::string& title,
     return toStdString(file);
 }
 
+std::optional<std::string> QtDialogs::chooseOpenFile(const std::string& title,
+                                                     const std::string& filter) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString file =
+        QFileDialog::getOpenFileName(owner(), toQString(title), documents, toQString(filter));
+    if (file.isEmpty()) return std::nullopt;
+    return toStdString(file);
+}
+
 }  // namespace torvi::qt

@@ -1,6 +1,6 @@
 #pragma once
 // Message boxes as modal QMessageBoxes (the text, an OK button only, no icon), questions with Yes
-// and No, and the save dialog as a QFileDialog.
+// and No, and the save and open dialogs as QFileDialogs.
 
 #include "ui/application.h"
 
@@ -17,6 +17,8 @@ class QtDialogs : public ui::Dialogs {
     bool ask(const std::string& title, const std::string& question) override;
     std::optional<std::string> chooseSaveFile(const std::string& title,
                                               const std::string& proposedName,
+                                              const std::string& filter) override;
+    std::optional<std::string> chooseOpenFile(const std::string& title,
                                               const std::string& filter) override;
 
   private:

@@ -47,8 +47,10 @@ double roundHalfUp2(double value) {
     return rounded / 100;
 }
 
-double temperatureCell(const core::CalculationState& state, int point) {
-    return roundHalfUp2((state.tempLow + point * state.tempStep) - core::kKelvinOffset);
+double temperatureCell(const core::CalculationState& state, int point, core::TemperatureUnit unit) {
+    const double kelvin = state.tempLow + point * state.tempStep;
+    if (unit == core::TemperatureUnit::Kelvin) return roundHalfUp2(kelvin);
+    return roundHalfUp2(kelvin - core::kKelvinOffset);
 }
 
 double populationCell(const core::CalculationState& state, int point, int conformer) {

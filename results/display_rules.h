@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/calculation_state.h"
+#include "core/units.h"
 
 namespace torvi::results {
 
@@ -24,9 +25,16 @@ std::string energyLegendText(const std::string& typed);
 // Rounds to hundredths, an exact half upward (toward plus infinity), on the double as it is.
 double roundHalfUp2(double value);
 
-// The cells of temperature point j (0 to 100): its temperature in degrees Celsius and the
-// population of a conformer, each rounded to hundredths.
-double temperatureCell(const core::CalculationState& state, int point);
+// The units a run's results name: the energies' as typed, the temperatures' as chosen to show.
+struct ResultUnits {
+    core::EnergyUnit energy = core::EnergyUnit::KcalPerMol;
+    core::TemperatureUnit temperature = core::TemperatureUnit::Celsius;
+};
+
+// The cells of temperature point j (0 to 100): its temperature in degrees Celsius (or kelvin) and
+// the population of a conformer, each rounded to hundredths.
+double temperatureCell(const core::CalculationState& state, int point,
+                       core::TemperatureUnit unit = core::TemperatureUnit::Celsius);
 double populationCell(const core::CalculationState& state, int point, int conformer);
 
 // Table width in twips for N conformers: 8500, and 950 more for each conformer beyond 7 (a count

@@ -126,8 +126,11 @@ void Form2::PrepGraph() {
 }
 
 void Form2::showRun(const core::CalculationState& state,
-                    const std::vector<std::string>& energyTexts) {
+                    const std::vector<std::string>& energyTexts, const ResultUnits& units) {
     const int count = state.conformerCount;
+    // The design's units go unnamed over the legend; kJ/mol is named there instead of "Energy".
+    Label4(0).setCaption(units.energy == core::EnergyUnit::KjPerMol ? "kJ/mol" : "Energy");
+    Label2(11).setCaption(core::unitName(units.temperature));
     for (int i = 1; i <= count; ++i) {
         const std::size_t typed = static_cast<std::size_t>(i) - 1;
         const std::string text = typed < energyTexts.size() ? energyTexts[typed] : std::string();
@@ -135,7 +138,7 @@ void Form2::showRun(const core::CalculationState& state,
     }
     for (int k = 0; k <= kLastColumn; ++k) {
         const int point = 10 * k;
-        Label2(k).setCaption(core::formatNumber(temperatureCell(state, point)));
+        Label2(k).setCaption(core::formatNumber(temperatureCell(state, point, units.temperature)));
         for (int i = 1; i <= count; ++i) setCellHeight(i, k, state.population(point, i));
         stackColumn(k, count);
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/calculation_state.h"
+#include "results/display_rules.h"
 #include "ui/application.h"
 #include "ui/control_array.h"
 
@@ -54,7 +55,8 @@ class Form2 : public ui::Window {
     // Writes a run's values into the design: the legend's energies, the temperatures under the
     // bars and, in every bar, the heights and places of the stacked cells; PrepGraph then shows
     // the conformers in use.
-    void showRun(const core::CalculationState& state, const std::vector<std::string>& energyTexts);
+    void showRun(const core::CalculationState& state, const std::vector<std::string>& energyTexts,
+                 const ResultUnits& units = {});
 
   private:
     void setCellHeight(int conformer, int column, double population);

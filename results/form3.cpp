@@ -30,8 +30,12 @@ void Form3::Form_Load() {
 }
 
 Form3::Copy Form3::copy() const {
-    const TableCells cells = tableCells(drawing, application().metrics());
+    TableCells cells = tableCells(drawing, application().metrics());
     if (cells.empty()) return {};
+    // The rows hold no unit of temperature: kelvin, not the design's degrees, gets a line of its
+    // own above the temperature rows.
+    if (units.temperature == core::TemperatureUnit::Kelvin && cells.size() >= 2)
+        cells.insert(cells.begin() + 2, {"Temperature (K)"});
     return {delimited(cells, '\t'), htmlTable(cells), false};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The results table window: a table of text and rules drawn on the window itself.
 
+#include "results/display_rules.h"
 #include "ui/application.h"
 
 namespace torvi::results {
@@ -12,6 +13,8 @@ class Form3 : public ui::Window {
     void Form_Load() override;
     // The table as shown, as cells of text.
     Copy copy() const override;
+    // The units the table shows; a temperature column in kelvin is named so on the clipboard.
+    ResultUnits units;
 };
 
 }  // namespace torvi::results

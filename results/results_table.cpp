@@ -80,9 +80,11 @@ void writeConformerNumbers(PrintTarget& target, const TableLayout& layout, int c
 
 // Each energy as typed, plain or as a mantissa with " E" and its exponent.
 void writeEnergies(PrintTarget& target, const TableLayout& layout, int count,
-                   const std::vector<std::string>& energyTexts) {
+                   const std::vector<std::string>& energyTexts, core::EnergyUnit unit) {
     target.setColour(colours::green);
-    printLabel(target, layout, layout.energyLabel);
+    // The design's energies are kcal/mol and say nothing; others name their unit.
+    printLabel(target, layout,
+               unit == core::EnergyUnit::KcalPerMol ? layout.energyLabel : core::unitName(unit));
     for (int i = 1; i <= count; ++i) {
         const std::string& typed =
             static_cast<std::size_t>(i) <= energyTexts.size() ? energyTexts[i - 1] : "";
@@ -95,21 +97,22 @@ void writeEnergies(PrintTarget& target, const TableLayout& layout, int count,
     emptyLines(target, 2);
 }
 
-// "Temperature" and "°C", then a row for every pointStep-th point: its temperature in red and
+// "Temperature" and its unit, then a row for every pointStep-th point: its temperature in red and
 // the populations in blue.
 void writeTemperatureRows(PrintTarget& target, const TableLayout& layout,
-                          const core::CalculationState& state, int pointStep) {
+                          const core::CalculationState& state, int pointStep,
+                          core::TemperatureUnit unit) {
     target.setColour(colours::red);
     if (layout.labelTab > 0) {
         target.print({Tab{layout.labelTab}, NoSpace{}, Text{"Temperature"}});
     } else {
         target.print({Spc{1}, NoSpace{}, Text{"Temperature"}});
     }
-    target.print({Tab{layout.degreeTab}, NoSpace{}, Text{"°C"}});
+    target.print({Tab{layout.degreeTab}, NoSpace{}, Text{core::unitName(unit)}});
     for (int j = 0; j <= 100; j += pointStep) {
         target.setColour(colours::red);
-        target.print(
-            {Tab{layout.temperatureTab}, NoSpace{}, Number{temperatureCell(state, j)}, NextZone{}});
+        target.print({Tab{layout.temperatureTab}, NoSpace{},
+                      Number{temperatureCell(state, j, unit)}, NextZone{}});
         for (int i = 1; i <= state.conformerCount; ++i) {
             target.setColour(colours::blue);
             target.print({Number{populationCell(state, j, i)}, NextZone{}});
@@ -121,19 +124,21 @@ void writeTemperatureRows(PrintTarget& target, const TableLayout& layout,
 }  // namespace
 
 void writeTable(PrintTarget& target, const TableLayout& layout, const core::CalculationState& state,
-                const std::vector<std::string>& energyTexts, int pointStep) {
+                const std::vector<std::string>& energyTexts, int pointStep,
+                const ResultUnits& units) {
     writeHeader(target, layout);
     writeConformerNumbers(target, layout, state.conformerCount);
-    writeEnergies(target, layout, state.conformerCount, energyTexts);
-    writeTemperatureRows(target, layout, state, pointStep);
+    writeEnergies(target, layout, state.conformerCount, energyTexts, units.energy);
+    writeTemperatureRows(target, layout, state, pointStep, units.temperature);
 }
 
 PrintFailure printTableDocument(PrintJob& job, const core::CalculationState& state,
-                                const std::vector<std::string>& energyTexts) {
+                                const std::vector<std::string>& energyTexts,
+                                const ResultUnits& units) {
     job.setOrientation(state.conformerCount == core::kMaxConformers ? Orientation::Landscape
                                                                     : Orientation::Portrait);
     PrintTarget target(job, job.metrics(), kTableFont);
-    writeTable(target, paperLayout(state.conformerCount), state, energyTexts);
+    writeTable(target, paperLayout(state.conformerCount), state, energyTexts, 10, units);
     return job.endDocument();
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/calculation_state.h"
+#include "results/display_rules.h"
 #include "ui/print_target.h"
 #include "ui/printer.h"
 
@@ -33,14 +34,15 @@ TableLayout paperLayout(int conformerCount);
 
 // Writes the table: the header and its rules, the conformer numbers, the energies as typed
 // (energyTexts[i - 1] for conformer i) and a row for every tenth temperature point, or every
-// pointStep-th.
+// pointStep-th. Energies in kJ/mol are labelled so; temperatures are in the unit asked.
 void writeTable(ui::PrintTarget& target, const TableLayout& layout,
                 const core::CalculationState& state, const std::vector<std::string>& energyTexts,
-                int pointStep = 10);
+                int pointStep = 10, const ResultUnits& units = {});
 
 // Writes the table as the one page of a print job (on a printer or into a file) and ends the
 // document.
 ui::PrintFailure printTableDocument(ui::PrintJob& job, const core::CalculationState& state,
-                                    const std::vector<std::string>& energyTexts);
+                                    const std::vector<std::string>& energyTexts,
+                                    const ResultUnits& units = {});
 
 }  // namespace torvi::results

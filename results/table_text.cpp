@@ -68,11 +68,12 @@ TableCells tableCells(const ui::Drawing& table, const ui::TextMetrics& metrics) 
 }
 
 TableText tableText(const core::CalculationState& state,
-                    const std::vector<std::string>& energyTexts, bool everyPoint) {
+                    const std::vector<std::string>& energyTexts, bool everyPoint,
+                    const ResultUnits& units) {
     const CharacterCells metrics;
     ui::Drawing drawing;
     ui::PrintTarget target(drawing, metrics, kTableFont);
-    writeTable(target, kWindowLayout, state, energyTexts, everyPoint ? 1 : 10);
+    writeTable(target, kWindowLayout, state, energyTexts, everyPoint ? 1 : 10, units);
 
     std::vector<std::string> lines;
     std::vector<int> widths;  // in characters
@@ -112,7 +113,7 @@ std::string delimited(const TableCells& cells, char separator) {
     return text;
 }
 
-std::string spreadsheetTable(const TableCells& cells, char separator) {
+std::string spreadsheetTable(const TableCells& cells, char separator, const ResultUnits& units) {
     if (cells.size() < 2) return {};
     // A long-form energy, "1,23 E-4" on the window, is "1,23E-4" to a spreadsheet.
     const auto number = [](std::string text) {
@@ -122,9 +123,10 @@ std::string spreadsheetTable(const TableCells& cells, char separator) {
     };
     const std::vector<std::string>& conformers = cells[0];
     const std::vector<std::string>& energies = cells[1];
-    TableCells rows{{"Temperature (°C)"}};
+    TableCells rows{{"Temperature (" + std::string(core::unitName(units.temperature)) + ")"}};
     for (std::size_t i = 1; i < conformers.size() && i < energies.size(); ++i)
-        rows[0].push_back("Conformer " + conformers[i] + " (" + number(energies[i]) + " kcal/mol)");
+        rows[0].push_back("Conformer " + conformers[i] + " (" + number(energies[i]) + " " +
+                          core::unitName(units.energy) + ")");
     rows.insert(rows.end(), cells.begin() + 2, cells.end());
     return delimited(rows, separator);
 }

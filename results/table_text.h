@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/calculation_state.h"
+#include "results/display_rules.h"
 #include "ui/drawing.h"
 #include "ui/text_metrics.h"
 
@@ -26,14 +27,16 @@ struct TableText {
     TableCells cells;
 };
 TableText tableText(const core::CalculationState& state,
-                    const std::vector<std::string>& energyTexts, bool everyPoint);
+                    const std::vector<std::string>& energyTexts, bool everyPoint,
+                    const ResultUnits& units = {});
 
 // Cells with a separator between them and a line break after each row.
 std::string delimited(const TableCells& cells, char separator);
 // The table for spreadsheets: a header line that names the temperature column with its unit and
 // each conformer with its energy, then one row per temperature, in fields a spreadsheet with
 // the decimal comma reads as numbers.
-std::string spreadsheetTable(const TableCells& cells, char separator);
+std::string spreadsheetTable(const TableCells& cells, char separator,
+                             const ResultUnits& units = {});
 // Cells as an HTML table, for office programs.
 std::string htmlTable(const TableCells& cells);
 

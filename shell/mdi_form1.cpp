@@ -27,6 +27,14 @@ void MDIForm1::createFileMenu() {
     mnuExit = &add<MenuItem>("mnuExit", mnuFile, "E&xit", 'Q');
     mnuSep2 = &add<MenuItem>("mnuSep2", mnuFile, "-");
     mnuSplash = &add<MenuItem>("mnuSplash", mnuFile, "S&how Splash");
+    // Added after the design's items, so that its keys reach what they did.
+    mnuSep4 = &add<MenuItem>("mnuSep4", mnuFile, "-");
+    mnuOpenExercise = &add<MenuItem>("mnuOpenExercise", mnuFile, "&Open Exercise...", 'O');
+    mnuSaveExercise = &add<MenuItem>("mnuSaveExercise", mnuFile, "Save &Exercise As...", 'S');
+    mnuSep5 = &add<MenuItem>("mnuSep5", mnuFile, "-");
+    mnuSaveGraph = &add<MenuItem>("mnuSaveGraph", mnuFile, "Save &Graph As...");
+    mnuPrintGraph = &add<MenuItem>("mnuPrintGraph", mnuFile, "Print Gr&aph");
+    for (MenuItem* graph : {mnuSaveGraph, mnuPrintGraph}) graph->setEnabled(false);
 }
 
 void MDIForm1::createCalculateCommand() {
@@ -49,11 +57,15 @@ void MDIForm1::createOptionsMenu() {
     mnuSGF = &add<MenuItem>("mnuSGF", mnuOptions, "Show G&raph First");
     mnuSGF->setChecked(true);
     mnuSTF = &add<MenuItem>("mnuSTF", mnuOptions, "Show Ta&ble First");
+    mnuSep6 = &add<MenuItem>("mnuSep6", mnuOptions, "-");
+    mnuKJ = &add<MenuItem>("mnuKJ", mnuOptions, "Energy in k&J/mol");
+    mnuKelvin = &add<MenuItem>("mnuKelvin", mnuOptions, "Temperatures in &K");
 }
 
 void MDIForm1::createHelpMenu() {
     mnuHelp = &add<MenuItem>("mnuHelp", nullptr, "&Help");
     mnuAbout = &add<MenuItem>("mnuAbout", mnuHelp, "&About");
+    mnuHowTo = &add<MenuItem>("mnuHowTo", mnuHelp, "How to &Use Torvi", ui::kHelpShortcut);
 }
 
 void MDIForm1::createHpgCommand() {
@@ -74,6 +86,10 @@ void MDIForm1::connectHandlers() {
     mnuSTF->onClick = [this] { mnuSTF_Click(); };
     mnuAbout->onClick = [this] { mnuAbout_Click(); };
     mnuHPG->onClick = [this] { mnuHPG_Click(); };
+    mnuKJ->onClick = [this] { mnuKJ_Click(); };
+    mnuOpenExercise->onClick = [this] { mnuOpenExercise_Click(); };
+    mnuSaveExercise->onClick = [this] { mnuSaveExercise_Click(); };
+    mnuKelvin->onClick = [this] { mnuKelvin_Click(); };
 }
 
 void MDIForm1::MDIForm_Load() {

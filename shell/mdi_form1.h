@@ -8,6 +8,7 @@
 
 #include "core/calculation_state.h"
 #include "input/calculate_command.h"
+#include "results/display_rules.h"
 #include "ui/application.h"
 
 namespace torvi::shell {
@@ -22,6 +23,12 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     ui::MenuItem* mnuExit = nullptr;
     ui::MenuItem* mnuSep2 = nullptr;
     ui::MenuItem* mnuSplash = nullptr;
+    ui::MenuItem* mnuSep4 = nullptr;
+    ui::MenuItem* mnuOpenExercise = nullptr;
+    ui::MenuItem* mnuSaveExercise = nullptr;
+    ui::MenuItem* mnuSep5 = nullptr;
+    ui::MenuItem* mnuSaveGraph = nullptr;
+    ui::MenuItem* mnuPrintGraph = nullptr;
     ui::MenuItem* mnuCalc = nullptr;
     ui::MenuItem* mnuWindow = nullptr;
     ui::MenuItem* mnuData = nullptr;
@@ -32,8 +39,16 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     ui::MenuItem* mnuOptions = nullptr;
     ui::MenuItem* mnuSGF = nullptr;
     ui::MenuItem* mnuSTF = nullptr;
+    ui::MenuItem* mnuSep6 = nullptr;
+    ui::MenuItem* mnuKJ = nullptr;
+    ui::MenuItem* mnuKelvin = nullptr;
+    ui::MenuItem* mnuSep7 = nullptr;
+    ui::MenuItem* mnuZoomIn = nullptr;
+    ui::MenuItem* mnuZoomOut = nullptr;
+    ui::MenuItem* mnuActualSize = nullptr;
     ui::MenuItem* mnuHelp = nullptr;
     ui::MenuItem* mnuAbout = nullptr;
+    ui::MenuItem* mnuHowTo = nullptr;
     ui::MenuItem* mnuHPG = nullptr;
 
     // The record of the last calculation, for the life of the program.
@@ -43,6 +58,7 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     struct DisplayedRun {
         core::CalculationState state;
         std::vector<std::string> energyTexts;
+        core::EnergyUnit energyUnit = core::EnergyUnit::KcalPerMol;
     };
     DisplayedRun displayed;
 
@@ -51,6 +67,9 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
 
     void setCalculateMenuItemEnabled(bool enabled) override;
     void mnuCalc_Click() override;
+    core::EnergyUnit energyUnit() const override;
+    // The units the results show: the displayed run's energies and the chosen temperatures.
+    results::ResultUnits resultUnits() const;
     // Shows the results of a completed calculation.
     void DispRes();
     void mnuCasc_Click();
@@ -64,8 +83,18 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     void mnuAbout_Click();
     void mnuSplash_Click();
     void mnuExit_Click();
+    void mnuOpenExercise_Click();
+    void mnuSaveExercise_Click();
+    // Opens an exercise file into the Data Input window, or says what is wrong with it and
+    // changes nothing.
+    void openExercise(const std::string& path);
+    // Energies typed in kJ/mol instead of kcal/mol; temperatures shown in kelvin.
+    void mnuKJ_Click();
+    void mnuKelvin_Click();
 
   private:
+    // Writes the displayed run into the table and the graph, in the units chosen.
+    void showDisplayedRun();
     // The design: the menu bar, menu by menu.
     void createFileMenu();
     void createCalculateCommand();

@@ -65,6 +65,26 @@ void MDIForm1::mnuCalc_Click() {
     if (focusBox != nullptr) form->setFocus(*focusBox);
 }
 
+core::EnergyUnit MDIForm1::energyUnit() const {
+    return mnuKJ->checked() ? core::EnergyUnit::KjPerMol : core::EnergyUnit::KcalPerMol;
+}
+
+results::ResultUnits MDIForm1::resultUnits() const {
+    return {displayed.energyUnit,
+            mnuKelvin->checked() ? core::TemperatureUnit::Kelvin : core::TemperatureUnit::Celsius};
+}
+
+void MDIForm1::showDisplayedRun() {
+    results::Form3& table = application().form<results::Form3>();
+    ui::PrintTarget target(table.drawing, application().metrics(), table.font);
+    target.clear();
+    results::writeTable(target, results::kWindowLayout, displayed.state, displayed.energyTexts, 10,
+                        resultUnits());
+    table.units = resultUnits();
+    application().form<results::Form2>().showRun(displayed.state, displayed.energyTexts,
+                                                 resultUnits());
+}
+
 void MDIForm1::DispRes() {
     const input::Form1* entries = application().find<input::Form1>();
     displayed.state = state;
@@ -73,13 +93,10 @@ void MDIForm1::DispRes() {
         const ui::TextBox* box = entries ? entries->Text2.find(i) : nullptr;
         displayed.energyTexts.push_back(box ? box->text() : std::string());
     }
-
+    displayed.energyUnit = entries ? entries->energyUnit() : energyUnit();
+    showDisplayedRun();
     results::Form3& table = application().form<results::Form3>();
-    ui::PrintTarget target(table.drawing, application().metrics(), table.font);
-    target.clear();
-    results::writeTable(target, results::kWindowLayout, state, displayed.energyTexts);
     results::Form2& graph = application().form<results::Form2>();
-    graph.showRun(state, displayed.energyTexts);
 
     const int width = results::tableWidth(state.conformerCount);
     if (mnuSGF->checked()) {
@@ -101,6 +118,8 @@ void MDIForm1::DispRes() {
     mnuCasc->setEnabled(true);
     mnuGraph->setEnabled(true);
     mnuPrint->setEnabled(true);
+    mnuSaveGraph->setEnabled(true);
+    mnuPrintGraph->setEnabled(true);
 }
 
 void MDIForm1::mnuCasc_Click() {
@@ -153,7 +172,7 @@ void MDIForm1::mnuPrint_Click() {
         job = printers->openFile(*file);
     }
     const ui::PrintFailure failure =
-        results::printTableDocument(*job, displayed.state, displayed.energyTexts);
+        results::printTableDocument(*job, displayed.state, displayed.energyTexts, resultUnits());
     if (failure.failed()) application().messageBox(messages::printFailureText(failure));
 }
 
@@ -173,6 +192,49 @@ void MDIForm1::mnuSplash_Click() {
 
 void MDIForm1::mnuExit_Click() {
     application().end();
+}
+
+void MDIForm1::mnuOpenExercise_Click() {
+    const std::optional<std::string> path =
+        application().chooseOpenFile(messages::kOpenExerciseTitle, messages::kExerciseFilter);
+    if (path) openExercise(*path);
+}
+
+void MDIForm1::openExercise(const std::string& path) {
+    ui::Files* files = application().files();
+    const std::optional<std::string> bytes =
+        files ? files->read(path, core::kLargestExercise) : std::nullopt;
+    const auto exercise = messages::exerciseFromFile(bytes, path);
+    if (const auto* message = std::get_if<std::string>(&exercise))
+        return application().messageBox(*message);
+    const core::Exercise& opened = std::get<core::Exercise>(exercise);
+    mnuKJ->setChecked(opened.unit == core::EnergyUnit::KjPerMol);
+    input::Form1& form = application().form<input::Form1>();
+    form.activate();
+    form.loadExercise(opened);
+}
+
+void MDIForm1::mnuSaveExercise_Click() {
+    const input::Form1* form = application().find<input::Form1>();
+    const std::optional<core::Exercise> exercise = form ? form->exercise() : std::nullopt;
+    if (!exercise) return application().messageBox(messages::kNothingToSave);
+    const std::optional<std::string> path = application().chooseSaveFile(
+        messages::kSaveExerciseTitle, messages::kExerciseFileName, messages::kExerciseFilter);
+    if (!path) return;
+    ui::Files* files = application().files();
+    if (files == nullptr || !files->write(*path, core::writeExercise(*exercise)))
+        application().messageBox(messages::cannotWriteText(*path));
+}
+
+void MDIForm1::mnuKJ_Click() {
+    mnuKJ->setChecked(!mnuKJ->checked());
+    // The boxes keep what was typed and read it in the new unit; the results shown keep theirs.
+    if (input::Form1* form = application().find<input::Form1>()) form->setEnergyUnit(energyUnit());
+}
+
+void MDIForm1::mnuKelvin_Click() {
+    mnuKelvin->setChecked(!mnuKelvin->checked());
+    if (mnuPrint->enabled()) showDisplayedRun();
 }
 
 }  // namespace torvi::shell

@@ -21,6 +21,28 @@ std::string refusalText(core::Refusal refusal) {
     return input::messages::kWrongNumber;
 }
 
+std::string cannotReadText(const std::string& path) {
+    return "Torvi cannot read the file \"" + ui::fileNameOf(path) + "\".";
+}
+
+std::string notAnExerciseText(const std::string& path, int line, const std::string& reason) {
+    return "The file \"" + ui::fileNameOf(path) + "\" cannot be opened as an exercise: line " +
+           std::to_string(line) + ": " + reason + ".\n\nNothing you entered has changed.";
+}
+
+std::string cannotWriteText(const std::string& path) {
+    return "Torvi could not save the file \"" + ui::fileNameOf(path) + "\".";
+}
+
+std::variant<core::Exercise, std::string> exerciseFromFile(const std::optional<std::string>& bytes,
+                                                           const std::string& path) {
+    if (!bytes) return cannotReadText(path);
+    auto read = core::readExercise(*bytes);
+    if (auto* error = std::get_if<core::ExerciseError>(&read))
+        return notAnExerciseText(path, error->line, error->reason);
+    return std::get<core::Exercise>(std::move(read));
+}
+
 std::string printFailureText(const ui::PrintFailure& failure) {
     using Kind = ui::PrintFailure::Kind;
     const auto notSaved = [&](const std::string& reason) {

@@ -2,9 +2,13 @@
 // The texts the main window and the About box show, and the one place where the calculation's
 // refusals and the printer's failures become words, for the windows and the command line alike.
 
+#include <optional>
 #include <string>
+#include <variant>
 
+#include "core/exercise.h"
 #include "core/population.h"
+#include "ui/files.h"
 #include "ui/printer.h"
 
 namespace torvi::shell::messages {
@@ -20,11 +24,27 @@ inline constexpr char kSaveAsPdfTitle[] = "Save the Table as PDF";
 inline constexpr char kPdfFileName[] = "Torvi table.pdf";
 inline constexpr char kPdfFilter[] = "PDF files (*.pdf)";
 
+// Exercises.
+inline constexpr char kOpenExerciseTitle[] = "Open Exercise";
+inline constexpr char kSaveExerciseTitle[] = "Save Exercise As";
+inline constexpr char kExerciseFileName[] = "Torvi exercise.torvi";
+inline constexpr char kExerciseFilter[] = "Torvi exercises (*.torvi)";
+inline constexpr char kNothingToSave[] =
+    "Enter the number of conformers, their energies and the temperature range first.";
+
 // The About box.
 inline constexpr char kNoSystemInformation[] = "System Information Is Unavailable At This Time";
 
 // What a refused calculation says: the entry rules' words for the entry at fault.
 std::string refusalText(core::Refusal refusal);
+// What a file that could not be read, or that is no exercise, says: the file's name, the line at
+// fault and why, and that nothing was changed.
+std::string cannotReadText(const std::string& path);
+std::string notAnExerciseText(const std::string& path, int line, const std::string& reason);
+std::string cannotWriteText(const std::string& path);
+// The exercise in a file's bytes (nothing for a file that could not be read), or what is wrong.
+std::variant<core::Exercise, std::string> exerciseFromFile(const std::optional<std::string>& bytes,
+                                                           const std::string& path);
 // What a document that did not reach the printer or its file says; empty for none.
 std::string printFailureText(const ui::PrintFailure& failure);
 

@@ -54,6 +54,12 @@ std::optional<std::string> Application::chooseSaveFile(const std::string& title,
     return dialogs_.chooseSaveFile(title, proposedName, filter);
 }
 
+std::optional<std::string> Application::chooseOpenFile(const std::string& title,
+                                                       const std::string& filter) {
+    const DialogOpen open(dialogDepth_);
+    return dialogs_.chooseOpenFile(title, filter);
+}
+
 void Application::adopt(std::type_index type, std::unique_ptr<Window> window) {
     Window& added = *window;
     if (added.kind() == WindowKind::Child) {

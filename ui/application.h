@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "torvi/version.h"
+#include "ui/files.h"
 #include "ui/printer.h"
 #include "ui/system_info.h"
 #include "ui/text_metrics.h"
@@ -30,7 +31,7 @@ struct ApplicationInfo {
 };
 
 // Modal dialogs with the application title as caption: a message with an OK button only, a
-// question with Yes and No, and the choice of a file to save.
+// question with Yes and No, and the choice of a file to save or to open.
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -41,6 +42,9 @@ class Dialogs {
     // "PDF files (*.pdf)" names; nothing when the user cancels.
     virtual std::optional<std::string> chooseSaveFile(const std::string& title,
                                                       const std::string& proposedName,
+                                                      const std::string& filter) = 0;
+    // An existing file among those the filter names; nothing when the user cancels.
+    virtual std::optional<std::string> chooseOpenFile(const std::string& title,
                                                       const std::string& filter) = 0;
 };
 
@@ -83,6 +87,8 @@ class Application {
     std::optional<std::string> chooseSaveFile(const std::string& title,
                                               const std::string& proposedName,
                                               const std::string& filter);
+    // A modal open dialog; nothing when the user cancels.
+    std::optional<std::string> chooseOpenFile(const std::string& title, const std::string& filter);
 
     // The window of type T, created (and loaded) on first reference.
     template <typename T>
@@ -140,6 +146,8 @@ class Application {
     Registry* registry() const { return registry_; }
     void setProgramStarter(ProgramStarter* starter) { programStarter_ = starter; }
     ProgramStarter* programStarter() const { return programStarter_; }
+    void setFiles(Files* files) { files_ = files; }
+    Files* files() const { return files_; }
 
   private:
     void adopt(std::type_index type, std::unique_ptr<Window> window);
@@ -153,6 +161,7 @@ class Application {
     Printers* printers_ = nullptr;
     Registry* registry_ = nullptr;
     ProgramStarter* programStarter_ = nullptr;
+    Files* files_ = nullptr;
     std::map<std::type_index, std::unique_ptr<Window>> windows_;
     std::vector<std::unique_ptr<Window>> closedWindows_;
     std::vector<Window*> stacking_;

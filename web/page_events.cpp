@@ -81,6 +81,30 @@ EM_JS(void, torviListen, (), {
             if (!Module["_torvi_typed"](node, characters[k].codePointAt(0), first)) break;
         }
     }
+    // A file dropped anywhere on the page opens as an exercise; text dropped on a box is an edit.
+    function draggedFiles(event) {
+        return event.dataTransfer && Array.prototype.indexOf.call(event.dataTransfer.types,
+                                                                  "Files") >= 0;
+    }
+    document.addEventListener("dragover", function(event) {
+        if (draggedFiles(event)) event.preventDefault();
+    }, true);
+    document.addEventListener("drop", function(event) {
+        if (!draggedFiles(event)) return;
+        event.preventDefault();
+        var file = event.dataTransfer.files[0];
+        if (!file || window["torviBox"]) return;
+        file.arrayBuffer().then(function(buffer) {
+            if (window["torviBox"]) return;
+            var bytes = new Uint8Array(buffer);
+            var data = _malloc(bytes.length + 1);
+            HEAPU8.set(bytes, data);
+            var size = lengthBytesUTF8(file.name) + 1;
+            var name = _malloc(size);
+            stringToUTF8(file.name, name, size);
+            Module["_torvi_dropped"](name, data, bytes.length);  // which frees both
+        });
+    }, true);
     document.addEventListener("beforeinput", function(event) {
         var type = event.inputType;
         if (window["torviBox"]) {

@@ -56,9 +56,20 @@ bool WebDialogs::ask(const std::string& title, const std::string& question) {
     return dom::messageBox(title, question, true);
 }
 
-std::optional<std::string> WebDialogs::chooseSaveFile(const std::string&, const std::string&,
+std::optional<std::string> WebDialogs::chooseSaveFile(const std::string&,
+                                                      const std::string& proposedName,
                                                       const std::string&) {
-    return std::nullopt;
+    return proposedName;
+}
+
+std::optional<std::string> WebDialogs::chooseOpenFile(const std::string&,
+                                                      const std::string& filter) {
+    // "Torvi exercises (*.torvi)" lets the picker offer ".torvi" files.
+    const std::size_t star = filter.find("*.");
+    const std::size_t close = filter.find(')', star);
+    const std::string accept =
+        star == std::string::npos ? std::string() : filter.substr(star + 1, close - star - 1);
+    return pickFile(files_, accept);
 }
 
 }  // namespace torvi::web

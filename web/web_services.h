@@ -7,6 +7,7 @@
 #include "ui/printer.h"
 #include "ui/system_info.h"
 #include "ui/text_metrics.h"
+#include "web/web_files.h"
 
 namespace torvi::web {
 
@@ -17,13 +18,21 @@ class WebTextMetrics : public ui::TextMetrics {
     int averageCharWidth(const ui::Font& font) const override;
 };
 
+// Message boxes in the page; a file to save is a download of the proposed name, a file to open
+// one the picker gives.
 class WebDialogs : public ui::Dialogs {
   public:
+    explicit WebDialogs(WebFiles& files) : files_(files) {}
     void show(const std::string& title, const std::string& text) override;
     bool ask(const std::string& title, const std::string& question) override;
     std::optional<std::string> chooseSaveFile(const std::string& title,
                                               const std::string& proposedName,
                                               const std::string& filter) override;
+    std::optional<std::string> chooseOpenFile(const std::string& title,
+                                              const std::string& filter) override;
+
+  private:
+    WebFiles& files_;
 };
 
 // The browser's print dialog, which prints or saves as PDF: a page cannot choose a printer nor

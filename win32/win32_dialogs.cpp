@@ -62,17 +62,43 @@ bool Win32Dialogs::ask(const std::string& title, const std::string& question) {
                        MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-std::optional<std::string> Win32Dialogs::chooseSaveFile(const std::string& title,
-                                                        const std::string& proposedName,
-                                                        const std::string& filter) {
-    // "PDF files (*.pdf)" becomes the pair "PDF files (*.pdf)", "*.pdf" the dialog takes.
+namespace {
+
+// "PDF files (*.pdf)" becomes the pair "PDF files (*.pdf)", "*.pdf" the dialogs take.
+std::wstring dialogFilters(const std::string& filter) {
     std::wstring filters = toWide(filter);
     const auto open = filters.find(L'(');
     const auto close = filters.find(L')');
     const std::wstring pattern = open != std::wstring::npos && close > open
                                      ? filters.substr(open + 1, close - open - 1)
                                      : L"*.*";
-    filters += L'\0' + pattern + L'\0';
+    return filters + L'\0' + pattern + L'\0';
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Dialogs::chooseOpenFile(const std::string& title,
+                                                        const std::string& filter) {
+    const std::wstring filters = dialogFilters(filter);
+    wchar_t file[MAX_PATH] = {};
+    const std::wstring caption = toWide(title);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner();
+    const WholeProgramModal modal(dialog.hwndOwner);
+    dialog.lpstrFilter = filters.c_str();
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrTitle = caption.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    return toUtf8(file);
+}
+
+std::optional<std::string> Win32Dialogs::chooseSaveFile(const std::string& title,
+                                                        const std::string& proposedName,
+                                                        const std::string& filter) {
+    const std::wstring filters = dialogFilters(filter);
     wchar_t file[MAX_PATH] = {};
     const std::wstring proposed = toWide(proposedName);
     proposed.copy(file, MAX_PATH - 1);

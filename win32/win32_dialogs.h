@@ -1,6 +1,6 @@
 #pragma once
 // Message boxes as MessageBoxW (the text, an OK button only, no icon), questions with Yes and No,
-// and the save dialog of comdlg32, each owned by the program's active window.
+// and the save and open dialogs of comdlg32, each owned by the program's active window.
 
 #include <windows.h>
 
@@ -17,6 +17,8 @@ class Win32Dialogs : public ui::Dialogs {
     bool ask(const std::string& title, const std::string& question) override;
     std::optional<std::string> chooseSaveFile(const std::string& title,
                                               const std::string& proposedName,
+                                              const std::string& filter) override;
+    std::optional<std::string> chooseOpenFile(const std::string& title,
                                               const std::string& filter) override;
 
   private:

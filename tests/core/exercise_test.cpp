@@ -45,6 +45,7 @@ TEST(Exercise, DamagedTruncatedOrForeignFilesNameTheLine) {
         {head + "energies 0 one\n", {2, "\"one\" is not a number"}},
         {head + "\nfrom -50 30\n", {3, "\"from\" needs one number (°C)"}},
         {head + "unit kcal\n", {2, "the unit must be kcal/mol or kJ/mol"}},
+        {head + "energies 0\nto -273,16\n", {3, "\"to\" is below absolute zero"}},
         {head + "# \xC3\xA9t\xC3\xA9\nfrom \xFF\n", {3, "it is not UTF-8 text"}},
         {head + "# cut \xE2\x82", {2, "it is not UTF-8 text"}},
         {head + "# overlong \xC0\xAF\n", {2, "it is not UTF-8 text"}},

@@ -16,6 +16,7 @@ class StandInMain : public ui::Window, public CalculateCommand {
         : Window(application, "Main", ui::WindowKind::Main) {}
     void setCalculateMenuItemEnabled(bool enabled) override { calculateEnabled = enabled; }
     void mnuCalc_Click() override { ++calculations; }
+    core::EnergyUnit energyUnit() const override { return core::EnergyUnit::KcalPerMol; }
     bool calculateEnabled = true;
     int calculations = 0;
 };

@@ -1,4 +1,7 @@
+#include <set>
+
 #include "shell_fixture.h"
+#include "ui/user_input.h"
 
 namespace torvi::shell::testing {
 namespace {
@@ -16,7 +19,9 @@ TEST_F(Program, StartsWithItsCaptionSizeAndMenusInTheirFirstStates) {
     EXPECT_EQ(bar, (Texts{"&File", "&Calculate", "&Window", "O&ptions", "&Help", "HPG"}));
     std::vector<std::string> file;
     for (const ui::MenuItem* item : main->mnuFile->children()) file.push_back(item->caption());
-    EXPECT_EQ(file, (Texts{"&Print Table", "-", "E&xit", "-", "S&how Splash"}));
+    EXPECT_EQ(file,
+              (Texts{"&Print Table", "-", "E&xit", "-", "S&how Splash", "-", "&Open Exercise...",
+                     "Save &Exercise As...", "-", "Save &Graph As...", "Print Gr&aph"}));
     std::vector<std::string> windowMenu;
     for (const ui::MenuItem* item : main->mnuWindow->children())
         windowMenu.push_back(item->caption());
@@ -26,12 +31,14 @@ TEST_F(Program, StartsWithItsCaptionSizeAndMenusInTheirFirstStates) {
     EXPECT_EQ(main->mnuData->shortcut(), 'D');
     EXPECT_EQ(main->mnuRes->shortcut(), 'T');
     EXPECT_EQ(main->mnuGraph->shortcut(), 'G');
-    for (const ui::MenuItem* item :
-         {main->mnuPrint, main->mnuCalc, main->mnuRes, main->mnuGraph, main->mnuCasc}) {
+    for (const ui::MenuItem* item : {main->mnuPrint, main->mnuCalc, main->mnuRes, main->mnuGraph,
+                                     main->mnuCasc, main->mnuSaveGraph, main->mnuPrintGraph}) {
         EXPECT_FALSE(item->enabled()) << item->name();
     }
     EXPECT_TRUE(main->mnuSGF->checked());
     EXPECT_FALSE(main->mnuSTF->checked());
+    EXPECT_FALSE(main->mnuKJ->checked());
+    EXPECT_FALSE(main->mnuKelvin->checked());
     EXPECT_FALSE(main->mnuHPG->visible());
     EXPECT_FALSE(main->mnuHPG->available());
 }
@@ -71,8 +78,9 @@ TEST_F(Program, ArrowsAndAccessLettersInTheMenus) {
     using ui::nextMenuItem;
     EXPECT_EQ(nextMenuItem(*main->mnuFile, nullptr, true), main->mnuExit);  // Print is disabled
     EXPECT_EQ(nextMenuItem(*main->mnuFile, main->mnuExit, true), main->mnuSplash);
-    EXPECT_EQ(nextMenuItem(*main->mnuFile, main->mnuSplash, true), main->mnuExit);
-    EXPECT_EQ(nextMenuItem(*main->mnuFile, nullptr, false), main->mnuSplash);
+    EXPECT_EQ(nextMenuItem(*main->mnuFile, main->mnuSplash, true), main->mnuOpenExercise);
+    EXPECT_EQ(nextMenuItem(*main->mnuFile, main->mnuSaveExercise, true), main->mnuExit);
+    EXPECT_EQ(nextMenuItem(*main->mnuFile, nullptr, false), main->mnuSaveExercise);
     EXPECT_EQ(nextMenuItem(*main->mnuWindow, main->mnuData, false), main->mnuData);
     main->mnuData->setEnabled(false);
     EXPECT_EQ(nextMenuItem(*main->mnuWindow, nullptr, true), nullptr);
@@ -85,6 +93,25 @@ TEST_F(Program, ArrowsAndAccessLettersInTheMenus) {
     EXPECT_EQ(ui::nextMenu(*main, *main->mnuFile, false), main->mnuHelp);
     main->mnuHPG->setVisible(true);
     EXPECT_EQ(ui::nextMenu(*main, *main->mnuHelp, true), main->mnuHPG);
+}
+
+// The items added to the design's menus take letters and shortcuts of their own, so that every
+// key of the design still reaches what it did.
+TEST_F(Program, NoTwoItemsShareAnAccessLetterInAMenuOrAShortcut) {
+    std::set<char> shortcuts;
+    for (const ui::MenuItem* menu : main->menuBar()) {
+        std::set<char> letters;
+        for (const ui::MenuItem* item : menu->children()) {
+            if (item->separator()) continue;
+            EXPECT_TRUE(letters.insert(ui::accessLetter(item->caption())).second)
+                << item->caption();
+            if (item->shortcut() != 0) {
+                EXPECT_TRUE(shortcuts.insert(item->shortcut()).second) << item->caption();
+            }
+        }
+    }
+    EXPECT_EQ(ui::shortcutText(main->mnuExit->shortcut()), "Ctrl+Q");
+    EXPECT_EQ(ui::shortcutText(main->mnuHowTo->shortcut()), "F1");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ struct Assembly {
         : metrics(std::move(textMetrics)), application(std::move(info), metrics, messages) {
         application.setPrinters(&printers);
         application.setRegistry(&registry);
+        application.setFiles(&files);
     }
     Assembly(const Assembly&) = delete;
     Assembly& operator=(const Assembly&) = delete;
@@ -24,6 +25,7 @@ struct Assembly {
     Dialogs messages;
     ui::RecordingPrinters printers{metrics};
     ui::CountingRegistry registry;
+    ui::MemoryFiles files;
     ui::Application application;
 };
 

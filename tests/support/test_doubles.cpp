@@ -21,6 +21,23 @@ std::optional<std::string> RecordingDialogs::chooseSaveFile(const std::string&,
     return chosenFile;
 }
 
+std::optional<std::string> RecordingDialogs::chooseOpenFile(const std::string&,
+                                                            const std::string&) {
+    return chosenFile;
+}
+
+std::optional<std::string> MemoryFiles::read(const std::string& path, std::size_t limit) {
+    const auto found = contents.find(path);
+    if (found == contents.end()) return std::nullopt;
+    return found->second.substr(0, limit + 1);
+}
+
+bool MemoryFiles::write(const std::string& path, std::string_view bytes) {
+    if (full) return false;
+    contents[path] = std::string(bytes);
+    return true;
+}
+
 int FixedTextMetrics::textWidth(const Font&, std::string_view text) const {
     return characterCount(text) * charWidth_;
 }

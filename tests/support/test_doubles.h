@@ -3,6 +3,7 @@
 // told, printers that keep their documents in memory, and text measured by counting characters.
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,11 +22,13 @@ class RecordingDialogs : public Dialogs {
     std::optional<std::string> chooseSaveFile(const std::string& title,
                                               const std::string& proposedName,
                                               const std::string& filter) override;
+    std::optional<std::string> chooseOpenFile(const std::string& title,
+                                              const std::string& filter) override;
     std::vector<std::string> texts;
     std::string lastTitle;
     std::vector<std::string> questions;
     bool answer = false;                    // what every question is answered
-    std::optional<std::string> chosenFile;  // what every save dialog gives
+    std::optional<std::string> chosenFile;  // what every save or open dialog gives
     std::vector<std::string> proposedNames;
     std::function<void()> whileOpen;  // what the user does while a message box is open
 };
@@ -48,6 +51,15 @@ class RecordingPrinters : public Printers {
 
   private:
     const TextMetrics& metrics_;
+};
+
+// Files in memory, by path.
+class MemoryFiles : public Files {
+  public:
+    std::optional<std::string> read(const std::string& path, std::size_t limit) override;
+    bool write(const std::string& path, std::string_view bytes) override;
+    std::map<std::string, std::string> contents;
+    bool full = false;  // writing fails
 };
 
 // A registry in memory that counts what the windows do with it.

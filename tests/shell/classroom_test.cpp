@@ -1,0 +1,153 @@
+// What a teacher adds to a lesson: energies in kJ/mol, temperatures in kelvin, and exercises kept
+// in files.
+
+#include <cmath>
+
+#include "core/exercise.h"
+#include "shell_fixture.h"
+#include "tests/support/test_doubles.h"
+
+namespace torvi::shell::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+Texts printedTexts(const std::vector<ui::DrawItem>& items) {
+    Texts result;
+    for (const ui::DrawItem& item : items) {
+        if (const auto* run = std::get_if<ui::TextRun>(&item)) result.push_back(run->text);
+    }
+    return result;
+}
+
+bool contains(const Texts& texts, const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+TEST_F(Program, EnergiesInKilojoulesAreConvertedAndNamedEverywhere) {
+    calculate({"0", "1"});
+    const auto inKilocalories = main->state.population.block();
+    user.choose(*main->mnuKJ);
+    EXPECT_TRUE(main->mnuKJ->checked());
+    EXPECT_EQ(dataInput().Label3(0).caption(), "Energy of Each Conformer (kJ/mole): ");
+    // The results shown keep their unit until the next run.
+    EXPECT_EQ(window<results::Form2>()->Label4(0).caption(), "Energy");
+    user.click(dataInput().Text2(2));
+    dataInput().Text2(2).setText("4,184");
+    user.enter();
+    user.choose(*main->mnuCalc);
+    EXPECT_EQ(main->state.population.block(), inKilocalories);  // 4,184 kJ is 1 kcal exactly
+    EXPECT_EQ(window<results::Form2>()->Label4(0).caption(), "kJ/mol");
+    EXPECT_EQ(window<results::Form2>()->Label4(2).caption(), "4,184");
+    EXPECT_TRUE(contains(printedTexts(window<results::Form3>()->drawing.items()), "kJ/mol"));
+    EXPECT_NE(window<results::Form3>()->copy().text.find("kJ/mol\t0\t4,184"), std::string::npos);
+    user.choose(*main->mnuPrint);
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_TRUE(contains(printedTexts(printers.documents[0].items), "kJ/mol"));
+    // Back to kcal/mol, the boxes read the same text in it.
+    user.choose(*main->mnuKJ);
+    EXPECT_EQ(dataInput().Label3(0).caption(), "Energy of Each Conformer (kcal/mole): ");
+}
+
+TEST_F(Program, TemperaturesInKelvinAndBackLeaveTheDesignsResults) {
+    calculate({"0", "1"});
+    const results::Form3& table = *window<results::Form3>();
+    const results::Form2& graph = *window<results::Form2>();
+    const auto designTable = table.drawing.items();
+    const auto designCopy = table.copy().text;
+    user.choose(*main->mnuKelvin);
+    const Texts shown = printedTexts(table.drawing.items());
+    EXPECT_TRUE(contains(shown, "K"));
+    EXPECT_FALSE(contains(shown, "°C"));
+    EXPECT_EQ(graph.Label2(0).caption(), "223,15");
+    EXPECT_EQ(graph.Label2(11).caption(), "K");
+    EXPECT_EQ(graph.Label2(1).caption(), "231,15");
+    EXPECT_EQ(graph.Label2(10).caption(), "303,15");
+    EXPECT_NE(table.copy().text.find("Temperature (K)\n223,15\t90,51\t9,49\n"), std::string::npos);
+    user.choose(*main->mnuPrint);
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_TRUE(contains(printedTexts(printers.documents[0].items), " 303,15 "));
+    user.choose(*main->mnuKelvin);
+    EXPECT_EQ(table.drawing.items(), designTable);
+    EXPECT_EQ(table.copy().text, designCopy);
+    EXPECT_EQ(graph.Label2(11).caption(), "°C");
+    EXPECT_EQ(graph.Label2(1).caption(), "-42");
+}
+
+class Exercises : public Program {
+  protected:
+    // Every entry of the Data Input window, visible or not, and the unit.
+    Texts entries() {
+        input::Form1& form = dataInput();
+        Texts texts{form.Text1->text(), form.Label3(0).caption()};
+        for (int i = 1; i <= 10; ++i) texts.push_back(form.Text2(i).text());
+        for (int i : {0, 1})
+            texts.insert(texts.end(), {form.Text3(i).text(), form.Text4(i).text()});
+        return texts;
+    }
+    void open(const std::string& path) {
+        messages.chosenFile = path;
+        user.choose(*main->mnuOpenExercise);
+    }
+};
+
+TEST_F(Exercises, SavedAndOpenedAgainAsTheyWereTyped) {
+    user.choose(*main->mnuKJ);
+    typeEntries({"0", "2.5", "-1,5"});
+    messages.chosenFile = "/home/teacher/butane.torvi";
+    user.choose(*main->mnuSaveExercise);
+    EXPECT_EQ(messages.proposedNames, (Texts{"Torvi exercise.torvi"}));
+    const std::string saved = files.contents.at("/home/teacher/butane.torvi");
+    EXPECT_EQ(saved, "Torvi exercise 1\nunit kJ/mol\nenergies 0 2,5 -1,5\nfrom -50\nto 30\n");
+    const Texts typed = entries();
+
+    user.choose(*main->mnuKJ);
+    user.close(dataInput());
+    open("/home/teacher/butane.torvi");
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(main->mnuKJ->checked());
+    EXPECT_EQ(entries(), typed);
+    EXPECT_TRUE(dataInput().Text2(3).visible());
+    EXPECT_FALSE(dataInput().Text2(4).visible());
+    EXPECT_EQ(dataInput().focused(), dataInput().Command1);
+    user.choose(*main->mnuCalc);
+    EXPECT_EQ(main->state.conformerCount, 3);
+    // Boltzmann factors at 223,15 K of 2,5 and -1,5 kJ/mol against the first conformer's 0.
+    const auto factor = [](double kilojoules) {
+        return std::exp(-kilojoules * 1000 / 4.184 / (1.98717 * 223.15));
+    };
+    EXPECT_NEAR(main->state.population(0, 2), 100 * factor(2.5) / (1 + factor(2.5) + factor(-1.5)),
+                0.01);
+}
+
+TEST_F(Exercises, AFileThatIsNoExerciseIsNamedWithItsLineAndChangesNothing) {
+    typeEntries({"0", "1"});
+    const Texts typed = entries();
+    files.contents["C:\\Users\\pupil\\cut.torvi"] = "Torvi exercise 1\nenergies 0 1\nfrom -50\n";
+    open("C:\\Users\\pupil\\cut.torvi");
+    open("/nowhere.torvi");
+    EXPECT_EQ(
+        messages.texts,
+        (Texts{"The file \"cut.torvi\" cannot be opened as an exercise: line 4: the file ends "
+               "without \"to\".\n\nNothing you entered has changed.",
+               "Torvi cannot read the file \"nowhere.torvi\"."}));
+    EXPECT_EQ(entries(), typed);
+    EXPECT_FALSE(main->mnuKJ->checked());
+    EXPECT_TRUE(main->mnuCalc->enabled());
+}
+
+TEST_F(Exercises, NothingToSaveOrNowhereToSaveItIsSaid) {
+    user.choose(*main->mnuSaveExercise);
+    typeEntries({"0", "1"});
+    files.full = true;
+    messages.chosenFile = "/full/disk.torvi";
+    user.choose(*main->mnuSaveExercise);
+    EXPECT_EQ(messages.texts,
+              (Texts{"Enter the number of conformers, their energies and the temperature range "
+                     "first.",
+                     "Torvi could not save the file \"disk.torvi\"."}));
+    EXPECT_EQ(messages.proposedNames.size(), 1u);  // no dialog before the entries were there
+}
+
+}  // namespace
+}  // namespace torvi::shell::testing
