@@ -18,8 +18,13 @@ EM_JS(void, torviListen, (), {
     }
     // The message box's keys: Tab and the arrows move between its buttons, Enter and the space
     // bar press the focused one, Esc closes a box that has only OK; no other key does anything.
+    // The file picker's wait has no buttons: Esc gives it up.
     function boxKey(box, event) {
         var buttons = box["buttons"];
+        if (!buttons.length) {
+            if (event.key === "Escape" && box["cancel"]) box["cancel"]();
+            return;
+        }
         var at = Math.max(0, buttons.indexOf(document.activeElement));
         var step = event.key === "Tab" ? (event.shiftKey ? -1 : 1)
                  : event.key === "ArrowRight" ? 1 : event.key === "ArrowLeft" ? -1 : 0;

@@ -6,10 +6,19 @@
 
 // clang-format off
 // Opens the browser's file picker and waits for a choice: 1 with window.torviPicked holding the
-// file's name and bytes, 0 for none (the picker's cancel event, or a new pick started).
+// file's name and bytes, 0 for none (the picker's cancel event, or Esc). While it waits, the page
+// holds every event back from the program, as for a message box (window.torviBox).
 EM_ASYNC_JS(int, torviPickFile, (const char* acceptText), {
     var accept = UTF8ToString(acceptText);
     return await new Promise(function(resolve) {
+        var state = {"frame": document.body, "buttons": []};
+        function finish(answer) {
+            if (window["torviBox"] !== state) return;
+            window["torviBox"] = null;
+            resolve(answer);
+            if (window["torviReleaseTicks"]) setTimeout(window["torviReleaseTicks"], 0);
+        }
+        state["cancel"] = function() { finish(0); };
         var input = document.getElementById("torvi-open");
         if (!input) {
             input = document.createElement("input");
@@ -22,13 +31,14 @@ EM_ASYNC_JS(int, torviPickFile, (const char* acceptText), {
         input.value = "";
         input.onchange = function() {
             var file = input.files[0];
-            if (!file) return resolve(0);
+            if (!file) return finish(0);
             file.arrayBuffer().then(function(buffer) {
                 window["torviPicked"] = {"name": file.name, "bytes": new Uint8Array(buffer)};
-                resolve(1);
-            }, function() { resolve(0); });
+                finish(1);
+            }, function() { finish(0); });
         };
-        input.oncancel = function() { resolve(0); };
+        input.oncancel = function() { finish(0); };
+        window["torviBox"] = state;
         input.click();
     });
 });
