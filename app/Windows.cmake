@@ -47,8 +47,10 @@ set(CPACK_NSIS_DEFINES "Target amd64-unicode\n!include `${CMAKE_CURRENT_SOURCE_D
 # Neither installs nor removes anything while Torvi runs; Add/Remove Programs learns the size,
 # the place and the quiet uninstall command.
 set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "!insertmacro TorviCloseFirst")
-set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "!insertmacro TorviRegisterInstallation")
-set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "!insertmacro TorviCloseFirst")
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+    "!insertmacro TorviRegisterInstallation\n!insertmacro TorviAssociateExercises")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+    "!insertmacro TorviCloseFirst\n!insertmacro TorviForgetExercises")
 # The licence beside the program.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 include(CPack)

@@ -4,6 +4,7 @@
 !include FileFunc.nsh
 
 !define TORVI_UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvi"
+!define TORVI_EXERCISE_CLASS "Software\Classes\Torvi.Exercise"
 
 ; A running Torvi holds the mutex "TorviRunning". Its files cannot be replaced or removed while it
 ; runs, so the installer and the uninstaller ask the user to close it first; in silent mode, or
@@ -32,4 +33,23 @@
   WriteRegDWORD SHCTX "${TORVI_UNINSTALL_KEY}" "EstimatedSize" "$0"
   WriteRegStr SHCTX "${TORVI_UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr SHCTX "${TORVI_UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+!macroend
+
+; Exercise files (.torvi) open in Torvi from Explorer, with its icon.
+!macro TorviAssociateExercises
+  WriteRegStr SHCTX "Software\Classes\.torvi" "" "Torvi.Exercise"
+  WriteRegStr SHCTX "${TORVI_EXERCISE_CLASS}" "" "Torvi exercise"
+  WriteRegStr SHCTX "${TORVI_EXERCISE_CLASS}\DefaultIcon" "" '"$INSTDIR\bin\torvi.exe",0'
+  WriteRegStr SHCTX "${TORVI_EXERCISE_CLASS}\shell\open\command" "" '"$INSTDIR\bin\torvi.exe" "%1"'
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'  ; SHCNE_ASSOCCHANGED
+!macroend
+
+; The association goes with the program; an extension some other program took since stays its.
+!macro TorviForgetExercises
+  ReadRegStr $0 SHCTX "Software\Classes\.torvi" ""
+  ${If} $0 == "Torvi.Exercise"
+    DeleteRegKey SHCTX "Software\Classes\.torvi"
+  ${EndIf}
+  DeleteRegKey SHCTX "${TORVI_EXERCISE_CLASS}"
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 !macroend

@@ -31,10 +31,6 @@ void MDIForm1::createFileMenu() {
     mnuSep4 = &add<MenuItem>("mnuSep4", mnuFile, "-");
     mnuOpenExercise = &add<MenuItem>("mnuOpenExercise", mnuFile, "&Open Exercise...", 'O');
     mnuSaveExercise = &add<MenuItem>("mnuSaveExercise", mnuFile, "Save &Exercise As...", 'S');
-    mnuSep5 = &add<MenuItem>("mnuSep5", mnuFile, "-");
-    mnuSaveGraph = &add<MenuItem>("mnuSaveGraph", mnuFile, "Save &Graph As...");
-    mnuPrintGraph = &add<MenuItem>("mnuPrintGraph", mnuFile, "Print Gr&aph");
-    for (MenuItem* graph : {mnuSaveGraph, mnuPrintGraph}) graph->setEnabled(false);
 }
 
 void MDIForm1::createCalculateCommand() {
@@ -57,7 +53,7 @@ void MDIForm1::createOptionsMenu() {
     mnuSGF = &add<MenuItem>("mnuSGF", mnuOptions, "Show G&raph First");
     mnuSGF->setChecked(true);
     mnuSTF = &add<MenuItem>("mnuSTF", mnuOptions, "Show Ta&ble First");
-    mnuSep6 = &add<MenuItem>("mnuSep6", mnuOptions, "-");
+    mnuSep5 = &add<MenuItem>("mnuSep5", mnuOptions, "-");
     mnuKJ = &add<MenuItem>("mnuKJ", mnuOptions, "Energy in k&J/mol");
     mnuKelvin = &add<MenuItem>("mnuKelvin", mnuOptions, "Temperatures in &K");
 }
@@ -65,7 +61,6 @@ void MDIForm1::createOptionsMenu() {
 void MDIForm1::createHelpMenu() {
     mnuHelp = &add<MenuItem>("mnuHelp", nullptr, "&Help");
     mnuAbout = &add<MenuItem>("mnuAbout", mnuHelp, "&About");
-    mnuHowTo = &add<MenuItem>("mnuHowTo", mnuHelp, "How to &Use Torvi", ui::kHelpShortcut);
 }
 
 void MDIForm1::createHpgCommand() {

@@ -26,9 +26,6 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     ui::MenuItem* mnuSep4 = nullptr;
     ui::MenuItem* mnuOpenExercise = nullptr;
     ui::MenuItem* mnuSaveExercise = nullptr;
-    ui::MenuItem* mnuSep5 = nullptr;
-    ui::MenuItem* mnuSaveGraph = nullptr;
-    ui::MenuItem* mnuPrintGraph = nullptr;
     ui::MenuItem* mnuCalc = nullptr;
     ui::MenuItem* mnuWindow = nullptr;
     ui::MenuItem* mnuData = nullptr;
@@ -39,16 +36,11 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     ui::MenuItem* mnuOptions = nullptr;
     ui::MenuItem* mnuSGF = nullptr;
     ui::MenuItem* mnuSTF = nullptr;
-    ui::MenuItem* mnuSep6 = nullptr;
+    ui::MenuItem* mnuSep5 = nullptr;
     ui::MenuItem* mnuKJ = nullptr;
     ui::MenuItem* mnuKelvin = nullptr;
-    ui::MenuItem* mnuSep7 = nullptr;
-    ui::MenuItem* mnuZoomIn = nullptr;
-    ui::MenuItem* mnuZoomOut = nullptr;
-    ui::MenuItem* mnuActualSize = nullptr;
     ui::MenuItem* mnuHelp = nullptr;
     ui::MenuItem* mnuAbout = nullptr;
-    ui::MenuItem* mnuHowTo = nullptr;
     ui::MenuItem* mnuHPG = nullptr;
 
     // The record of the last calculation, for the life of the program.

@@ -118,8 +118,6 @@ void MDIForm1::DispRes() {
     mnuCasc->setEnabled(true);
     mnuGraph->setEnabled(true);
     mnuPrint->setEnabled(true);
-    mnuSaveGraph->setEnabled(true);
-    mnuPrintGraph->setEnabled(true);
 }
 
 void MDIForm1::mnuCasc_Click() {

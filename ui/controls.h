@@ -166,15 +166,10 @@ class Timer : public Element {
     int elapsed_ = 0;
 };
 
-// The shortcut of Help's first item: F1, not a Ctrl+letter.
-inline constexpr char kHelpShortcut = '\x01';
-// A shortcut as a menu shows it: "Ctrl+Q", "Ctrl++", "F1".
-std::string shortcutText(char shortcut);
-
 class MenuItem : public Element {
   public:
     // The caption marks the access letter with "&"; "-" makes a separator. shortcut is the
-    // letter or sign of a Ctrl shortcut (Ctrl+Q, Ctrl++), kHelpShortcut, or 0.
+    // letter of a Ctrl+letter shortcut, or 0.
     MenuItem(Window& window, std::string name, MenuItem* parent, std::string caption,
              char shortcut = 0);
 
