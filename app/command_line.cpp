@@ -8,6 +8,7 @@
 #include "core/population.h"
 #include "input/form1.h"
 #include "results/table_text.h"
+#include "shell/help_text.h"
 #include "shell/messages.h"
 #include "torvi/version.h"
 
@@ -102,6 +103,8 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             .add_option("--exercise", command.exercise,
                         "The energies, their unit and the range from an exercise file.")
             ->type_name("FILE");
+    bool howTo = false;
+    parser.add_flag("--how-to", howTo, "How to use Torvi, as its Help window says it.");
     parser.add_flag("--show-hpg", command.showHpg, "Show the HPG command in the window's menu.");
     parser.add_option("file", command.openFile, "An exercise file (.torvi) to open.")
         ->type_name("FILE");
@@ -118,6 +121,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     } catch (const CLI::ParseError& error) {
         return refuse(error.what());
     }
+    if (howTo) return print(shell::helpText());
     if (!table) {
         for (const CLI::Option* option :
              {fromOption, toOption, kelvin, all, csv, unit, outputKelvin, exercise}) {

@@ -56,7 +56,10 @@ void MainWindowView::createMenus() {
             action = parentMenu ? parentMenu->addSeparator() : bar->addSeparator();
         } else {
             action = parentMenu ? parentMenu->addAction(caption) : bar->addAction(caption);
-            if (item->shortcut() != 0) {
+            if (item->shortcut() == ui::kF1Shortcut) {
+                action->setShortcut(QKeySequence(Qt::Key_F1));
+                action->setShortcutContext(Qt::WindowShortcut);
+            } else if (item->shortcut() != 0) {
                 action->setShortcut(
                     QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (item->shortcut() - 'A'))));
                 action->setShortcutContext(Qt::WindowShortcut);

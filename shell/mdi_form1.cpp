@@ -61,6 +61,7 @@ void MDIForm1::createOptionsMenu() {
 void MDIForm1::createHelpMenu() {
     mnuHelp = &add<MenuItem>("mnuHelp", nullptr, "&Help");
     mnuAbout = &add<MenuItem>("mnuAbout", mnuHelp, "&About");
+    mnuHowTo = &add<MenuItem>("mnuHowTo", mnuHelp, "How to &Use Torvi", ui::kF1Shortcut);
 }
 
 void MDIForm1::createHpgCommand() {
@@ -80,6 +81,7 @@ void MDIForm1::connectHandlers() {
     mnuSGF->onClick = [this] { mnuSGF_Click(); };
     mnuSTF->onClick = [this] { mnuSTF_Click(); };
     mnuAbout->onClick = [this] { mnuAbout_Click(); };
+    mnuHowTo->onClick = [this] { mnuHowTo_Click(); };
     mnuHPG->onClick = [this] { mnuHPG_Click(); };
     mnuKJ->onClick = [this] { mnuKJ_Click(); };
     mnuOpenExercise->onClick = [this] { mnuOpenExercise_Click(); };

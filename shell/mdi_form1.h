@@ -41,6 +41,7 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     ui::MenuItem* mnuKelvin = nullptr;
     ui::MenuItem* mnuHelp = nullptr;
     ui::MenuItem* mnuAbout = nullptr;
+    ui::MenuItem* mnuHowTo = nullptr;
     ui::MenuItem* mnuHPG = nullptr;
 
     // The record of the last calculation, for the life of the program.
@@ -73,6 +74,7 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     void mnuPrint_Click();
     void mnuHPG_Click();
     void mnuAbout_Click();
+    void mnuHowTo_Click();
     void mnuSplash_Click();
     void mnuExit_Click();
     void mnuOpenExercise_Click();

@@ -9,6 +9,7 @@
 #include "results/form4.h"
 #include "results/results_table.h"
 #include "shell/frm_about.h"
+#include "shell/frm_help.h"
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
 #include "shell/messages.h"
@@ -180,6 +181,12 @@ void MDIForm1::mnuHPG_Click() {
 
 void MDIForm1::mnuAbout_Click() {
     application().form<frmAbout>().show();
+}
+
+void MDIForm1::mnuHowTo_Click() {
+    frmHelp& help = application().form<frmHelp>();
+    help.show();
+    help.activate();
 }
 
 void MDIForm1::mnuSplash_Click() {

@@ -195,6 +195,11 @@ void Timer::fire() {
     if (running_ && onTimer && !window().closed()) onTimer();
 }
 
+std::string shortcutText(char shortcut) {
+    if (shortcut == kF1Shortcut) return "F1";
+    return shortcut == 0 ? std::string() : "Ctrl+" + std::string(1, shortcut);
+}
+
 MenuItem::MenuItem(Window& window, std::string name, MenuItem* parent, std::string caption,
                    char shortcut)
     : Element(window, ElementKind::MenuItem, std::move(name), kNoIndex),

@@ -166,10 +166,15 @@ class Timer : public Element {
     int elapsed_ = 0;
 };
 
+// The shortcut of a menu item that F1 chooses, in place of a Ctrl+letter.
+inline constexpr char kF1Shortcut = '\x01';
+// A shortcut as a menu shows it: "Ctrl+Q", or "F1".
+std::string shortcutText(char shortcut);
+
 class MenuItem : public Element {
   public:
     // The caption marks the access letter with "&"; "-" makes a separator. shortcut is the
-    // letter of a Ctrl+letter shortcut, or 0.
+    // letter of a Ctrl+letter shortcut, kF1Shortcut, or 0.
     MenuItem(Window& window, std::string name, MenuItem* parent, std::string caption,
              char shortcut = 0);
 

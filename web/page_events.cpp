@@ -38,7 +38,8 @@ EM_JS(void, torviListen, (), {
     }
     // Keys that type no character; the arrows as 0x110000 and their key codes (for the menus).
     var named = {"Enter": 13, "Backspace": 8, "Escape": 27, "Tab": 9, "ArrowLeft": 0x110025,
-                 "ArrowUp": 0x110026, "ArrowRight": 0x110027, "ArrowDown": 0x110028};
+                 "ArrowUp": 0x110026, "ArrowRight": 0x110027, "ArrowDown": 0x110028,
+                 "F1": 0x110070};
     document.addEventListener("keydown", function(event) {
         var box = window["torviBox"];
         if (box) {

@@ -22,6 +22,7 @@ constexpr int kArrowLeft = 0x110025;
 constexpr int kArrowUp = 0x110026;
 constexpr int kArrowRight = 0x110027;
 constexpr int kArrowDown = 0x110028;
+constexpr int kF1 = 0x110070;  // and F1
 
 // The one menu shortcut a browser keeps for itself (Ctrl+T opens a tab): Alt+T stands for it.
 constexpr char kAltShortcut = 'T';
@@ -399,9 +400,11 @@ void WebBinding::syncElement(ui::Element& element, dom::Node node) {
         case ui::ElementKind::MenuItem: {
             auto& item = static_cast<ui::MenuItem&>(element);
             std::string caption = shownCaption(item.caption());
-            if (item.shortcut() != 0)
-                caption += (item.shortcut() == kAltShortcut ? "\tAlt+" : "\tCtrl+") +
-                           std::string(1, item.shortcut());
+            if (item.shortcut() == kAltShortcut) {
+                caption += "\tAlt+" + std::string(1, item.shortcut());
+            } else if (item.shortcut() != 0) {
+                caption += "\t" + ui::shortcutText(item.shortcut());
+            }
             dom::setAttribute(node, "data-caption", caption);
             dom::setClass(node, "checked", item.checked());
             dom::setAttribute(node, "aria-checked", item.checked() ? "true" : "false");
@@ -547,6 +550,11 @@ bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bo
     ui::Window* active = application_.activeWindow();
     if (main == nullptr || active == nullptr) return false;
     if (openMenu_ != nullptr && !control && !alt) return menuKey(code);
+    if (code == kF1) {
+        closeMenus();
+        if (ui::shortcutsAvailable(application_)) ui::deliverShortcut(*main, ui::kF1Shortcut);
+        return true;  // not the browser's own help
+    }
     if (code >= kArrowLeft) return false;  // the arrows move in a text box, the browser's way
     const bool letter = code < 0x80 && std::isalpha(code);
     if (control) {

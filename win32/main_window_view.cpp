@@ -73,9 +73,10 @@ void MainWindowView::createMenus() {
         } else if (shown) {
             std::wstring caption = toWide(item.caption());
             if (item.shortcut() != 0) {
-                caption += L"\tCtrl+";
-                caption += static_cast<wchar_t>(item.shortcut());
-                shortcuts.push_back(ACCEL{FVIRTKEY | FCONTROL, static_cast<WORD>(item.shortcut()),
+                caption += L"\t" + toWide(ui::shortcutText(item.shortcut()));
+                const bool f1 = item.shortcut() == ui::kF1Shortcut;
+                shortcuts.push_back(ACCEL{static_cast<BYTE>(f1 ? FVIRTKEY : FVIRTKEY | FCONTROL),
+                                          static_cast<WORD>(f1 ? VK_F1 : item.shortcut()),
                                           static_cast<WORD>(id)});
             }
             AppendMenuW(parent, MF_STRING, id, caption.c_str());

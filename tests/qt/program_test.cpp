@@ -31,6 +31,7 @@
 #include "results/form2.h"
 #include "results/form3.h"
 #include "shell/frm_about.h"
+#include "shell/frm_help.h"
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
 #include "tests/support/program_world.h"
@@ -382,6 +383,26 @@ TEST_F(Program, TheSplashTakesControlLettersAheadOfTheMenus) {
         EXPECT_FALSE(application.ended()) << chord;
     }
     EXPECT_EQ(application.find<input::Form1>()->geometry().left, 0);  // not brought up by Ctrl+D
+}
+
+// F1 from the keyboard opens the help, whose every line the window shows whole; Esc closes it.
+TEST_F(Program, F1ShowsTheHelpWithEveryLineInside) {
+    QTest::keySequence(frame->windowHandle(), QKeySequence(Qt::Key_F1));
+    auto* help = application.find<shell::frmHelp>();
+    ASSERT_NE(help, nullptr);
+    QWidget* shown = binding->windowView(help)->frame();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
+    const QRect client = binding->windowView(help)->clientArea()->rect();
+    for (int k = 0; help->lblLine.find(k) != nullptr; ++k) {
+        QWidget* line = widget(help->lblLine(k));
+        const QString text = qt::toQString(help->lblLine(k).caption());
+        const QFontMetrics metrics(qt::screenFont(help->lblLine(k).font));
+        EXPECT_GE(line->width(), metrics.horizontalAdvance(text)) << k;
+        EXPECT_TRUE(client.contains(line->geometry())) << k;
+    }
+    EXPECT_TRUE(client.contains(widget(*help->cmdOK)->geometry()));
+    press(Qt::Key_Escape);
+    EXPECT_EQ(application.find<shell::frmHelp>(), nullptr);
 }
 
 // Ctrl+C in a results window: the table as text and as an HTML table, the graphs as pictures.

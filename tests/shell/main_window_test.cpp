@@ -1,5 +1,7 @@
 #include <set>
 
+#include "shell/frm_help.h"
+#include "shell/help_text.h"
 #include "shell_fixture.h"
 #include "ui/user_input.h"
 
@@ -94,6 +96,25 @@ TEST_F(Program, ArrowsAndAccessLettersInTheMenus) {
     EXPECT_EQ(ui::nextMenu(*main, *main->mnuHelp, true), main->mnuHPG);
 }
 
+TEST_F(Program, F1ShowsHowToUseTorviLineByLineAndEscClosesIt) {
+    EXPECT_TRUE(user.shortcut(ui::kF1Shortcut));
+    auto* help = application.find<frmHelp>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(application.activeWindow(), help);
+    EXPECT_EQ(help->caption(), "How to Use Torvi");
+    const auto lines = helpLines();
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const ui::Label& label = help->lblLine(static_cast<int>(k));
+        EXPECT_EQ(label.caption(), lines[k].text);
+        EXPECT_EQ(label.font.bold, lines[k].heading);
+        EXPECT_LE(label.geometry().right(), help->clientWidth()) << k;
+        EXPECT_LT(label.geometry().bottom(), help->cmdOK->geometry().top) << k;
+    }
+    EXPECT_LE(help->cmdOK->geometry().bottom(), help->clientHeight());
+    user.escape();
+    EXPECT_EQ(application.find<frmHelp>(), nullptr);
+}
+
 // The items added to the design's menus take letters and shortcuts of their own, so that every
 // key of the design still reaches what it did.
 TEST_F(Program, NoTwoItemsShareAnAccessLetterInAMenuOrAShortcut) {
@@ -111,6 +132,8 @@ TEST_F(Program, NoTwoItemsShareAnAccessLetterInAMenuOrAShortcut) {
     }
     EXPECT_EQ(main->mnuOpenExercise->shortcut(), 'O');
     EXPECT_EQ(main->mnuSaveExercise->shortcut(), 'S');
+    EXPECT_EQ(ui::shortcutText(main->mnuExit->shortcut()), "Ctrl+Q");
+    EXPECT_EQ(ui::shortcutText(main->mnuHowTo->shortcut()), "F1");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "results/form3.h"
 #include "results/results_table.h"
 #include "shell/frm_about.h"
+#include "shell/frm_help.h"
 #include "shell/frm_splash.h"
 #include "tests/win32/program_fixture.h"
 #include "ui/units.h"
@@ -192,7 +193,9 @@ TEST_F(Program, MenusShowTheModelsMarks) {
                  {L"Results (&Table)", &shell::MDIForm1::mnuRes},
                  {L"Ca&scade", &shell::MDIForm1::mnuCasc},
                  {L"Show G&raph First", &shell::MDIForm1::mnuSGF},
-                 {L"Show Ta&ble First", &shell::MDIForm1::mnuSTF}};
+                 {L"Show Ta&ble First", &shell::MDIForm1::mnuSTF},
+                 {L"Energy in k&J/mol", &shell::MDIForm1::mnuKJ},
+                 {L"Temperatures in &K", &shell::MDIForm1::mnuKelvin}};
     const auto expectModel = [&] {
         for (const auto& row : items) {
             const ui::MenuItem& item = *(main->*row.item);
@@ -207,9 +210,29 @@ TEST_F(Program, MenusShowTheModelsMarks) {
     for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
     application.dispatch([&] { main->mnuCalc->choose(); });
     application.dispatch([&] { main->mnuSTF->choose(); });
+    application.dispatch([&] { main->mnuKelvin->choose(); });
     pump(binding, 200);
-    EXPECT_TRUE(main->mnuPrint->enabled() && main->mnuSTF->checked());
+    EXPECT_TRUE(main->mnuPrint->enabled() && main->mnuSTF->checked() && main->mnuKelvin->checked());
     expectModel();
+}
+
+// F1, as a keyboard sends it, opens the help; the menu item names its key.
+TEST_F(Program, F1OpensHowToUseTorvi) {
+    const auto [menu, id] = menuItem(GetMenu(frame), L"How to &Use Torvi");
+    ASSERT_NE(menu, nullptr);
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, id, text, 128, MF_BYCOMMAND);
+    EXPECT_EQ(std::wstring(text), L"How to &Use Torvi\tF1");
+    SetForegroundWindow(frame);
+    pump(binding, 100);
+    key(VK_F1);
+    pump(binding, 200);
+    auto* help = application.find<shell::frmHelp>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(GetForegroundWindow(), binding.windowView(help)->frame());
+    key(VK_ESCAPE);
+    pump(binding, 200);
+    EXPECT_EQ(application.find<shell::frmHelp>(), nullptr);
 }
 
 // The close box (the window manager's, which Windows turns into SC_CLOSE) and Alt+F4 end the
