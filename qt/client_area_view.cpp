@@ -21,7 +21,12 @@ ClientAreaView::ClientAreaView(ui::Window& window, QWidget* parent)
 void ClientAreaView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(window_.backColour));
+    painter.scale(window_.contentScale(), window_.contentScale());
     paintDrawing(painter, window_.drawing);
+}
+
+void ClientAreaView::resizeEvent(QResizeEvent*) {
+    if (!window_.closed()) window_.setShownClientSize(toTwips(width()), toTwips(height()));
 }
 
 }  // namespace torvi::qt

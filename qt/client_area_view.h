@@ -14,6 +14,8 @@ class ClientAreaView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // A window whose contents grow with it hears of its client size.
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     ui::Window& window_;

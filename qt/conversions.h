@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/element.h"
 #include "ui/types.h"
 #include "ui/units.h"
 
@@ -23,6 +24,10 @@ inline int toTwips(int pixels) {
     return ui::pixelsToTwips(pixels);
 }
 QRect toPixels(const ui::Rect& rect);
+// The scale an element's window shows its contents at (1 but in a graph grown with its window).
+double scaleOf(const ui::Element& element);
+// An element's place in its container's pixels, at its window's scale.
+QRect shownPlace(const ui::Element& element);
 QColor toQColor(ui::Rgb colour);
 
 inline QString toQString(std::string_view text) {

@@ -18,7 +18,7 @@ void clickOnRelease(const QMouseEvent& event, ui::Element& element) {
 }
 
 void syncBox(QWidget& widget, const ui::Element& element) {
-    widget.setGeometry(toPixels(element.geometry()));
+    widget.setGeometry(shownPlace(element));
     widget.setVisible(element.visible());
     widget.setEnabled(element.enabled());
     describe(widget, element);

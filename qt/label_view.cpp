@@ -14,7 +14,7 @@ LabelView::LabelView(ui::Label& label, QWidget* parent) : QLabel(parent), label_
 
 void LabelView::sync(ui::Property) {
     // A fitted label has the size the model measured for its text.
-    setGeometry(toPixels(label_.geometry()));
+    setGeometry(shownPlace(label_));
     setVisible(label_.visible());
     describe(*this, label_);
     update();
@@ -28,6 +28,10 @@ void LabelView::paintEvent(QPaintEvent*) {
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     if (label_.caption().empty()) return;
+    // In a graph grown with its window the text grows with it, in the same place.
+    const double scale = scaleOf(label_);
+    painter.scale(scale, scale);
+    const QRectF area(0, 0, width() / scale, height() / scale);
     painter.setFont(screenFont(label_.font));
     painter.setPen(toQColor(label_.foreColour));
     const Qt::Alignment horizontal = label_.alignment == ui::Alignment::Centre  ? Qt::AlignHCenter
@@ -35,7 +39,7 @@ void LabelView::paintEvent(QPaintEvent*) {
                                                                                 : Qt::AlignLeft;
     // A label fitted to its text keeps it on one line; a fixed one wraps it at word boundaries.
     const int wrap = label_.fitted ? Qt::TextSingleLine : Qt::TextWordWrap;
-    painter.drawText(rect(), horizontal | Qt::AlignTop | wrap, toQString(label_.caption()));
+    painter.drawText(area, horizontal | Qt::AlignTop | wrap, toQString(label_.caption()));
 }
 
 void LabelView::mouseReleaseEvent(QMouseEvent* event) {

@@ -27,21 +27,25 @@ void PictureBoxView::sync(ui::Property) {
 }
 
 void PictureBoxView::render() {
-    kept_ = QImage(size(), QImage::Format_RGB32);
+    // The picture is kept at its design size; grown with its window it is drawn larger.
+    kept_ = QImage(toPixels(picture_.geometry()).size(), QImage::Format_RGB32);
     kept_.fill(toQColor(picture_.fillColour));
     if (!pixmap_.isNull()) QPainter(&kept_).drawPixmap(0, 0, pixmap_);  // cut to the box
     drawInto(kept_, picture_.drawing);
     if (picture_.bordered) {
         QPainter painter(&kept_);
         painter.setPen(toQColor(ui::colours::grey));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(kept_.rect().adjusted(0, 0, -1, -1));
     }
     keptValid_ = true;
 }
 
 void PictureBoxView::paintEvent(QPaintEvent*) {
-    if (!keptValid_ || kept_.size() != size()) render();
-    QPainter(this).drawImage(0, 0, kept_);
+    if (!keptValid_ || kept_.size() != toPixels(picture_.geometry()).size()) render();
+    QPainter painter(this);
+    if (kept_.size() == size()) return painter.drawImage(0, 0, kept_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), kept_);
 }
 
 void PictureBoxView::mouseReleaseEvent(QMouseEvent* event) {

@@ -178,6 +178,12 @@ void WindowView::syncWindow(ui::WindowProperty property) {
             break;
         case ui::WindowProperty::Focus:
             break;
+        case ui::WindowProperty::ContentScale:
+            for (const auto& element : window_.elements())
+                if (ElementView* view = elementView(element.get()))
+                    view->sync(ui::Property::Geometry);
+            if (clientArea_) clientArea_->update();
+            break;
     }
 }
 

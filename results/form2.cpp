@@ -102,6 +102,8 @@ void Form2::createThermometer() {
 void Form2::Form_Load() {
     setHeight(5500);
     setWidth(8500);
+    // Resized or maximised, the graph grows to fill the window, for a projector.
+    fillFrom(clientWidth(), clientHeight());
 }
 
 void Form2::PrepGraph() {

@@ -15,6 +15,8 @@ Form4::Form4(ui::Application& application) : Window(application, "Form4", ui::Wi
     setCaption("HPG");
     icon = version::kIcon;
     setClientSize(7320, 4695);
+    // Resized or maximised, the plot grows to fill the window.
+    fillFrom(7320, 4695);
     createPlot();
     createColourKey();
 }

@@ -48,6 +48,28 @@ int penWidthOnDevice(Point from, Point to, int thickness, Resolution resolution)
     return static_cast<int>(devicePixelsPerScreenPixel(perInch)) * thickness;
 }
 
+double fillScale(int shownWidth, int shownHeight, int designWidth, int designHeight) {
+    if (designWidth <= 0 || designHeight <= 0) return 1;
+    return std::max(1.0,
+                    std::min(shownWidth / double(designWidth), shownHeight / double(designHeight)));
+}
+
+int scaledPixels(int twips, double scale) {
+    if (scale == 1) return twipsToPixels(twips);
+    return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
+}
+
+Rect scaledPixels(const Rect& twips, double scale) {
+    if (scale == 1) {
+        return {twipsToPixels(twips.left), twipsToPixels(twips.top), twipsToPixels(twips.width),
+                twipsToPixels(twips.height)};
+    }
+    const int left = scaledPixels(twips.left, scale);
+    const int top = scaledPixels(twips.top, scale);
+    return {left, top, scaledPixels(twips.right(), scale) - left,
+            scaledPixels(twips.bottom(), scale) - top};
+}
+
 Rect lineBand(int x1, int y1, int x2, int y2, int thickness) {
     const bool level = y1 == y2;
     return Rect{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + (level ? 1 : thickness),

@@ -38,6 +38,15 @@ Rect twipsToDevice(const Rect& twips, Resolution resolution);
 // line's thickness lies down the page, an upright one's across, a sloping one takes the finer.
 int penWidthOnDevice(Point from, Point to, int thickness, Resolution resolution);
 
+// How much contents designed for one client size grow to fill another (both in twips): as much as
+// the tighter way allows, keeping their proportions, and never below the design's own size.
+double fillScale(int shownWidth, int shownHeight, int designWidth, int designHeight);
+// A length or a place in twips as the screen's pixels with the contents grown by a scale (1 for
+// the design's size, where the result is twipsToPixels'): the place's corners rounded, so that
+// adjacent places stay adjacent.
+int scaledPixels(int twips, double scale);
+Rect scaledPixels(const Rect& twips, double scale);
+
 // The pixels a level or upright line element covers, its ends given in pixels: the span between
 // them, ends included, and as thick as the line, growing downward from a level line and rightward
 // from an upright one. (A sloping line is drawn as a pen stroke instead.)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/units.h"
 
 namespace torvi::ui {
 namespace {
@@ -57,6 +58,18 @@ void Window::setGeometry(const Rect& geometry) {
     if (geometry == geometry_) return;
     geometry_ = geometry;
     notify(WindowProperty::Geometry);
+}
+
+void Window::fillFrom(int designWidth, int designHeight) {
+    fillDesign_ = {designWidth, designHeight};
+}
+
+void Window::setShownClientSize(int width, int height) {
+    if (fillDesign_.x <= 0) return;
+    const double scale = fillScale(width, height, fillDesign_.x, fillDesign_.y);
+    if (scale == contentScale_) return;
+    contentScale_ = scale;
+    notify(WindowProperty::ContentScale);
 }
 
 void Window::setState(WindowState state) {

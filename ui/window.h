@@ -15,7 +15,7 @@ class Application;
 
 enum class WindowKind { Main, Child, TopLevel };
 enum class BorderStyle { Sizable, FixedDialog, None };
-enum class WindowProperty { Caption, Geometry, Visible, Style, Focus, State };
+enum class WindowProperty { Caption, Geometry, Visible, Style, Focus, State, ContentScale };
 // A child window as the user left it; its geometry is always the normal place and size.
 enum class WindowState { Normal, Minimised, Maximised };
 
@@ -137,6 +137,15 @@ class Window {
     // The next element in tab order that can take the focus, after the focused one.
     Element* nextInTabOrder(bool forward) const;
 
+    // A window whose contents grow with it (the results graphs) is told the client size, in twips,
+    // its design was drawn for; the contents of others keep their size.
+    void fillFrom(int designWidth, int designHeight);
+    // The client size the screen shows, in twips, as the binding reports it after the user
+    // resized or maximised the window: it decides the contents' scale.
+    void setShownClientSize(int width, int height);
+    // The scale the window's contents are shown at: 1, or larger when it fills a larger window.
+    double contentScale() const { return contentScale_; }
+
     // What is drawn on the window itself.
     Drawing drawing;
     // Forgets whom the window's drawings tell of their changes, its own and its picture areas':
@@ -170,6 +179,8 @@ class Window {
     BorderStyle borderStyle_ = BorderStyle::Sizable;
     Rect geometry_{0, 0, 4800, 3600};
     WindowState state_ = WindowState::Normal;
+    Point fillDesign_;  // the design's client size for contents that fill the window
+    double contentScale_ = 1;
     bool visible_ = false;
     bool closed_ = false;
     Element* focused_ = nullptr;

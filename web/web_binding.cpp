@@ -321,6 +321,7 @@ void WebBinding::windowChanged(ui::Window& window, ui::WindowProperty property) 
         case ui::WindowProperty::Visible:
             dom::setVisible(view->frame, window.visible());
             break;
+        case ui::WindowProperty::ContentScale:  // contents keep their size in the page for now
         case ui::WindowProperty::Focus:
             break;
     }

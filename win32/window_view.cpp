@@ -168,6 +168,7 @@ void WindowView::syncWindow(ui::WindowProperty property) {
         case ui::WindowProperty::State:
             syncState();
             break;
+        case ui::WindowProperty::ContentScale:  // contents keep their size on Windows for now
         case ui::WindowProperty::Focus:
             break;
     }

@@ -463,6 +463,45 @@ TEST_F(Program, TheGraphShowsTheStackedColoursInProportion) {
     EXPECT_EQ(image.pixelColor(x, 200), QColor(255, 255, 0));  // yellow below
 }
 
+// Maximised in a large main window, the graph grows to fill it, its colours in the same
+// proportions, and Ctrl+C copies it at that size; restored, it is the design's again, pixel for
+// pixel.
+TEST_F(Program, TheGraphMaximisedGrowsToFillTheWindow) {
+    typeTheExample();
+    binding->windowView(main)->actionFor(main->mnuCalc)->trigger();
+    results::Form2* graph = application.find<results::Form2>();
+    ASSERT_NE(graph, nullptr);
+    const QImage design = paint(*graph);
+    frame->resize(1920, 1080);
+    QMdiSubWindow* sub = binding->windowView(graph)->subWindow();
+    sub->showMaximized();
+    QApplication::processEvents();
+    const double scale = graph->contentScale();
+    const QSize client = binding->windowView(graph)->clientArea()->size();
+    EXPECT_NEAR(scale, std::min(client.width() / 560.0, client.height() / 340.0), 0.05);
+    ASSERT_GT(scale, 2.5);
+    const QRect cell = widget(graph->cell(2, 0))->geometry();
+    EXPECT_NEAR(cell.height(), 18 * scale, 2 * scale);
+    const QImage image = paint(*graph);
+    const int x = static_cast<int>((2160 + 150) / 15.0 * scale);
+    int blue = 0;
+    int yellow = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QColor colour = image.pixelColor(x, y);
+        if (colour == QColor(0, 0, 255)) ++blue;
+        if (colour == QColor(255, 255, 0)) ++yellow;
+    }
+    EXPECT_NEAR(blue, 17 * scale, 2 * scale);
+    EXPECT_NEAR(yellow, 173 * scale, 3 * scale);
+    press(Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = qvariant_cast<QImage>(QApplication::clipboard()->mimeData()->imageData());
+    EXPECT_EQ(copied.size(), client);
+    sub->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(graph->contentScale(), 1.0);
+    EXPECT_EQ(paint(*graph), design);
+}
+
 TEST_F(Program, TheTableIsPaintedWhereItsDrawingSaysAndPersists) {
     typeTheExample();
     binding->windowView(main)->actionFor(main->mnuCalc)->trigger();

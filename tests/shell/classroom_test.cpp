@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/exercise.h"
+#include "results/form4.h"
 #include "shell_fixture.h"
 #include "tests/support/test_doubles.h"
 
@@ -72,6 +73,21 @@ TEST_F(Program, TemperaturesInKelvinAndBackLeaveTheDesignsResults) {
     EXPECT_EQ(table.copy().text, designCopy);
     EXPECT_EQ(graph.Label2(11).caption(), "°C");
     EXPECT_EQ(graph.Label2(1).caption(), "-42");
+}
+
+// The graphs grow with their windows, for a projector; the table and the entries keep their size.
+TEST_F(Program, OnlyTheGraphsGrowWithTheirWindows) {
+    calculate({"0", "1"});
+    main->mnuHPG_Click();
+    for (ui::Window* shown :
+         std::vector<ui::Window*>{window<results::Form2>(), window<results::Form4>(), &dataInput(),
+                                  window<results::Form3>()}) {
+        const bool grows = shown->name() == "Form2" || shown->name() == "Form4";
+        shown->setShownClientSize(3 * shown->clientWidth(), 2 * shown->clientHeight());
+        EXPECT_EQ(shown->contentScale(), grows ? 2.0 : 1.0) << shown->name();
+        shown->setShownClientSize(shown->clientWidth(), shown->clientHeight());
+        EXPECT_EQ(shown->contentScale(), 1.0) << shown->name();
+    }
 }
 
 class Exercises : public Program {

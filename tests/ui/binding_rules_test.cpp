@@ -101,6 +101,22 @@ TEST(BindingRules, TwipsPixelsAndPoints) {
     EXPECT_EQ(devicePixelsPerScreenPixel(600), 6.25);
 }
 
+// Contents grown to fill a window keep their proportions, never shrink, and at the design's size
+// take the pixels they always had.
+TEST(BindingRules, ContentsGrowToFillTheTighterWay) {
+    EXPECT_EQ(fillScale(8400, 5100, 8400, 5100), 1.0);
+    EXPECT_EQ(fillScale(16800, 20400, 8400, 5100), 2.0);  // the width decides
+    EXPECT_EQ(fillScale(33600, 7650, 8400, 5100), 1.5);   // the height decides
+    EXPECT_EQ(fillScale(4200, 2550, 8400, 5100), 1.0);    // smaller: as designed, cut
+    EXPECT_EQ(scaledPixels(Rect{2160, 840, 300, 2895}, 1), (Rect{144, 56, 20, 193}));
+    EXPECT_EQ(scaledPixels(Rect{2160, 840, 300, 2895}, 2), (Rect{288, 112, 40, 386}));
+    // Adjacent places stay adjacent at any scale: the corners are rounded, not the sizes.
+    const Rect first = scaledPixels(Rect{0, 0, 7, 7}, 1.5);
+    const Rect next = scaledPixels(Rect{7, 7, 7, 7}, 1.5);
+    EXPECT_EQ(first.right(), next.left);
+    EXPECT_EQ(first.bottom(), next.top);
+}
+
 // What a screen reader announces: the name given for it, else a button's or label's caption, else
 // a box's design name.
 TEST(BindingRules, AccessibleNames) {
