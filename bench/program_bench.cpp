@@ -1,16 +1,19 @@
 // The program's own figures on the offscreen platform: a key press through the binding, a
-// Calculate to both results windows painted, opening the HPG window, and Print Table to the
-// document handed to the spooler (when the system has a default printer).
+// Calculate to both results windows painted, opening the HPG window, the graph maximised at
+// 1920 x 1080, and Print Table to the document handed to the spooler (when the system has a
+// default printer).
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPrinterInfo>
 #include <QTest>
 #include <cstdlib>
 
 #include "app/qt_program.h"
 #include "input/form1.h"
+#include "qt/client_area_view.h"
 #include "qt/window_view.h"
 #include "results/form2.h"
 #include "results/form3.h"
@@ -18,6 +21,7 @@
 #include "shell/mdi_form1.h"
 #include "tests/support/typed_entries.h"
 #include "tests/support/user.h"
+#include "ui/units.h"
 
 namespace {
 
@@ -86,6 +90,40 @@ void openHpgWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(openHpgWindow)->Unit(benchmark::kMillisecond);
+
+// The graph maximised in a main window of 1920 x 1080: painted again as it is, and grown from its
+// design size (the relayout at the new scale and the paint).
+void maximisedGraph(benchmark::State& state, bool grow) {
+    Program program;
+    program.enter(kTenEnergies);
+    program.application.dispatch([&] { program.main->mnuCalc_Click(); });
+    auto* graph = program.application.find<results::Form2>();
+    program.torvi.mainFrame()->resize(1920, 1080);
+    QMdiSubWindow* sub = program.binding->windowView(graph)->subWindow();
+    sub->showMaximized();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        if (grow) {
+            state.PauseTiming();
+            graph->setShownClientSize(graph->clientWidth(), graph->clientHeight());
+            QApplication::processEvents();
+            state.ResumeTiming();
+            const QSize shown = program.binding->windowView(graph)->clientArea()->size();
+            graph->setShownClientSize(ui::pixelsToTwips(shown.width()),
+                                      ui::pixelsToTwips(shown.height()));
+        }
+        program.paint(*graph);
+    }
+    state.counters["scale"] = graph->contentScale();
+}
+void maximisedGraphRepainted(benchmark::State& state) {
+    maximisedGraph(state, false);
+}
+void graphGrownToFillAndPainted(benchmark::State& state) {
+    maximisedGraph(state, true);
+}
+BENCHMARK(maximisedGraphRepainted)->Unit(benchmark::kMillisecond);
+BENCHMARK(graphGrownToFillAndPainted)->Unit(benchmark::kMillisecond);
 
 void printTable(benchmark::State& state) {
     if (QPrinterInfo::defaultPrinter().isNull()) {

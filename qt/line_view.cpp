@@ -1,8 +1,6 @@
 #include "qt/line_view.h"
 
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
 
 #include "qt/conversions.h"
 
@@ -16,7 +14,7 @@ QLine ends(const ui::LineElement& line) {
                  ui::scaledPixels(line.x2, scale), ui::scaledPixels(line.y2, scale));
 }
 int thicknessOf(const ui::LineElement& line) {
-    return std::max(1, static_cast<int>(std::lround(line.thickness * scaleOf(line))));
+    return ui::scaledThickness(line.thickness, scaleOf(line));
 }
 
 }  // namespace

@@ -70,6 +70,10 @@ Rect scaledPixels(const Rect& twips, double scale) {
             scaledPixels(twips.bottom(), scale) - top};
 }
 
+int scaledThickness(int thickness, double scale) {
+    return std::max(1, static_cast<int>(std::lround(thickness * scale)));
+}
+
 Rect lineBand(int x1, int y1, int x2, int y2, int thickness) {
     const bool level = y1 == y2;
     return Rect{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + (level ? 1 : thickness),

@@ -46,6 +46,8 @@ double fillScale(int shownWidth, int shownHeight, int designWidth, int designHei
 // adjacent places stay adjacent.
 int scaledPixels(int twips, double scale);
 Rect scaledPixels(const Rect& twips, double scale);
+// A line's thickness in pixels at that scale: never thinner than one.
+int scaledThickness(int thickness, double scale);
 
 // The pixels a level or upright line element covers, its ends given in pixels: the span between
 // them, ends included, and as thick as the line, growing downward from a level line and rightward

@@ -44,6 +44,10 @@ EM_JS(void, torviSetText, (int id, const char* text), {
 EM_JS(void, torviSetStyle, (int id, const char* property, const char* value), {
     window["torviNodes"][id].style.setProperty(UTF8ToString(property), UTF8ToString(value));
 });
+EM_JS(int, torviShownSize, (int id, int height), {
+    var box = window["torviNodes"][id].getBoundingClientRect();
+    return Math.round(height ? box.height : box.width);
+});
 EM_JS(void, torviSetPicture, (int id, const char* name), {
     var picture = UTF8ToString(name);
     var address = (window["torviPictures"] || {})[picture] || picture;
@@ -331,6 +335,9 @@ void setEnabled(Node node, bool enabled) {
 }
 void setStyle(Node node, const char* property, std::string_view value) {
     torviSetStyle(node, property, text(value).c_str());
+}
+std::pair<int, int> shownSize(Node node) {
+    return {torviShownSize(node, 0), torviShownSize(node, 1)};
 }
 void setPicture(Node node, std::string_view resource) {
     torviSetPicture(node, text(resource).c_str());

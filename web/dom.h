@@ -22,6 +22,8 @@ void setText(Node node, std::string_view text);
 void setVisible(Node node, bool visible);
 void setEnabled(Node node, bool enabled);
 void setStyle(Node node, const char* property, std::string_view value);
+// The node's size as laid out on the page, in whole pixels.
+std::pair<int, int> shownSize(Node node);
 void setAttribute(Node node, const char* name, std::string_view value);
 // A picture of the program's by its name, as the node's background: beside the page, or inlined
 // into it (window.torviPictures) in the single file.

@@ -92,6 +92,9 @@ EM_JS(void, torviListen, (), {
         return event.dataTransfer && Array.prototype.indexOf.call(event.dataTransfer.types,
                                                                   "Files") >= 0;
     }
+    window.addEventListener("resize", function() {
+        if (!window["torviBox"]) Module["_torvi_resized"]();
+    });
     document.addEventListener("dragover", function(event) {
         if (draggedFiles(event)) event.preventDefault();
     }, true);

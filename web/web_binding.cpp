@@ -35,6 +35,19 @@ int toPixels(int twips) {
     return ui::twipsToPixels(twips);
 }
 
+// An element's place and a length in its window's pixels, at the scale its window shows its
+// contents at (1 but in a graph grown with its window).
+ui::Rect shownPlace(const ui::Element& element) {
+    return ui::scaledPixels(element.geometry(), element.window().contentScale());
+}
+int shownPixels(const ui::Element& element, int twips) {
+    return ui::scaledPixels(twips, element.window().contentScale());
+}
+ui::Font shownFont(const ui::Element& element, ui::Font font) {
+    font.pointSize *= element.window().contentScale();
+    return font;
+}
+
 // A caption as shown: "&" marks the access letter and "&&" is a plain "&".
 std::string shownCaption(const std::string& caption) {
     std::string shown;
@@ -321,7 +334,13 @@ void WebBinding::windowChanged(ui::Window& window, ui::WindowProperty property) 
         case ui::WindowProperty::Visible:
             dom::setVisible(view->frame, window.visible());
             break;
-        case ui::WindowProperty::ContentScale:  // contents keep their size in the page for now
+        case ui::WindowProperty::ContentScale:
+            for (const auto& element : window.elements()) {
+                const dom::Node node = nodeOf(element.get());
+                if (node != -1 && element->kind() != ui::ElementKind::MenuItem)
+                    syncElement(*element, node);
+            }
+            break;
         case ui::WindowProperty::Focus:
             break;
     }
@@ -356,6 +375,20 @@ void WebBinding::syncGeometry(WindowView& view) {
     paintLater(&window);
     dom::setClass(view.frame, "maximised", window.state() == ui::WindowState::Maximised);
     dom::setClass(view.frame, "minimised", window.state() == ui::WindowState::Minimised);
+    // The client size as shown decides how far a graph grows; maximised, the page's own.
+    if (window.state() == ui::WindowState::Maximised) {
+        const auto [width, height] = dom::shownSize(view.client);
+        window.setShownClientSize(ui::pixelsToTwips(width), ui::pixelsToTwips(height));
+    } else if (window.state() == ui::WindowState::Normal) {
+        window.setShownClientSize(window.clientWidth(), window.clientHeight());
+    }
+}
+
+void WebBinding::pageResized() {
+    for (const auto& [window, view] : views_) {
+        if (window->state() == ui::WindowState::Maximised) syncGeometry(*view);
+    }
+    eventFinished();
 }
 
 void WebBinding::elementChanged(ui::Element& element, ui::Property property) {
@@ -414,7 +447,7 @@ void WebBinding::syncElement(ui::Element& element, dom::Node node) {
         case ui::ElementKind::Label: {
             auto& label = static_cast<ui::Label&>(element);
             dom::setText(node, label.caption());
-            dom::setStyle(node, "font", dom::cssFont(label.font));
+            dom::setStyle(node, "font", dom::cssFont(shownFont(label, label.font)));
             dom::setStyle(node, "color", dom::cssColour(label.foreColour));
             dom::setStyle(node, "text-align",
                           label.alignment == ui::Alignment::Centre  ? "center"
@@ -437,6 +470,10 @@ void WebBinding::syncElement(ui::Element& element, dom::Node node) {
             dom::setStyle(node, "background-color", dom::cssColour(picture.fillColour));
             if (!picture.picture.resource.empty()) {
                 dom::setPicture(node, picture.picture.resource);
+                // Grown with its window, the picture grows with it.
+                const int width =
+                    shownPixels(picture, ui::pixelsToTwips(picture.picture.pixelWidth));
+                dom::setStyle(node, "background-size", std::to_string(width) + "px auto");
             }
             dom::setClass(node, "bordered", picture.bordered);
             paintLater(&picture);  // at its size, which may have changed
@@ -450,9 +487,10 @@ void WebBinding::syncElement(ui::Element& element, dom::Node node) {
         }
         case ui::ElementKind::Line: {
             auto& line = static_cast<ui::LineElement&>(element);
+            const int thickness = ui::scaledThickness(line.thickness, line.window().contentScale());
             const ui::Rect band =
-                ui::lineBand(toPixels(line.x1), toPixels(line.y1), toPixels(line.x2),
-                             toPixels(line.y2), line.thickness);
+                ui::lineBand(shownPixels(line, line.x1), shownPixels(line, line.y1),
+                             shownPixels(line, line.x2), shownPixels(line, line.y2), thickness);
             dom::place(node, band);
             dom::setStyle(node, "background-color", dom::cssColour(line.colour));
             return;
@@ -460,7 +498,7 @@ void WebBinding::syncElement(ui::Element& element, dom::Node node) {
         default:
             break;
     }
-    dom::place(node, toPixels(element.geometry()));
+    dom::place(node, shownPlace(element));
 }
 
 void WebBinding::activationDue() {
@@ -753,6 +791,10 @@ EMSCRIPTEN_KEEPALIVE void torvi_pasted(int node, char* text) {
 
 EMSCRIPTEN_KEEPALIVE int torvi_running() {
     return torvi::web::current != nullptr && torvi::web::current->running();
+}
+
+EMSCRIPTEN_KEEPALIVE void torvi_resized() {
+    if (torvi::web::current != nullptr) torvi::web::current->pageResized();
 }
 
 EMSCRIPTEN_KEEPALIVE void torvi_tick(int timer) {

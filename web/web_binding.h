@@ -44,6 +44,8 @@ class WebBinding : public ui::ApplicationObserver {
     // Text pasted or dropped into a box: one edit, as on the desktop.
     void pasted(dom::Node node, const std::string& text);
     void ticked(int timer);
+    // The page changed its size: maximised windows take the new one.
+    void pageResized();
     // A window dragged by its title bar to this place (CSS pixels in what holds it).
     void moved(dom::Node node, int left, int top);
     // Whether the program still runs (a closing tab asks first while it does).
