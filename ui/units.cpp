@@ -50,6 +50,9 @@ int penWidthOnDevice(Point from, Point to, int thickness, Resolution resolution)
 
 double fillScale(int shownWidth, int shownHeight, int designWidth, int designHeight) {
     if (designWidth <= 0 || designHeight <= 0) return 1;
+    // A size that shows as the design's, to the pixel, is the design's.
+    if (shownWidth < designWidth + kTwipsPerPixel || shownHeight < designHeight + kTwipsPerPixel)
+        return 1;
     return std::max(1.0,
                     std::min(shownWidth / double(designWidth), shownHeight / double(designHeight)));
 }

@@ -39,7 +39,8 @@ Rect twipsToDevice(const Rect& twips, Resolution resolution);
 int penWidthOnDevice(Point from, Point to, int thickness, Resolution resolution);
 
 // How much contents designed for one client size grow to fill another (both in twips): as much as
-// the tighter way allows, keeping their proportions, and never below the design's own size.
+// the tighter way allows, keeping their proportions, and never below the design's own size; a size
+// within a pixel of the design's is the design's.
 double fillScale(int shownWidth, int shownHeight, int designWidth, int designHeight);
 // A length or a place in twips as the screen's pixels with the contents grown by a scale (1 for
 // the design's size, where the result is twipsToPixels'): the place's corners rounded, so that

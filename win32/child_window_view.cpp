@@ -116,6 +116,11 @@ void ChildWindowView::reportPlace() {
     const ui::WindowState shownState = stateOf(frame_);
     if (shownState != window_.state() && !deliver([&] { ui::deliverState(window_, shownState); }))
         return;
+    // The client size as shown decides how far a graph grows.
+    RECT shownClient{};
+    GetClientRect(frame_, &shownClient);
+    if (shownState != ui::WindowState::Minimised)
+        window_.setShownClientSize(toTwips(shownClient.right), toTwips(shownClient.bottom));
     if (shownState != ui::WindowState::Normal) return;
     RECT shown{};
     GetWindowRect(frame_, &shown);

@@ -1,6 +1,9 @@
 #include "win32/conversions.h"
 
+#include <cmath>
+
 #include "ui/units.h"
+#include "ui/window.h"
 
 namespace torvi::win32 {
 
@@ -50,6 +53,20 @@ RECT toPixels(const ui::Rect& rect) {
     const int left = toPixels(rect.left);
     const int top = toPixels(rect.top);
     return RECT{left, top, left + toPixels(rect.width), top + toPixels(rect.height)};
+}
+
+int contentPixelsPerInch(const ui::Window& window) {
+    return static_cast<int>(std::lround(screenPixelsPerInch() * window.contentScale()));
+}
+
+int toPixels(int twips, int pixelsPerInch) {
+    return ui::twipsToPixels(twips, pixelsPerInch);
+}
+
+RECT toPixels(const ui::Rect& rect, int pixelsPerInch) {
+    if (pixelsPerInch == screenPixelsPerInch()) return toPixels(rect);
+    const ui::Rect shown = ui::twipsToDevice(rect, {pixelsPerInch, pixelsPerInch});
+    return RECT{shown.left, shown.top, shown.right(), shown.bottom()};
 }
 
 COLORREF toColorRef(ui::Rgb colour) {

@@ -9,6 +9,10 @@
 
 #include "ui/types.h"
 
+namespace torvi::ui {
+class Window;
+}
+
 namespace torvi::win32 {
 
 // The screen's pixels per inch: the system's at the start, then those of the monitor the main
@@ -21,6 +25,12 @@ int pixelsPerInchOf(HWND window);
 int toPixels(int twips);
 int toTwips(int pixels);
 RECT toPixels(const ui::Rect& rect);
+// The pixels per inch a window's contents are shown at: the screen's, grown with a graph that
+// fills its window.
+int contentPixelsPerInch(const ui::Window& window);
+// Twips as pixels at that many an inch; a place's corners rounded where it is not the screen's.
+int toPixels(int twips, int pixelsPerInch);
+RECT toPixels(const ui::Rect& rect, int pixelsPerInch);
 COLORREF toColorRef(ui::Rgb colour);
 
 std::wstring toWide(std::string_view text);

@@ -22,9 +22,10 @@ const wchar_t* registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUS
 
 RECT areaOf(const ui::Element& element) {
     // Each container's place is in its own container's pixels, as it is painted.
-    RECT area = toPixels(element.geometry());
+    const int perInch = contentPixelsPerInch(element.window());
+    RECT area = toPixels(element.geometry(), perInch);
     for (const ui::Element* holder = element.container(); holder; holder = holder->container()) {
-        const RECT place = toPixels(holder->geometry());
+        const RECT place = toPixels(holder->geometry(), perInch);
         OffsetRect(&area, place.left, place.top);
     }
     return area;

@@ -72,7 +72,7 @@ void LabelView::paint(HDC dc, SIZE size) const {
     if (label_.opaque) fill(dc, area, label_.fillColour);
     if (label_.bordered) outline(dc, area, ui::colours::black);
     if (label_.caption().empty()) return;
-    SelectObject(dc, fontFor(label_.font));
+    SelectObject(dc, fontFor(label_.font, contentPixelsPerInch(label_.window())));
     SetTextColor(dc, toColorRef(label_.foreColour));
     SetBkMode(dc, TRANSPARENT);
     UINT format = label_.alignment == ui::Alignment::Centre  ? DT_CENTER
@@ -101,14 +101,16 @@ PictureBoxView::PictureBoxView(ui::PictureBox& picture, PendingRepaint& repaint)
 void PictureBoxView::paint(HDC dc, SIZE size) const {
     const RECT area{0, 0, size.cx, size.cy};
     fill(dc, area, picture_.fillColour);
-    drawPicture(dc, picture_.picture, area, false);  // cut to the box
-    paintItems(dc, picture_.drawing.items(), screenResolution());
+    const int perInch = contentPixelsPerInch(picture_.window());
+    drawPicture(dc, picture_.picture, area, false, perInch);  // cut to the box
+    paintItems(dc, picture_.drawing.items(), {perInch, perInch});
     paintLines(dc, picture_.window(), &picture_);
     if (picture_.bordered) outline(dc, area, ui::colours::grey);
 }
 
 void ImageView::paint(HDC dc, SIZE size) const {
-    drawPicture(dc, image_.picture, RECT{0, 0, size.cx, size.cy}, image_.stretch);
+    drawPicture(dc, image_.picture, RECT{0, 0, size.cx, size.cy}, image_.stretch,
+                contentPixelsPerInch(image_.window()));
 }
 
 bool holdsElements(ui::ElementKind kind) {
@@ -125,14 +127,16 @@ void paintLines(HDC dc, const ui::Window& window, const ui::Element* container) 
         if (owned->kind() != ui::ElementKind::Line || owned->container() != container) continue;
         const auto& line = static_cast<const ui::LineElement&>(*owned);
         if (!line.visible()) continue;
-        const POINT start{toPixels(line.x1), toPixels(line.y1)};
-        const POINT end{toPixels(line.x2), toPixels(line.y2)};
+        const int perInch = contentPixelsPerInch(window);
+        const POINT start{toPixels(line.x1, perInch), toPixels(line.y1, perInch)};
+        const POINT end{toPixels(line.x2, perInch), toPixels(line.y2, perInch)};
+        const int thickness = ui::scaledThickness(line.thickness, window.contentScale());
         if (start.x == end.x || start.y == end.y) {
-            const ui::Rect band = ui::lineBand(start.x, start.y, end.x, end.y, line.thickness);
+            const ui::Rect band = ui::lineBand(start.x, start.y, end.x, end.y, thickness);
             fill(dc, RECT{band.left, band.top, band.right(), band.bottom()}, line.colour);
             continue;
         }
-        HPEN pen = CreatePen(PS_SOLID, line.thickness, toColorRef(line.colour));
+        HPEN pen = CreatePen(PS_SOLID, thickness, toColorRef(line.colour));
         HGDIOBJ old = SelectObject(dc, pen);
         MoveToEx(dc, start.x, start.y, nullptr);
         LineTo(dc, end.x, end.y);

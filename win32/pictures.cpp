@@ -15,7 +15,8 @@ std::wstring resourceName(const std::string& resource) {
     return toWide(name);
 }
 
-void drawPicture(HDC dc, const ui::Picture& picture, const RECT& area, bool stretch) {
+void drawPicture(HDC dc, const ui::Picture& picture, const RECT& area, bool stretch,
+                 int pixelsPerInch) {
     if (picture.resource.empty()) return;
     static std::map<std::string, HBITMAP> bitmaps;
     HBITMAP& bitmap = bitmaps[picture.resource];
@@ -35,14 +36,14 @@ void drawPicture(HDC dc, const ui::Picture& picture, const RECT& area, bool stre
         SetStretchBltMode(dc, HALFTONE);
         StretchBlt(dc, area.left, area.top, width, height, source, 0, 0, size.bmWidth,
                    size.bmHeight, SRCCOPY);
-    } else if (screenPixelsPerInch() == ui::kScreenPixelsPerInch) {
+    } else if (pixelsPerInch == ui::kScreenPixelsPerInch) {
         BitBlt(dc, area.left, area.top, std::min<int>(width, size.bmWidth),
                std::min<int>(height, size.bmHeight), source, 0, 0, SRCCOPY);
     } else {
         // A picture's pixels are the screen pixels the windows are laid out in (96 an inch): on
         // a screen of another scale it grows with everything else, then is cut to the box.
-        const int shownWidth = toPixels(ui::pixelsToTwips(size.bmWidth));
-        const int shownHeight = toPixels(ui::pixelsToTwips(size.bmHeight));
+        const int shownWidth = toPixels(ui::pixelsToTwips(size.bmWidth), pixelsPerInch);
+        const int shownHeight = toPixels(ui::pixelsToTwips(size.bmHeight), pixelsPerInch);
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
         SetStretchBltMode(dc, HALFTONE);

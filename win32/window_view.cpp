@@ -168,7 +168,10 @@ void WindowView::syncWindow(ui::WindowProperty property) {
         case ui::WindowProperty::State:
             syncState();
             break;
-        case ui::WindowProperty::ContentScale:  // contents keep their size on Windows for now
+        case ui::WindowProperty::ContentScale:
+            for (const auto& [element, view] : elementViews_) view->sync(ui::Property::Geometry);
+            InvalidateRect(frame_, nullptr, TRUE);
+            break;
         case ui::WindowProperty::Focus:
             break;
     }
@@ -246,7 +249,8 @@ void WindowView::paintClientArea(HDC dc, const RECT& update) {
     HBRUSH brush = CreateSolidBrush(toColorRef(window_.backColour));
     FillRect(memory, &update, brush);
     DeleteObject(brush);
-    paintItems(memory, window_.drawing.items(), screenResolution());
+    const int perInch = contentPixelsPerInch(window_);
+    paintItems(memory, window_.drawing.items(), {perInch, perInch});
     paintLines(memory, window_, nullptr);
     paintElements(memory, nullptr);
     BitBlt(dc, update.left, update.top, width, height, memory, update.left, update.top, SRCCOPY);
@@ -260,7 +264,7 @@ void WindowView::paintElements(HDC dc, const ui::Element* container) const {
         const ui::Element& element = *owned;
         if (element.container() != container || !element.visible()) continue;
         if (!isPaintedBox(element.kind())) continue;
-        const RECT area = toPixels(element.geometry());
+        const RECT area = toPixels(element.geometry(), contentPixelsPerInch(window_));
         const SIZE size{area.right - area.left, area.bottom - area.top};
         // Each element over what holds it, cut to its box, and what it holds over it in turn.
         const int saved = SaveDC(dc);
@@ -279,7 +283,7 @@ ui::Element* WindowView::paintedElementAt(POINT point, const ui::Element* contai
         ui::Element& element = **it;
         if (element.container() != container || !element.visible()) continue;
         if (!isPaintedBox(element.kind())) continue;
-        const RECT area = toPixels(element.geometry());
+        const RECT area = toPixels(element.geometry(), contentPixelsPerInch(window_));
         if (!PtInRect(&area, point)) continue;
         if (!holdsElements(element.kind())) return &element;
         const POINT inside{point.x - area.left, point.y - area.top};

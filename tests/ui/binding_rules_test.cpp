@@ -108,6 +108,7 @@ TEST(BindingRules, ContentsGrowToFillTheTighterWay) {
     EXPECT_EQ(fillScale(16800, 20400, 8400, 5100), 2.0);  // the width decides
     EXPECT_EQ(fillScale(33600, 7650, 8400, 5100), 1.5);   // the height decides
     EXPECT_EQ(fillScale(4200, 2550, 8400, 5100), 1.0);    // smaller: as designed, cut
+    EXPECT_EQ(fillScale(8414, 9000, 8400, 5100), 1.0);    // the same pixels wide
     EXPECT_EQ(scaledPixels(Rect{2160, 840, 300, 2895}, 1), (Rect{144, 56, 20, 193}));
     EXPECT_EQ(scaledPixels(Rect{2160, 840, 300, 2895}, 2), (Rect{288, 112, 40, 386}));
     // Adjacent places stay adjacent at any scale: the corners are rounded, not the sizes.

@@ -320,6 +320,40 @@ TEST_F(Program, CopyGivesOtherProgramsTheTableAndTheGraph) {
     EXPECT_NE(copied.find(expected.str()), std::string::npos) << copied;
 }
 
+// Maximised in a large main window, the graph grows to fill it: another program finds the copied
+// picture at the size shown, with each cell's colour where the grown cell is; restored, the
+// graph is as designed.
+TEST_F(Program, TheGraphMaximisedGrowsToFillTheWindow) {
+    SetWindowPos(frame, nullptr, 0, 0, 1600, 1000, SWP_NOZORDER | SWP_NOACTIVATE);
+    key('D', kControl);
+    pump(binding);
+    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    application.dispatch([&] { main->mnuCalc->choose(); });
+    pump(binding, 200);
+    auto& graph = *application.find<results::Form2>();
+    const RECT designCell = areaOf(graph.cell(2, 0));
+    HWND graphFrame = binding.windowView(&graph)->frame();
+    ShowWindow(graphFrame, SW_MAXIMIZE);
+    pump(binding, 300);
+    RECT client{};
+    GetClientRect(binding.windowView(&graph)->clientArea(), &client);
+    const double scale = graph.contentScale();
+    ASSERT_GT(scale, 1.5);
+    const RECT cell = areaOf(graph.cell(2, 0));
+    EXPECT_NEAR(cell.bottom - cell.top, (designCell.bottom - designCell.top) * scale, 2 * scale);
+    key('C', kControl);
+    pump(binding);
+    const std::string copied = readClipboard({centreOf(cell).x, centreOf(cell).y});
+    std::ostringstream expected;
+    expected << "dib:" << client.right << " " << client.bottom << " 24 0,0,255";
+    EXPECT_NE(copied.find(expected.str()), std::string::npos) << copied;
+    ShowWindow(graphFrame, SW_RESTORE);
+    pump(binding, 300);
+    EXPECT_EQ(graph.contentScale(), 1.0);
+    const RECT restored = areaOf(graph.cell(2, 0));
+    EXPECT_TRUE(EqualRect(&restored, &designCell));
+}
+
 // The table's font is the face Windows' dialogs use, which GDI has and takes as asked.
 TEST(Fonts, TheTableIsInTheFaceOfWindowsDialogs) {
     NONCLIENTMETRICSW metrics{};
