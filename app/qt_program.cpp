@@ -10,6 +10,7 @@ QtProgram::QtProgram() : application_({}, metrics_, dialogs_), binding_(applicat
     application_.setRegistry(&registry_);
     application_.setProgramStarter(&programStarter_);
     application_.setFiles(&files_);
+    application_.setSettings(&settings_);
     dialogs_.setBinding(&binding_);
     application_.dispatch([&] { application_.form<shell::MDIForm1>().show(); });
 }

@@ -6,6 +6,7 @@
 #include "qt/qt_binding.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_files.h"
+#include "qt/qt_settings.h"
 #include "qt/qt_printers.h"
 #include "qt/qt_text_metrics.h"
 #include "ui/application.h"
@@ -36,6 +37,7 @@ class QtProgram {
     qt::HostRegistry registry_;
     qt::HostProgramStarter programStarter_;
     qt::QtFiles files_;
+    qt::QtSettings settings_;
     ui::Application application_;
     qt::QtBinding binding_;
 };

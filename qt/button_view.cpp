@@ -9,7 +9,7 @@ namespace torvi::qt {
 
 ButtonView::ButtonView(ui::CommandButton& button, WindowView& windowView, QWidget* parent)
     : QPushButton(parent), button_(button) {
-    setFont(screenFont(ui::Font{}));
+    setFont(controlFont(button_));
     setAutoDefault(false);
     // Tab and the model give the focus; a press that is released elsewhere changes nothing.
     setFocusPolicy(Qt::TabFocus);
@@ -19,7 +19,8 @@ ButtonView::ButtonView(ui::CommandButton& button, WindowView& windowView, QWidge
 
 void ButtonView::sync(ui::Property) {
     setText(toQString(button_.caption()));
-    setGeometry(toPixels(button_.geometry()));
+    setGeometry(shownPlace(button_));
+    if (font() != controlFont(button_)) setFont(controlFont(button_));
     setVisible(button_.visible());
     setEnabled(button_.enabled());
     describe(*this, button_);

@@ -36,7 +36,7 @@ ui::WindowState stateOf(const QMdiSubWindow& sub) {
 void ChildWindowView::syncGeometry() {
     // A minimised or maximised window keeps its normal place until it is restored.
     if (window_.state() == ui::WindowState::Normal)
-        frame_->setGeometry(toPixels(window_.geometry()));
+        frame_->setGeometry(zoomedPixels(window_.application(), window_.geometry()));
 }
 
 void ChildWindowView::syncState() {
@@ -79,9 +79,10 @@ void ChildWindowView::reportPlace() {
     }
     if (shownState != ui::WindowState::Normal) return;
     const QRect shown = subWindow_->geometry();
-    if (shown == toPixels(window_.geometry())) return;
-    const auto pixels = [](int twips) { return toPixels(twips); };
-    const auto twips = [](int pixels) { return toTwips(pixels); };
+    const ui::Application& application = window_.application();
+    if (shown == zoomedPixels(application, window_.geometry())) return;
+    const auto pixels = [&](int twips) { return zoomedPixels(application, twips); };
+    const auto twips = [&](int pixels) { return zoomedTwips(application, pixels); };
     ui::deliverGeometry(window_,
                         ui::twipsOfShownPlace(window_.geometry(),
                                               {shown.x(), shown.y(), shown.width(), shown.height()},

@@ -26,7 +26,10 @@ void ClientAreaView::paintEvent(QPaintEvent*) {
 }
 
 void ClientAreaView::resizeEvent(QResizeEvent*) {
-    if (!window_.closed()) window_.setShownClientSize(toTwips(width()), toTwips(height()));
+    if (window_.closed()) return;
+    const ui::Application& application = window_.application();
+    window_.setShownClientSize(zoomedTwips(application, width()),
+                               zoomedTwips(application, height()));
 }
 
 }  // namespace torvi::qt

@@ -1,5 +1,7 @@
 #include "qt/conversions.h"
 
+#include "qt/fonts.h"
+#include "ui/application.h"
 #include "ui/window.h"
 
 namespace torvi::qt {
@@ -16,6 +18,26 @@ double scaleOf(const ui::Element& element) {
 QRect shownPlace(const ui::Element& element) {
     const ui::Rect place = ui::scaledPixels(element.geometry(), scaleOf(element));
     return QRect(place.left, place.top, place.width, place.height);
+}
+
+QRect zoomedPixels(const ui::Application& application, const ui::Rect& twips) {
+    if (application.zoom() == ui::kActualSize) return toPixels(twips);
+    const ui::Rect shown = ui::scaledPixels(twips, application.zoomScale());
+    return QRect(shown.left, shown.top, shown.width, shown.height);
+}
+
+int zoomedPixels(const ui::Application& application, int twips) {
+    return ui::scaledPixels(twips, application.zoomScale());
+}
+
+int zoomedTwips(const ui::Application& application, int pixels) {
+    return ui::unscaledTwips(pixels, application.zoomScale());
+}
+
+QFont controlFont(const ui::Element& element) {
+    ui::Font font;
+    font.pointSize *= scaleOf(element);
+    return screenFont(font);
 }
 
 QColor toQColor(ui::Rgb colour) {

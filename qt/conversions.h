@@ -3,6 +3,7 @@
 // holds as UTF-8 and Qt as UTF-16.
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <string>
@@ -11,6 +12,10 @@
 #include "ui/element.h"
 #include "ui/types.h"
 #include "ui/units.h"
+
+namespace torvi::ui {
+class Application;
+}
 
 namespace torvi::qt {
 
@@ -28,6 +33,12 @@ QRect toPixels(const ui::Rect& rect);
 double scaleOf(const ui::Element& element);
 // An element's place in its container's pixels, at its window's scale.
 QRect shownPlace(const ui::Element& element);
+// A window's place and its lengths in pixels at the zoom, and pixels shown at the zoom in twips.
+QRect zoomedPixels(const ui::Application& application, const ui::Rect& twips);
+int zoomedPixels(const ui::Application& application, int twips);
+int zoomedTwips(const ui::Application& application, int pixels);
+// The system's interface font at an element's window's scale, for the system's own controls.
+QFont controlFont(const ui::Element& element);
 QColor toQColor(ui::Rgb colour);
 
 inline QString toQString(std::string_view text) {

@@ -16,6 +16,27 @@
 #include "ui/user_input.h"
 
 namespace torvi::qt {
+
+namespace {
+
+// A menu item's shortcut as Qt's keys: F1, or Ctrl with a letter or sign; Ctrl++ is also Ctrl+=,
+// the same key without Shift.
+QList<QKeySequence> keySequencesOf(char shortcut) {
+    switch (shortcut) {
+        case ui::kF1Shortcut:
+            return {QKeySequence(Qt::Key_F1)};
+        case '+':
+            return {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)};
+        case '-':
+            return {QKeySequence(Qt::CTRL | Qt::Key_Minus)};
+        case '0':
+            return {QKeySequence(Qt::CTRL | Qt::Key_0)};
+        default:
+            return {QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (shortcut - 'A')))};
+    }
+}
+
+}  // namespace
 void MainWindowView::createFrame() {
     auto* main = new ClosableFrame<QMainWindow>(binding_, window_);
     mdiArea_ = new QMdiArea(main);
@@ -56,12 +77,8 @@ void MainWindowView::createMenus() {
             action = parentMenu ? parentMenu->addSeparator() : bar->addSeparator();
         } else {
             action = parentMenu ? parentMenu->addAction(caption) : bar->addAction(caption);
-            if (item->shortcut() == ui::kF1Shortcut) {
-                action->setShortcut(QKeySequence(Qt::Key_F1));
-                action->setShortcutContext(Qt::WindowShortcut);
-            } else if (item->shortcut() != 0) {
-                action->setShortcut(
-                    QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (item->shortcut() - 'A'))));
+            if (item->shortcut() != 0) {
+                action->setShortcuts(keySequencesOf(item->shortcut()));
                 action->setShortcutContext(Qt::WindowShortcut);
             }
             QObject::connect(action, &QAction::triggered, action, [this, item, action] {
@@ -95,8 +112,9 @@ void MainWindowView::syncGeometry() {
     // The outer size includes the frame and the title bar.
     const ui::Rect outer = window_.geometry();
     const QMargins margins = frameMargins();
-    frame_->resize(toPixels(outer.width) - margins.left() - margins.right(),
-                   toPixels(outer.height) - margins.top() - margins.bottom());
+    const ui::Application& application = window_.application();
+    frame_->resize(zoomedPixels(application, outer.width) - margins.left() - margins.right(),
+                   zoomedPixels(application, outer.height) - margins.top() - margins.bottom());
     appliedMargins_ = margins;
 }
 

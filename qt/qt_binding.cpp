@@ -52,6 +52,10 @@ void QtBinding::elementChanged(ui::Element& element, ui::Property property) {
     if (WindowView* view = windowView(&element.window())) view->syncElement(element, property);
 }
 
+void QtBinding::zoomChanged() {
+    for (const auto& [window, view] : windowViews_) view->syncWindow(ui::WindowProperty::Geometry);
+}
+
 void QtBinding::activationDue() {
     syncActivation();
 }

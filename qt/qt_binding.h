@@ -33,6 +33,7 @@ class QtBinding : public ui::ApplicationObserver {
     void windowChanged(ui::Window& window, ui::WindowProperty property) override;
     void elementChanged(ui::Element& element, ui::Property property) override;
     void activationDue() override;
+    void zoomChanged() override;
     void ended() override;
 
     // Puts the active window in front and the focus where the model has it.

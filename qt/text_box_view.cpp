@@ -13,7 +13,7 @@ namespace torvi::qt {
 TextBoxView::TextBoxView(ui::TextBox& box, WindowView& windowView, QWidget* parent)
     : QLineEdit(parent), box_(box), windowView_(windowView) {
     setFrame(true);
-    setFont(screenFont(ui::Font{}));
+    setFont(controlFont(box_));
     // The model limits the text; Qt, counting UTF-16 units, must never cut what the model holds.
     setMaxLength(2 * ui::TextBox::kMaximumLength);
     // The connections go with the window's view, so that nothing reaches a box whose window has
@@ -40,7 +40,8 @@ void TextBoxView::sync(ui::Property property) {
         showSelection();
         return;
     }
-    setGeometry(toPixels(box_.geometry()));
+    setGeometry(shownPlace(box_));
+    if (font() != controlFont(box_)) setFont(controlFont(box_));
     setVisible(box_.visible());
     setEnabled(box_.enabled());
     describe(*this, box_);

@@ -60,10 +60,11 @@ void TopLevelView::syncGeometry() {
     // Qt places a top-level window by its client area; a painted border is part of it.
     const ui::Rect outer = window_.geometry();
     const ui::FrameSize border = window_.frame();
-    const QSize size(toPixels(window_.clientWidth()) + 2 * border_,
-                     toPixels(window_.clientHeight()) + 2 * border_);
-    QPoint position(toPixels(outer.left + border.side) - border_,
-                    toPixels(outer.top + border.top) - border_);
+    const ui::Application& application = window_.application();
+    const QSize size(zoomedPixels(application, window_.clientWidth()) + 2 * border_,
+                     zoomedPixels(application, window_.clientHeight()) + 2 * border_);
+    QPoint position(zoomedPixels(application, outer.left + border.side) - border_,
+                    zoomedPixels(application, outer.top + border.top) - border_);
     if (window_.centredOnScreen) {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         position = screen.center() - QPoint(size.width() / 2, size.height() / 2);

@@ -56,6 +56,10 @@ void MDIForm1::createOptionsMenu() {
     mnuSep5 = &add<MenuItem>("mnuSep5", mnuOptions, "-");
     mnuKJ = &add<MenuItem>("mnuKJ", mnuOptions, "Energy in k&J/mol");
     mnuKelvin = &add<MenuItem>("mnuKelvin", mnuOptions, "Temperatures in &K");
+    mnuSep6 = &add<MenuItem>("mnuSep6", mnuOptions, "-");
+    mnuZoomIn = &add<MenuItem>("mnuZoomIn", mnuOptions, "Zoom &In", '+');
+    mnuZoomOut = &add<MenuItem>("mnuZoomOut", mnuOptions, "Zoom &Out", '-');
+    mnuActualSize = &add<MenuItem>("mnuActualSize", mnuOptions, "&Actual Size", '0');
 }
 
 void MDIForm1::createHelpMenu() {
@@ -87,12 +91,18 @@ void MDIForm1::connectHandlers() {
     mnuOpenExercise->onClick = [this] { mnuOpenExercise_Click(); };
     mnuSaveExercise->onClick = [this] { mnuSaveExercise_Click(); };
     mnuKelvin->onClick = [this] { mnuKelvin_Click(); };
+    mnuZoomIn->onClick = [this] { mnuZoomIn_Click(); };
+    mnuZoomOut->onClick = [this] { mnuZoomOut_Click(); };
+    mnuActualSize->onClick = [this] { mnuActualSize_Click(); };
 }
 
 void MDIForm1::MDIForm_Load() {
     setCaption(application().info().titleAndVersion());
     setHeight(7000);
     setWidth(10000);
+    // The zoom the user left the program at.
+    if (ui::Settings* settings = application().settings())
+        application().setZoom(ui::validZoom(settings->number(kZoomSetting)));
 }
 
 }  // namespace torvi::shell

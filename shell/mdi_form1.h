@@ -39,10 +39,17 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     ui::MenuItem* mnuSep5 = nullptr;
     ui::MenuItem* mnuKJ = nullptr;
     ui::MenuItem* mnuKelvin = nullptr;
+    ui::MenuItem* mnuSep6 = nullptr;
+    ui::MenuItem* mnuZoomIn = nullptr;
+    ui::MenuItem* mnuZoomOut = nullptr;
+    ui::MenuItem* mnuActualSize = nullptr;
     ui::MenuItem* mnuHelp = nullptr;
     ui::MenuItem* mnuAbout = nullptr;
     ui::MenuItem* mnuHowTo = nullptr;
     ui::MenuItem* mnuHPG = nullptr;
+
+    // The setting the zoom is remembered in.
+    static constexpr char kZoomSetting[] = "Zoom";
 
     // The record of the last calculation, for the life of the program.
     core::CalculationState state;
@@ -85,8 +92,13 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     // Energies typed in kJ/mol instead of kcal/mol; temperatures shown in kelvin.
     void mnuKJ_Click();
     void mnuKelvin_Click();
+    // Every window larger or smaller by a step, or at the design's size; remembered.
+    void mnuZoomIn_Click();
+    void mnuZoomOut_Click();
+    void mnuActualSize_Click();
 
   private:
+    void zoomTo(int percent);
     // Writes the displayed run into the table and the graph, in the units chosen.
     void showDisplayedRun();
     // The design: the menu bar, menu by menu.

@@ -231,6 +231,24 @@ void MDIForm1::mnuSaveExercise_Click() {
         application().messageBox(messages::cannotWriteText(*path));
 }
 
+void MDIForm1::mnuZoomIn_Click() {
+    zoomTo(ui::zoomedIn(application().zoom()));
+}
+
+void MDIForm1::mnuZoomOut_Click() {
+    zoomTo(ui::zoomedOut(application().zoom()));
+}
+
+void MDIForm1::mnuActualSize_Click() {
+    zoomTo(ui::kActualSize);
+}
+
+void MDIForm1::zoomTo(int percent) {
+    application().setZoom(percent);
+    if (ui::Settings* settings = application().settings())
+        settings->setNumber(kZoomSetting, application().zoom());
+}
+
 void MDIForm1::mnuKJ_Click() {
     mnuKJ->setChecked(!mnuKJ->checked());
     // The boxes keep what was typed and read it in the new unit; the results shown keep theirs.

@@ -60,6 +60,15 @@ std::optional<std::string> Application::chooseOpenFile(const std::string& title,
     return dialogs_.chooseOpenFile(title, filter);
 }
 
+void Application::setZoom(int percent) {
+    percent = validZoom(percent);
+    if (percent == zoom_) return;
+    zoom_ = percent;
+    if (observer_) observer_->zoomChanged();
+    for (Window* window : std::vector<Window*>(stacking_))
+        window->notify(WindowProperty::ContentScale);
+}
+
 void Application::adopt(std::type_index type, std::unique_ptr<Window> window) {
     Window& added = *window;
     if (added.kind() == WindowKind::Child) {

@@ -16,6 +16,7 @@
 #include "ui/system_info.h"
 #include "ui/text_metrics.h"
 #include "ui/window.h"
+#include "ui/zoom.h"
 
 namespace torvi::ui {
 
@@ -63,6 +64,9 @@ class ApplicationObserver {
     // outside any event. Within an event they wait for its end, so that the screen never shows
     // a focus that the event's later steps move on.
     virtual void activationDue() {}
+    // The zoom changed: every window's place and size on the screen with it (each window's
+    // contents hear of their new scale on their own).
+    virtual void zoomChanged() {}
     virtual void ended() {}
 };
 
@@ -139,6 +143,11 @@ class Application {
     void setObserver(ApplicationObserver* observer) { observer_ = observer; }
     ApplicationObserver* observer() const { return observer_; }
 
+    // The zoom every window is shown at, in percent (100 is the design's size).
+    int zoom() const { return zoom_; }
+    double zoomScale() const { return zoom_ / 100.0; }
+    void setZoom(int percent);
+
     // The platform's services; none until the program or a test sets them.
     void setPrinters(Printers* printers) { printers_ = printers; }
     Printers* printers() const { return printers_; }
@@ -147,6 +156,8 @@ class Application {
     void setProgramStarter(ProgramStarter* starter) { programStarter_ = starter; }
     ProgramStarter* programStarter() const { return programStarter_; }
     void setFiles(Files* files) { files_ = files; }
+    void setSettings(Settings* settings) { settings_ = settings; }
+    Settings* settings() const { return settings_; }
     Files* files() const { return files_; }
 
   private:
@@ -162,6 +173,8 @@ class Application {
     Registry* registry_ = nullptr;
     ProgramStarter* programStarter_ = nullptr;
     Files* files_ = nullptr;
+    Settings* settings_ = nullptr;
+    int zoom_ = kActualSize;
     std::map<std::type_index, std::unique_ptr<Window>> windows_;
     std::vector<std::unique_ptr<Window>> closedWindows_;
     std::vector<Window*> stacking_;

@@ -73,6 +73,11 @@ Rect scaledPixels(const Rect& twips, double scale) {
             scaledPixels(twips.bottom(), scale) - top};
 }
 
+int unscaledTwips(int pixels, double scale) {
+    if (scale == 1) return pixelsToTwips(pixels);
+    return static_cast<int>(std::lround(pixels * kTwipsPerPixel / scale));
+}
+
 int scaledThickness(int thickness, double scale) {
     return std::max(1, static_cast<int>(std::lround(thickness * scale)));
 }

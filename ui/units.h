@@ -47,6 +47,8 @@ double fillScale(int shownWidth, int shownHeight, int designWidth, int designHei
 // adjacent places stay adjacent.
 int scaledPixels(int twips, double scale);
 Rect scaledPixels(const Rect& twips, double scale);
+// Pixels shown at a scale as the model's twips: pixelsToTwips' at 1.
+int unscaledTwips(int pixels, double scale);
 // A line's thickness in pixels at that scale: never thinner than one.
 int scaledThickness(int thickness, double scale);
 

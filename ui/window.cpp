@@ -66,10 +66,14 @@ void Window::fillFrom(int designWidth, int designHeight) {
 
 void Window::setShownClientSize(int width, int height) {
     if (fillDesign_.x <= 0) return;
-    const double scale = fillScale(width, height, fillDesign_.x, fillDesign_.y);
-    if (scale == contentScale_) return;
-    contentScale_ = scale;
+    const double fill = fillScale(width, height, fillDesign_.x, fillDesign_.y);
+    if (fill == fill_) return;
+    fill_ = fill;
     notify(WindowProperty::ContentScale);
+}
+
+double Window::contentScale() const {
+    return application_.zoomScale() * fill_;
 }
 
 void Window::setState(WindowState state) {

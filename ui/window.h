@@ -140,11 +140,13 @@ class Window {
     // A window whose contents grow with it (the results graphs) is told the client size, in twips,
     // its design was drawn for; the contents of others keep their size.
     void fillFrom(int designWidth, int designHeight);
-    // The client size the screen shows, in twips, as the binding reports it after the user
-    // resized or maximised the window: it decides the contents' scale.
+    // The client size the screen shows, in the model's twips at the zoom (a zoomed pixel is
+    // fewer twips), as the binding reports it after the user resized or maximised the window: it
+    // decides how far contents that fill the window grow.
     void setShownClientSize(int width, int height);
-    // The scale the window's contents are shown at: 1, or larger when it fills a larger window.
-    double contentScale() const { return contentScale_; }
+    // The scale the window's contents are shown at: the zoom, and more for contents that fill a
+    // larger window.
+    double contentScale() const;
 
     // What is drawn on the window itself.
     Drawing drawing;
@@ -180,7 +182,7 @@ class Window {
     Rect geometry_{0, 0, 4800, 3600};
     WindowState state_ = WindowState::Normal;
     Point fillDesign_;  // the design's client size for contents that fill the window
-    double contentScale_ = 1;
+    double fill_ = 1;   // how far contents that fill the window grow beyond the zoom
     bool visible_ = false;
     bool closed_ = false;
     Element* focused_ = nullptr;

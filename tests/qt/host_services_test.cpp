@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
 #include "qt/host_services.h"
+#include "qt/qt_files.h"
+#include "qt/qt_settings.h"
 
 namespace torvi::qt {
 namespace {
@@ -18,6 +25,27 @@ TEST(HostServices, ProgramsStartByPathWithoutAShellAndFailuresAreReported) {
     EXPECT_TRUE(starter.start("/bin/true"));
     EXPECT_FALSE(starter.start("/nowhere/at/all"));
     EXPECT_FALSE(starter.start("/bin/true; echo hacked"));  // no shell reads the path
+}
+
+// Files are read whole up to one byte past the limit, written whole or not at all; the settings
+// land in the user's configuration folder and read back.
+TEST(HostServices, FilesAndSettings) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("é exercise.torvi").toStdString();
+    QtFiles files;
+    EXPECT_FALSE(files.read(path, 10));
+    EXPECT_TRUE(files.write(path, "Torvi exercise 1\n"));
+    EXPECT_EQ(files.read(path, 100), "Torvi exercise 1\n");
+    EXPECT_EQ(files.read(path, 4), "Torvi");
+    EXPECT_FALSE(files.write(folder.filePath("missing/x.torvi").toStdString(), "x"));
+    EXPECT_EQ(files.read(path, 100), "Torvi exercise 1\n");
+
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QtSettings settings;
+    EXPECT_FALSE(settings.number("Zoom"));
+    settings.setNumber("Zoom", 175);
+    EXPECT_EQ(QtSettings().number("Zoom"), 175);
+    EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("Torvi/Torvi.conf")));
 }
 
 TEST(HostServices, TheHostRegistryAnswersOnlyTheProgramPath) {

@@ -385,6 +385,34 @@ TEST_F(Program, TheSplashTakesControlLettersAheadOfTheMenus) {
     EXPECT_EQ(application.find<input::Form1>()->geometry().left, 0);  // not brought up by Ctrl+D
 }
 
+// Ctrl++ (or Ctrl+= without Shift) zooms every window and its contents by a step, Ctrl+- back,
+// Ctrl+0 to the design's size, where every place is the design's pixel for pixel.
+TEST_F(Program, ZoomFromTheKeyboardScalesTheWindowsAndTheirContents) {
+    QTest::keySequence(frame, QKeySequence("Ctrl+D"));
+    input::Form1* form = application.find<input::Form1>();
+    ASSERT_NE(form, nullptr);
+    QWidget* box = widget(*form->Text1);
+    const QRect design = box->geometry();
+    const QSize designFrame = binding->windowView(form)->frame()->size();
+    const int designFont = box->fontInfo().pixelSize();
+    QTest::keySequence(frame, QKeySequence(Qt::CTRL | Qt::Key_Equal));
+    QTest::keySequence(frame, QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    ASSERT_EQ(application.zoom(), 150);
+    const ui::Rect expected = ui::scaledPixels(form->Text1->geometry(), 1.5);
+    EXPECT_EQ(box->geometry(), QRect(expected.left, expected.top, expected.width, expected.height));
+    EXPECT_GT(box->fontInfo().pixelSize(), designFont);
+    const QSize zoomedFrame = binding->windowView(form)->frame()->size();
+    EXPECT_NEAR(zoomedFrame.width(), designFrame.width() * 1.5, 4);
+    EXPECT_NEAR(zoomedFrame.height(), designFrame.height() * 1.5, 4);
+    QTest::keySequence(frame, QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    EXPECT_EQ(application.zoom(), 125);
+    QTest::keySequence(frame, QKeySequence(Qt::CTRL | Qt::Key_0));
+    EXPECT_EQ(application.zoom(), 100);
+    EXPECT_EQ(box->geometry(), design);
+    EXPECT_EQ(binding->windowView(form)->frame()->size(), designFrame);
+    EXPECT_EQ(box->fontInfo().pixelSize(), designFont);
+}
+
 // F1 from the keyboard opens the help, whose every line the window shows whole; Esc closes it.
 TEST_F(Program, F1ShowsTheHelpWithEveryLineInside) {
     QTest::keySequence(frame->windowHandle(), QKeySequence(Qt::Key_F1));

@@ -90,6 +90,33 @@ TEST_F(Program, OnlyTheGraphsGrowWithTheirWindows) {
     }
 }
 
+// Zoom scales every window's contents, graphs that fill their windows beyond it, and is kept in
+// the settings for the next start; a setting out of range starts at the design's size.
+TEST_F(Program, ZoomScalesEveryWindowAndIsRemembered) {
+    calculate({"0", "1"});
+    auto* graph = window<results::Form2>();
+    for (int step = 0; step < 4; ++step) user.choose(*main->mnuZoomIn);
+    EXPECT_EQ(application.zoom(), 200);
+    EXPECT_EQ(settings.numbers.at(MDIForm1::kZoomSetting), 200);
+    EXPECT_EQ(dataInput().contentScale(), 2.0);
+    EXPECT_EQ(graph->contentScale(), 2.0);
+    graph->setShownClientSize(2 * graph->clientWidth(), 2 * graph->clientHeight());
+    EXPECT_EQ(graph->contentScale(), 4.0);
+    EXPECT_EQ(window<results::Form3>()->contentScale(), 2.0);
+    user.choose(*main->mnuZoomOut);
+    EXPECT_EQ(application.zoom(), 175);
+    user.choose(*main->mnuActualSize);
+    EXPECT_EQ(application.zoom(), 100);
+    EXPECT_EQ(settings.numbers.at(MDIForm1::kZoomSetting), 100);
+
+    for (const auto& [kept, started] : {std::pair{175, 175}, {5000, 100}, {-3, 100}}) {
+        torvi::testing::Assembly<> next;
+        next.settings.numbers[MDIForm1::kZoomSetting] = kept;
+        next.application.form<MDIForm1>().show();
+        EXPECT_EQ(next.application.zoom(), started) << kept;
+    }
+}
+
 class Exercises : public Program {
   protected:
     // Every entry of the Data Input window, visible or not, and the unit.

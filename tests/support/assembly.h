@@ -17,6 +17,7 @@ struct Assembly {
         application.setPrinters(&printers);
         application.setRegistry(&registry);
         application.setFiles(&files);
+        application.setSettings(&settings);
     }
     Assembly(const Assembly&) = delete;
     Assembly& operator=(const Assembly&) = delete;
@@ -26,6 +27,7 @@ struct Assembly {
     ui::RecordingPrinters printers{metrics};
     ui::CountingRegistry registry;
     ui::MemoryFiles files;
+    ui::MemorySettings settings;
     ui::Application application;
 };
 

@@ -38,6 +38,11 @@ bool MemoryFiles::write(const std::string& path, std::string_view bytes) {
     return true;
 }
 
+std::optional<int> MemorySettings::number(const std::string& name) {
+    const auto found = numbers.find(name);
+    return found == numbers.end() ? std::nullopt : std::optional(found->second);
+}
+
 int FixedTextMetrics::textWidth(const Font&, std::string_view text) const {
     return characterCount(text) * charWidth_;
 }

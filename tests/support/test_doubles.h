@@ -62,6 +62,14 @@ class MemoryFiles : public Files {
     bool full = false;  // writing fails
 };
 
+// Settings in memory.
+class MemorySettings : public Settings {
+  public:
+    std::optional<int> number(const std::string& name) override;
+    void setNumber(const std::string& name, int value) override { numbers[name] = value; }
+    std::map<std::string, int> numbers;
+};
+
 // A registry in memory that counts what the windows do with it.
 class CountingRegistry : public MemoryRegistry {
   public:

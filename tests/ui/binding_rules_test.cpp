@@ -12,6 +12,7 @@
 #include "ui/tick_schedule.h"
 #include "ui/units.h"
 #include "ui/user_input.h"
+#include "ui/zoom.h"
 
 namespace torvi::ui::testing {
 namespace {
@@ -116,6 +117,17 @@ TEST(BindingRules, ContentsGrowToFillTheTighterWay) {
     const Rect next = scaledPixels(Rect{7, 7, 7, 7}, 1.5);
     EXPECT_EQ(first.right(), next.left);
     EXPECT_EQ(first.bottom(), next.top);
+}
+
+TEST(BindingRules, ZoomGoesByStepsWithinItsRange) {
+    const struct {
+        int got, expected;
+    } rows[] = {{zoomedIn(100), 125},  {zoomedIn(175), 200},  {zoomedIn(250), 300},
+                {zoomedIn(300), 300},  {zoomedIn(110), 125},  {zoomedOut(100), 100},
+                {zoomedOut(250), 200}, {zoomedOut(260), 250}, {validZoom(std::nullopt), 100},
+                {validZoom(99), 100},  {validZoom(301), 100}, {validZoom(150), 150}};
+    for (std::size_t k = 0; k < std::size(rows); ++k)
+        EXPECT_EQ(rows[k].got, rows[k].expected) << "row " << k;
 }
 
 // What a screen reader announces: the name given for it, else a button's or label's caption, else
