@@ -6,8 +6,8 @@
 #include "qt/qt_binding.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_files.h"
-#include "qt/qt_settings.h"
 #include "qt/qt_printers.h"
+#include "qt/qt_settings.h"
 #include "qt/qt_text_metrics.h"
 #include "ui/application.h"
 
