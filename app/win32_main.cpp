@@ -16,6 +16,7 @@
 #include "win32/win32_dialogs.h"
 #include "win32/win32_files.h"
 #include "win32/win32_printers.h"
+#include "win32/win32_settings.h"
 #include "win32/win32_system_info.h"
 #include "win32/win32_text_metrics.h"
 
@@ -57,8 +58,10 @@ int runWindows(const app::CommandLine& command) {
     win32::Win32Registry registry;
     win32::Win32ProgramStarter programStarter;
     win32::Win32Files files;
+    win32::Win32Settings settings;
     ui::Application application({}, metrics, dialogs);
     application.setFiles(&files);
+    application.setSettings(&settings);
     application.setPrinters(&printers);
     application.setRegistry(&registry);
     application.setProgramStarter(&programStarter);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ui/application.h"
 #include "ui/units.h"
 #include "ui/window.h"
 
@@ -56,7 +57,9 @@ RECT toPixels(const ui::Rect& rect) {
 }
 
 int contentPixelsPerInch(const ui::Window& window) {
-    return static_cast<int>(std::lround(screenPixelsPerInch() * window.contentScale()));
+    // The screen's pixels per inch already hold the zoom.
+    const double fill = window.contentScale() / window.application().zoomScale();
+    return static_cast<int>(std::lround(screenPixelsPerInch() * fill));
 }
 
 int toPixels(int twips, int pixelsPerInch) {

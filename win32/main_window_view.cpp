@@ -8,6 +8,28 @@
 #include "win32/win32_binding.h"
 
 namespace torvi::win32 {
+
+namespace {
+
+// The keys of a menu item's shortcut: F1, a letter, or a sign on the main keys and on the
+// numeric keypad.
+std::vector<WORD> virtualKeysOf(char shortcut) {
+    switch (shortcut) {
+        case ui::kF1Shortcut:
+            return {VK_F1};
+        case '+':
+            return {VK_OEM_PLUS, VK_ADD};
+        case '-':
+            return {VK_OEM_MINUS, VK_SUBTRACT};
+        case '0':
+            return {'0', VK_NUMPAD0};
+        default:
+            return {static_cast<WORD>(shortcut)};
+    }
+}
+
+}  // namespace
+
 namespace {
 
 constexpr UINT kFirstCommand = 1000;
@@ -74,10 +96,10 @@ void MainWindowView::createMenus() {
             std::wstring caption = toWide(item.caption());
             if (item.shortcut() != 0) {
                 caption += L"\t" + toWide(ui::shortcutText(item.shortcut()));
-                const bool f1 = item.shortcut() == ui::kF1Shortcut;
-                shortcuts.push_back(ACCEL{static_cast<BYTE>(f1 ? FVIRTKEY : FVIRTKEY | FCONTROL),
-                                          static_cast<WORD>(f1 ? VK_F1 : item.shortcut()),
-                                          static_cast<WORD>(id)});
+                const BYTE flags =
+                    item.shortcut() == ui::kF1Shortcut ? FVIRTKEY : FVIRTKEY | FCONTROL;
+                for (const WORD key : virtualKeysOf(item.shortcut()))
+                    shortcuts.push_back(ACCEL{flags, key, static_cast<WORD>(id)});
             }
             AppendMenuW(parent, MF_STRING, id, caption.c_str());
             commands_[id] = &item;

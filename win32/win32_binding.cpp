@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <vector>
 
 #include "ui/user_input.h"
@@ -68,7 +69,20 @@ void Win32Binding::windowCreated(ui::Window& window) {
 }
 
 void Win32Binding::followScreenResolution(int pixelsPerInch) {
-    if (pixelsPerInch <= 0 || pixelsPerInch == screenPixelsPerInch()) return;
+    if (pixelsPerInch <= 0) return;
+    monitorPixelsPerInch_ = pixelsPerInch;
+    applyScale();
+}
+
+void Win32Binding::zoomChanged() {
+    applyScale();
+}
+
+void Win32Binding::applyScale() {
+    // The windows are laid out at the monitor's pixels per inch grown by the zoom.
+    const int pixelsPerInch =
+        static_cast<int>(std::lround(monitorPixelsPerInch_ * application_.zoomScale()));
+    if (pixelsPerInch == screenPixelsPerInch()) return;
     setScreenPixelsPerInch(pixelsPerInch);
     for (const auto& [window, view] : windowViews_) view->rescale();
 }

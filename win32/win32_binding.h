@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/application.h"
+#include "win32/conversions.h"
 
 namespace torvi::win32 {
 
@@ -36,6 +37,7 @@ class Win32Binding : public ui::ApplicationObserver {
     void elementChanged(ui::Element& element, ui::Property property) override;
     void eventFinished() override;
     void activationDue() override;
+    void zoomChanged() override;
     void ended() override;
 
     // Marks for painting what the current event has changed so far (done when it ends).
@@ -58,10 +60,13 @@ class Win32Binding : public ui::ApplicationObserver {
     void restackChildWindows();
     // Keyboard shortcuts of the main window and the workspace's own keys.
     bool translate(MSG& message) const;
+    // Lays every window out at the monitor's pixels per inch and the zoom.
+    void applyScale();
 
     ui::Application& application_;
     std::map<const ui::Window*, std::unique_ptr<WindowView>> windowViews_;
     int syncing_ = 0;
+    int monitorPixelsPerInch_ = screenPixelsPerInch();
     bool com_;  // this binding initialised COM on the thread
 };
 

@@ -27,6 +27,7 @@
 #include "ui/units.h"
 #include "win32/conversions.h"
 #include "win32/fonts.h"
+#include "win32/win32_settings.h"
 
 namespace torvi::win32 {
 namespace {
@@ -352,6 +353,48 @@ TEST_F(Program, TheGraphMaximisedGrowsToFillTheWindow) {
     EXPECT_EQ(graph.contentScale(), 1.0);
     const RECT restored = areaOf(graph.cell(2, 0));
     EXPECT_TRUE(EqualRect(&restored, &designCell));
+}
+
+// Ctrl++ from the keyboard (the = key with Ctrl, or the keypad's +) zooms every window and its
+// contents, Ctrl+0 goes back to the design's places; the zoom is kept in HKCU\Software\Torvi.
+TEST_F(Program, ZoomFromTheKeyboardScalesTheWindowsAndIsKeptInTheRegistry) {
+    key('D', kControl);
+    pump(binding);
+    auto& form = *application.find<input::Form1>();
+    HWND box = binding.handleFor(form.Text1);
+    RECT design{};
+    GetWindowRect(box, &design);
+    RECT designClient{};
+    GetClientRect(binding.windowView(&form)->frame(), &designClient);
+    key(VK_OEM_PLUS, kControl);
+    pump(binding, 200);
+    key(VK_ADD, kControl);
+    pump(binding, 200);
+    ASSERT_EQ(application.zoom(), 150);
+    RECT zoomed{};
+    GetWindowRect(box, &zoomed);
+    EXPECT_NEAR(zoomed.right - zoomed.left, (design.right - design.left) * 1.5, 2);
+    EXPECT_NEAR(zoomed.bottom - zoomed.top, (design.bottom - design.top) * 1.5, 2);
+    RECT zoomedClient{};
+    GetClientRect(binding.windowView(&form)->frame(), &zoomedClient);
+    EXPECT_GE(zoomedClient.right, designClient.right * 3 / 2 - 2);
+    key('0', kControl);
+    pump(binding, 200);
+    EXPECT_EQ(application.zoom(), 100);
+    RECT restored{};
+    GetWindowRect(box, &restored);
+    EXPECT_EQ(restored.right - restored.left, design.right - design.left);
+    EXPECT_EQ(restored.bottom - restored.top, design.bottom - design.top);
+
+    win32::Win32Settings settings;
+    settings.setNumber("Zoom", 175);
+    EXPECT_EQ(win32::Win32Settings().number("Zoom"), 175);
+    DWORD kept = 0;
+    DWORD size = sizeof kept;
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Torvi", L"Zoom", RRF_RT_REG_DWORD,
+                           nullptr, &kept, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(kept, 175u);
 }
 
 // The table's font is the face Windows' dialogs use, which GDI has and takes as asked.
