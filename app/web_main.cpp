@@ -39,11 +39,13 @@ int main() {
     static web::WebPrinters printers;
     static ui::MemoryRegistry registry;
     static web::WebProgramStarter programStarter;
+    static web::WebSettings settings;
     static ui::Application application({}, metrics, dialogs);
     application.setPrinters(&printers);
     application.setRegistry(&registry);
     application.setProgramStarter(&programStarter);
     application.setFiles(&files);
+    application.setSettings(&settings);
     pageFiles = &files;
     program = &application;
     static web::WebBinding binding(application);

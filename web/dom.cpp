@@ -44,6 +44,13 @@ EM_JS(void, torviSetText, (int id, const char* text), {
 EM_JS(void, torviSetStyle, (int id, const char* property, const char* value), {
     window["torviNodes"][id].style.setProperty(UTF8ToString(property), UTF8ToString(value));
 });
+EM_JS(void, torviSetZoom, (int id, double scale), {
+    var canvas = window["torviNodes"][id];
+    var zoom = scale === 1 ? "" : String(scale);
+    canvas.style.zoom = zoom;
+    var layer = canvas.nextSibling;
+    if (layer && layer.className === "texts") layer.style.zoom = zoom;
+});
 EM_JS(int, torviShownSize, (int id, int height), {
     var box = window["torviNodes"][id].getBoundingClientRect();
     return Math.round(height ? box.height : box.width);
@@ -213,6 +220,7 @@ EM_JS(void, torviPaint, (int id, int width, int height, const int* items, int co
         layer.className = "texts";
         canvas.parentNode.insertBefore(layer, canvas.nextSibling);
     }
+    layer.style.zoom = canvas.style.zoom;  // the texts at the drawing's scale
     // A canvas nothing was ever drawn on needs no context (making one costs).
     if (count === 0 && !canvas["torviDrawn"]) {
         layer.textContent = "";
@@ -335,6 +343,9 @@ void setEnabled(Node node, bool enabled) {
 }
 void setStyle(Node node, const char* property, std::string_view value) {
     torviSetStyle(node, property, text(value).c_str());
+}
+void setZoom(Node canvas, double scale) {
+    torviSetZoom(canvas, scale);
 }
 std::pair<int, int> shownSize(Node node) {
     return {torviShownSize(node, 0), torviShownSize(node, 1)};

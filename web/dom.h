@@ -22,6 +22,8 @@ void setText(Node node, std::string_view text);
 void setVisible(Node node, bool visible);
 void setEnabled(Node node, bool enabled);
 void setStyle(Node node, const char* property, std::string_view value);
+// Shows a drawing canvas and its layer of texts at a scale.
+void setZoom(Node canvas, double scale);
 // The node's size as laid out on the page, in whole pixels.
 std::pair<int, int> shownSize(Node node);
 void setAttribute(Node node, const char* name, std::string_view value);

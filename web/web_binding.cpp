@@ -48,6 +48,16 @@ ui::Font shownFont(const ui::Element& element, ui::Font font) {
     return font;
 }
 
+// The window's contents at their scale: the type its boxes and buttons inherit, and what it
+// draws on itself.
+void scaleContents(const ui::Window& window, dom::Node client, dom::Node drawing) {
+    ui::Font font = window.font;
+    // The workspace's type is the child windows' frames', which keep the page's size.
+    if (window.kind() != ui::WindowKind::Main) font.pointSize *= window.contentScale();
+    dom::setStyle(client, "font", dom::cssFont(font));
+    if (window.kind() != ui::WindowKind::Main) dom::setZoom(drawing, window.contentScale());
+}
+
 // A caption as shown: "&" marks the access letter and "&&" is a plain "&".
 std::string shownCaption(const std::string& caption) {
     std::string shown;
@@ -205,9 +215,9 @@ void WebBinding::build(WindowView& view) {
         if (part >= 0) windowParts_[part] = &window;
     }
     dom::setStyle(view.client, "background-color", dom::cssColour(window.backColour));
-    dom::setStyle(view.client, "font", dom::cssFont(window.font));
     // What the window draws on itself (the table), on a canvas beneath its elements.
     view.drawing = dom::create("canvas", view.client, "drawing");
+    scaleContents(window, view.client, view.drawing);
     window.drawing.onChanged = [this, &window] { paintLater(&window); };
     // The elements, each inside what holds it, in design order (later ones on top).
     for (const auto& owned : window.elements()) {
@@ -335,6 +345,7 @@ void WebBinding::windowChanged(ui::Window& window, ui::WindowProperty property) 
             dom::setVisible(view->frame, window.visible());
             break;
         case ui::WindowProperty::ContentScale:
+            scaleContents(window, view->client, view->drawing);
             for (const auto& element : window.elements()) {
                 const dom::Node node = nodeOf(element.get());
                 if (node != -1 && element->kind() != ui::ElementKind::MenuItem)
@@ -350,7 +361,10 @@ void WebBinding::syncGeometry(WindowView& view) {
     ui::Window& window = *view.window;
     if (window.kind() == ui::WindowKind::Main) return;  // the main window fills the page
     const ui::FrameSize border = window.frame();
-    ui::Rect outer = toPixels(window.geometry());
+    // Zoomed, the window's place and client area grow; its frame keeps the page's size.
+    const bool zoomed = application_.zoom() != ui::kActualSize;
+    ui::Rect outer = zoomed ? ui::scaledPixels(window.geometry(), application_.zoomScale())
+                            : toPixels(window.geometry());
     if (window.centredOnScreen) {
         dom::setClass(view.frame, "centred", true);
         outer.left = outer.top = 0;
@@ -371,17 +385,24 @@ void WebBinding::syncGeometry(WindowView& view) {
         dom::setAttribute(view.maximiseBox, "aria-label", normal ? "Maximise" : "Restore");
     }
     dom::place(view.client,
-               {side, top, toPixels(window.clientWidth()), toPixels(window.clientHeight())});
+               zoomed ? ui::Rect{side, top, outer.width - 2 * side, outer.height - top - side}
+                      : ui::Rect{side, top, toPixels(window.clientWidth()),
+                                 toPixels(window.clientHeight())});
     paintLater(&window);
     dom::setClass(view.frame, "maximised", window.state() == ui::WindowState::Maximised);
     dom::setClass(view.frame, "minimised", window.state() == ui::WindowState::Minimised);
     // The client size as shown decides how far a graph grows; maximised, the page's own.
     if (window.state() == ui::WindowState::Maximised) {
         const auto [width, height] = dom::shownSize(view.client);
-        window.setShownClientSize(ui::pixelsToTwips(width), ui::pixelsToTwips(height));
+        const double zoom = application_.zoomScale();
+        window.setShownClientSize(ui::unscaledTwips(width, zoom), ui::unscaledTwips(height, zoom));
     } else if (window.state() == ui::WindowState::Normal) {
         window.setShownClientSize(window.clientWidth(), window.clientHeight());
     }
+}
+
+void WebBinding::zoomChanged() {
+    for (const auto& [window, view] : views_) syncGeometry(*view);
 }
 
 void WebBinding::pageResized() {
@@ -597,6 +618,13 @@ bool WebBinding::keyPressed(dom::Node node, int code, bool control, bool alt, bo
     if (code >= kArrowLeft) return false;  // the arrows move in a text box, the browser's way
     const bool letter = code < 0x80 && std::isalpha(code);
     if (control) {
+        // Ctrl++ (or Ctrl+= without Shift), Ctrl+- and Ctrl+0: the page's zoom, not the
+        // browser's.
+        if (code == '+' || code == '=' || code == '-' || code == '0') {
+            if (ui::shortcutsAvailable(application_))
+                ui::deliverShortcut(*main, code == '=' ? '+' : static_cast<char>(code));
+            return true;
+        }
         if (!letter) return false;
         const char upper = static_cast<char>(std::toupper(code));
         // Ctrl+C outside a text box: the window's table, as text and as HTML.

@@ -29,6 +29,7 @@ class WebBinding : public ui::ApplicationObserver {
     // Drawings changed during the event are painted now, once each.
     void eventFinished() override;
     void activationDue() override;
+    void zoomChanged() override;
     void ended() override;
 
     // The page's events (the exported functions in web_binding.cpp call these). Each returns

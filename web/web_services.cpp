@@ -1,11 +1,38 @@
 #include "web/web_services.h"
 
+#include <emscripten.h>
+
 #include <cmath>
 
 #include "ui/units.h"
 #include "web/dom.h"
 
+// clang-format off
+// A number kept under "torvi." and its name, or -1 (with found 0) for none. Local storage may be
+// refused (a private window, a file opened from disk in some browsers): nothing is kept then.
+EM_JS(int, torviReadSetting, (const char* name, int* found), {
+    var value = null;
+    try { value = window.localStorage.getItem("torvi." + UTF8ToString(name)); } catch (e) {}
+    var number = value === null ? NaN : Number(value);
+    HEAP32[found >> 2] = Number.isInteger(number) ? 1 : 0;
+    return Number.isInteger(number) ? number : -1;
+});
+EM_JS(void, torviWriteSetting, (const char* name, int value), {
+    try { window.localStorage.setItem("torvi." + UTF8ToString(name), String(value)); } catch (e) {}
+});
+// clang-format on
+
 namespace torvi::web {
+
+std::optional<int> WebSettings::number(const std::string& name) {
+    int found = 0;
+    const int value = torviReadSetting(name.c_str(), &found);
+    return found ? std::optional(value) : std::nullopt;
+}
+
+void WebSettings::setNumber(const std::string& name, int value) {
+    torviWriteSetting(name.c_str(), value);
+}
 
 int WebTextMetrics::textWidth(const ui::Font& font, std::string_view text) const {
     return ui::pixelsToTwips(static_cast<int>(std::ceil(dom::textWidth(font, text))));

@@ -7,6 +7,7 @@
 #include "ui/printer.h"
 #include "ui/system_info.h"
 #include "ui/text_metrics.h"
+#include "ui/zoom.h"
 #include "web/web_files.h"
 
 namespace torvi::web {
@@ -42,6 +43,13 @@ class WebPrinters : public ui::Printers {
     std::unique_ptr<ui::PrintJob> openDefault() override;
     std::unique_ptr<ui::PrintJob> openFile(const std::string&) override { return nullptr; }
     bool writesFiles() const override { return false; }
+};
+
+// Settings in the browser's local storage for the page's address ("torvi.Zoom").
+class WebSettings : public ui::Settings {
+  public:
+    std::optional<int> number(const std::string& name) override;
+    void setNumber(const std::string& name, int value) override;
 };
 
 class WebProgramStarter : public ui::ProgramStarter {
