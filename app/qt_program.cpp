@@ -11,6 +11,7 @@ QtProgram::QtProgram() : application_({}, metrics_, dialogs_), binding_(applicat
     application_.setProgramStarter(&programStarter_);
     application_.setFiles(&files_);
     application_.setSettings(&settings_);
+    application_.setPictures(&pictures_);
     dialogs_.setBinding(&binding_);
     application_.dispatch([&] { application_.form<shell::MDIForm1>().show(); });
 }

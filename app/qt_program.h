@@ -6,6 +6,7 @@
 #include "qt/qt_binding.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_files.h"
+#include "qt/qt_pictures.h"
 #include "qt/qt_printers.h"
 #include "qt/qt_settings.h"
 #include "qt/qt_text_metrics.h"
@@ -40,6 +41,7 @@ class QtProgram {
     qt::QtSettings settings_;
     ui::Application application_;
     qt::QtBinding binding_;
+    qt::QtPictures pictures_{binding_};
 };
 
 }  // namespace torvi::app

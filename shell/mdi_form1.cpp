@@ -31,6 +31,9 @@ void MDIForm1::createFileMenu() {
     mnuSep4 = &add<MenuItem>("mnuSep4", mnuFile, "-");
     mnuOpenExercise = &add<MenuItem>("mnuOpenExercise", mnuFile, "&Open Exercise...", 'O');
     mnuSaveExercise = &add<MenuItem>("mnuSaveExercise", mnuFile, "Save &Exercise As...", 'S');
+    mnuSep7 = &add<MenuItem>("mnuSep7", mnuFile, "-");
+    mnuSaveGraph = &add<MenuItem>("mnuSaveGraph", mnuFile, "Save &Graph As...");
+    mnuSaveGraph->setEnabled(false);
 }
 
 void MDIForm1::createCalculateCommand() {
@@ -90,6 +93,7 @@ void MDIForm1::connectHandlers() {
     mnuKJ->onClick = [this] { mnuKJ_Click(); };
     mnuOpenExercise->onClick = [this] { mnuOpenExercise_Click(); };
     mnuSaveExercise->onClick = [this] { mnuSaveExercise_Click(); };
+    mnuSaveGraph->onClick = [this] { mnuSaveGraph_Click(); };
     mnuKelvin->onClick = [this] { mnuKelvin_Click(); };
     mnuZoomIn->onClick = [this] { mnuZoomIn_Click(); };
     mnuZoomOut->onClick = [this] { mnuZoomOut_Click(); };

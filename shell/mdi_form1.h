@@ -26,6 +26,8 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     ui::MenuItem* mnuSep4 = nullptr;
     ui::MenuItem* mnuOpenExercise = nullptr;
     ui::MenuItem* mnuSaveExercise = nullptr;
+    ui::MenuItem* mnuSep7 = nullptr;
+    ui::MenuItem* mnuSaveGraph = nullptr;
     ui::MenuItem* mnuCalc = nullptr;
     ui::MenuItem* mnuWindow = nullptr;
     ui::MenuItem* mnuData = nullptr;
@@ -86,6 +88,8 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     void mnuExit_Click();
     void mnuOpenExercise_Click();
     void mnuSaveExercise_Click();
+    // The graph window's picture as a PNG picture, as shown, or an SVG drawing.
+    void mnuSaveGraph_Click();
     // Opens an exercise file into the Data Input window, or says what is wrong with it and
     // changes nothing.
     void openExercise(const std::string& path);

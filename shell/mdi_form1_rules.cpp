@@ -13,6 +13,7 @@
 #include "shell/frm_splash.h"
 #include "shell/mdi_form1.h"
 #include "shell/messages.h"
+#include "ui/window_picture.h"
 
 namespace torvi::shell {
 
@@ -119,6 +120,7 @@ void MDIForm1::DispRes() {
     mnuCasc->setEnabled(true);
     mnuGraph->setEnabled(true);
     mnuPrint->setEnabled(true);
+    mnuSaveGraph->setEnabled(true);
 }
 
 void MDIForm1::mnuCasc_Click() {
@@ -247,6 +249,25 @@ void MDIForm1::zoomTo(int percent) {
     application().setZoom(percent);
     if (ui::Settings* settings = application().settings())
         settings->setNumber(kZoomSetting, application().zoom());
+}
+
+void MDIForm1::mnuSaveGraph_Click() {
+    const results::Form2* graph = application().find<results::Form2>();
+    if (graph == nullptr) return application().messageBox(messages::kGraphClosed);
+    const std::optional<std::string> path = application().chooseSaveFile(
+        messages::kSaveGraphTitle, messages::kGraphFileName, messages::kGraphFilter);
+    if (!path) return;
+    const bool drawing = path->size() >= 4 && path->compare(path->size() - 4, 4, ".svg") == 0;
+    ui::PictureSource* pictures = application().pictures();
+    std::optional<std::string> bytes;
+    if (drawing) {
+        bytes = ui::windowSvg(*graph, pictures);
+    } else if (pictures != nullptr) {
+        bytes = pictures->windowPng(*graph);
+    }
+    ui::Files* files = application().files();
+    if (!bytes || files == nullptr || !files->write(*path, *bytes))
+        application().messageBox(messages::cannotWriteText(*path));
 }
 
 void MDIForm1::mnuKJ_Click() {

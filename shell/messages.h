@@ -32,6 +32,13 @@ inline constexpr char kExerciseFilter[] = "Torvi exercises (*.torvi)";
 inline constexpr char kNothingToSave[] =
     "Enter the number of conformers, their energies and the temperature range first.";
 
+// Save Graph As.
+inline constexpr char kSaveGraphTitle[] = "Save Graph As";
+inline constexpr char kGraphFileName[] = "Torvi graph.png";
+inline constexpr char kGraphFilter[] = "PNG pictures (*.png);;SVG drawings (*.svg)";
+inline constexpr char kGraphClosed[] =
+    "The graph window is closed. Calculate again to show it, then save it.";
+
 // The About box.
 inline constexpr char kNoSystemInformation[] = "System Information Is Unavailable At This Time";
 

@@ -49,6 +49,8 @@ class Dialogs {
                                                       const std::string& filter) = 0;
 };
 
+class PictureSource;
+
 // What a view of the model is told. Every method has an empty default.
 class ApplicationObserver {
   public:
@@ -156,6 +158,8 @@ class Application {
     void setProgramStarter(ProgramStarter* starter) { programStarter_ = starter; }
     ProgramStarter* programStarter() const { return programStarter_; }
     void setFiles(Files* files) { files_ = files; }
+    void setPictures(PictureSource* pictures) { pictures_ = pictures; }
+    PictureSource* pictures() const { return pictures_; }
     void setSettings(Settings* settings) { settings_ = settings; }
     Settings* settings() const { return settings_; }
     Files* files() const { return files_; }
@@ -174,6 +178,7 @@ class Application {
     ProgramStarter* programStarter_ = nullptr;
     Files* files_ = nullptr;
     Settings* settings_ = nullptr;
+    PictureSource* pictures_ = nullptr;
     int zoom_ = kActualSize;
     std::map<std::type_index, std::unique_ptr<Window>> windows_;
     std::vector<std::unique_ptr<Window>> closedWindows_;

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <QXmlStreamReader>
 #include <functional>
 #include <random>
 
@@ -26,6 +27,7 @@
 #include "qt/fonts.h"
 #include "qt/qt_binding.h"
 #include "qt/qt_dialogs.h"
+#include "qt/qt_pictures.h"
 #include "qt/qt_text_metrics.h"
 #include "qt/window_view.h"
 #include "results/form2.h"
@@ -528,6 +530,32 @@ TEST_F(Program, TheGraphMaximisedGrowsToFillTheWindow) {
     QApplication::processEvents();
     EXPECT_EQ(graph->contentScale(), 1.0);
     EXPECT_EQ(paint(*graph), design);
+}
+
+// What Save Graph As writes through Qt: the PNG read back is the window as shown, at its size,
+// with conformer 2's blue where its cell is; the SVG drawing reads back as well-formed XML of the
+// window's size.
+TEST_F(Program, TheGraphSavedAsAPictureAndADrawingReadsBack) {
+    qt::QtPictures pictures(*binding);
+    typeTheExample();
+    binding->windowView(main)->actionFor(main->mnuCalc)->trigger();
+    results::Form2* graph = application.find<results::Form2>();
+    ASSERT_NE(graph, nullptr);
+    const std::optional<std::string> png = pictures.windowPng(*graph);
+    ASSERT_TRUE(png);
+    const QImage saved = QImage::fromData(QByteArray::fromStdString(*png));
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.size(), binding->windowView(graph)->clientArea()->size());
+    const QPoint blue =
+        widget(graph->cell(2, 0))->mapTo(binding->windowView(graph)->clientArea(), QPoint(5, 5));
+    EXPECT_EQ(saved.pixelColor(blue), QColor(0, 0, 255));
+
+    QXmlStreamReader svg(QByteArray::fromStdString(ui::windowSvg(*graph, &pictures)));
+    ASSERT_TRUE(svg.readNextStartElement());
+    EXPECT_EQ(svg.name(), QString("svg"));
+    EXPECT_NEAR(svg.attributes().value("width").toDouble(), graph->clientWidth() / 15.0, 0.01);
+    while (!svg.atEnd()) svg.readNext();
+    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
 }
 
 TEST_F(Program, TheTableIsPaintedWhereItsDrawingSaysAndPersists) {

@@ -7,6 +7,8 @@
 #include "results/form4.h"
 #include "shell_fixture.h"
 #include "tests/support/test_doubles.h"
+#include "ui/units.h"
+#include "ui/window_picture.h"
 
 namespace torvi::shell::testing {
 namespace {
@@ -53,7 +55,7 @@ TEST_F(Program, EnergiesInKilojoulesAreConvertedAndNamedEverywhere) {
 TEST_F(Program, TemperaturesInKelvinAndBackLeaveTheDesignsResults) {
     calculate({"0", "1"});
     const results::Form3& table = *window<results::Form3>();
-    const results::Form2& graph = *window<results::Form2>();
+    results::Form2& graph = *window<results::Form2>();
     const auto designTable = table.drawing.items();
     const auto designCopy = table.copy().text;
     user.choose(*main->mnuKelvin);
@@ -115,6 +117,55 @@ TEST_F(Program, ZoomScalesEveryWindowAndIsRemembered) {
         next.application.form<MDIForm1>().show();
         EXPECT_EQ(next.application.zoom(), started) << kept;
     }
+}
+
+// The PNG bytes a system would give: the thermometer's, and a window's as shown.
+class FixedPictures : public ui::PictureSource {
+  public:
+    std::optional<std::string> png(const std::string& resource) override {
+        return resource == "thermometer.png" ? std::optional<std::string>("PNG!") : std::nullopt;
+    }
+    std::optional<std::string> windowPng(const ui::Window& window) override {
+        return "PNG of " + window.caption();
+    }
+};
+
+// Save Graph As: an SVG drawing from the window's own elements (each cell where and as large as
+// the window has it, the texts, the thermometer embedded), or the system's PNG of the window as
+// shown; a closed graph window or a full disk is said.
+TEST_F(Program, SaveGraphAsADrawingOrAPicture) {
+    FixedPictures pictures;
+    application.setPictures(&pictures);
+    calculate({"0", "1"});
+    messages.chosenFile = "/class/graph.svg";
+    user.choose(*main->mnuSaveGraph);
+    EXPECT_EQ(messages.proposedNames, (Texts{"Torvi graph.png"}));
+    const std::string svg = files.contents.at("/class/graph.svg");
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("<title>Results - Graph</title>"), std::string::npos);
+    results::Form2& graph = *window<results::Form2>();
+    // Conformer 2's cell in the first bar, inside the bar's picture area.
+    const ui::Rect bar = ui::twipsToDevice(graph.Picture12(0).geometry(), {});
+    const ui::Rect cell = ui::twipsToDevice(graph.cell(2, 0).geometry(), {});
+    const std::string blueCell = "<rect x=\"" + std::to_string(bar.left + cell.left) + "\" y=\"" +
+                                 std::to_string(bar.top + cell.top) + "\" width=\"" +
+                                 std::to_string(cell.width) + "\" height=\"" +
+                                 std::to_string(cell.height) + "\" fill=\"#0000ff\"/>";
+    EXPECT_NE(svg.find(blueCell), std::string::npos) << svg;
+    for (const char* text : {">Conformer</text>", ">%</text>", ">-50</text>", ">°C</text>"})
+        EXPECT_NE(svg.find(text), std::string::npos) << text;
+    EXPECT_NE(svg.find("href=\"data:image/png;base64,UE5HIQ==\""), std::string::npos);
+
+    messages.chosenFile = "/class/graph.png";
+    user.choose(*main->mnuSaveGraph);
+    EXPECT_EQ(files.contents.at("/class/graph.png"), "PNG of Results - Graph");
+    files.full = true;
+    user.choose(*main->mnuSaveGraph);
+    user.close(*window<results::Form2>());
+    user.choose(*main->mnuSaveGraph);
+    EXPECT_EQ(messages.texts, (Texts{"Torvi could not save the file \"graph.png\".",
+                                     "The graph window is closed. Calculate again to show it, "
+                                     "then save it."}));
 }
 
 class Exercises : public Program {

@@ -22,7 +22,7 @@ TEST_F(Program, StartsWithItsCaptionSizeAndMenusInTheirFirstStates) {
     std::vector<std::string> file;
     for (const ui::MenuItem* item : main->mnuFile->children()) file.push_back(item->caption());
     EXPECT_EQ(file, (Texts{"&Print Table", "-", "E&xit", "-", "S&how Splash", "-",
-                           "&Open Exercise...", "Save &Exercise As..."}));
+                           "&Open Exercise...", "Save &Exercise As...", "-", "Save &Graph As..."}));
     std::vector<std::string> windowMenu;
     for (const ui::MenuItem* item : main->mnuWindow->children())
         windowMenu.push_back(item->caption());
@@ -32,8 +32,8 @@ TEST_F(Program, StartsWithItsCaptionSizeAndMenusInTheirFirstStates) {
     EXPECT_EQ(main->mnuData->shortcut(), 'D');
     EXPECT_EQ(main->mnuRes->shortcut(), 'T');
     EXPECT_EQ(main->mnuGraph->shortcut(), 'G');
-    for (const ui::MenuItem* item :
-         {main->mnuPrint, main->mnuCalc, main->mnuRes, main->mnuGraph, main->mnuCasc}) {
+    for (const ui::MenuItem* item : {main->mnuPrint, main->mnuCalc, main->mnuRes, main->mnuGraph,
+                                     main->mnuCasc, main->mnuSaveGraph}) {
         EXPECT_FALSE(item->enabled()) << item->name();
     }
     EXPECT_TRUE(main->mnuSGF->checked());

@@ -1,0 +1,30 @@
+#pragma once
+// A window's client area as a picture of its own, outside the screen: as an SVG drawing (for
+// saving), and the PNG pictures it shows, which each system hands over from its resources.
+
+#include <optional>
+#include <string>
+
+#include "ui/window.h"
+
+namespace torvi::ui {
+
+// Pictures as PNG files' bytes, from the system: those the windows show, by resource name
+// (nothing where the system keeps them in another form), and a window's client area as the
+// screen shows it.
+class PictureSource {
+  public:
+    virtual ~PictureSource() = default;
+    virtual std::optional<std::string> png(const std::string& resource) = 0;
+    virtual std::optional<std::string> windowPng(const Window& window) = 0;
+};
+
+// The client area at its design size (1 pixel = 15 twips): its background, and its visible
+// elements in design order, each inside what holds it: fills and borders, texts in their fonts,
+// lines, and pictures embedded when the source has them.
+std::string windowSvg(const Window& window, PictureSource* pictures);
+
+// Base64, for pictures embedded in a drawing.
+std::string base64(std::string_view bytes);
+
+}  // namespace torvi::ui
