@@ -49,6 +49,8 @@ int main() {
     pageFiles = &files;
     program = &application;
     static web::WebBinding binding(application);
+    static web::WebPictures pictures(binding);
+    application.setPictures(&pictures);
     application.dispatch([&] {
         shell::MDIForm1& main = application.form<shell::MDIForm1>();
         main.show();

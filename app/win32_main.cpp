@@ -15,6 +15,7 @@
 #include "win32/win32_binding.h"
 #include "win32/win32_dialogs.h"
 #include "win32/win32_files.h"
+#include "win32/win32_pictures.h"
 #include "win32/win32_printers.h"
 #include "win32/win32_settings.h"
 #include "win32/win32_system_info.h"
@@ -66,6 +67,8 @@ int runWindows(const app::CommandLine& command) {
     application.setRegistry(&registry);
     application.setProgramStarter(&programStarter);
     win32::Win32Binding binding(application);
+    win32::Win32Pictures pictures(binding);
+    application.setPictures(&pictures);
     dialogs.setBinding(&binding);
     application.dispatch([&] {
         auto& main = application.form<shell::MDIForm1>();

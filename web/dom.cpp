@@ -155,10 +155,9 @@ EM_JS(int, torviOfferCopy, (const char* text, const char* html), {
     return copied ? 1 : 0;
 });
 // A picture of what a node shows, as the desktop grabs a window's client area: its fills, its
-// canvases, its labels' texts and its lines, drawn on one canvas in page order, then put on the
-// clipboard as PNG (the key that asks is the user's gesture the browser requires).
-EM_JS(void, torviCopyPicture, (int id), {
-    var area = window["torviNodes"][id];
+// canvases, its labels' texts and its lines, drawn on one canvas in page order.
+EM_JS(void, torviDefineComposer, (), {
+  window["torviCompose"] = function(area) {
     var origin = area.getBoundingClientRect();
     var picture = document.createElement("canvas");
     picture.width = Math.round(origin.width);
@@ -196,10 +195,26 @@ EM_JS(void, torviCopyPicture, (int id), {
             context.strokeRect(x + 0.5, y + 0.5, at.width - 1, at.height - 1);
         }
     });
+    return picture;
+  };
+});
+// The picture on the clipboard as PNG (the key that asks is the user's gesture the browser
+// requires).
+EM_JS(void, torviCopyPicture, (int id), {
+    var picture = window["torviCompose"](window["torviNodes"][id]);
     var png = new Promise(function(resolve) { picture.toBlob(resolve, "image/png"); });
     if (navigator.clipboard && window.ClipboardItem) {
         navigator.clipboard.write([new ClipboardItem({"image/png": png})]).catch(function() {});
     }
+});
+// The picture as a PNG file's bytes in the program's memory (which it frees), and their count.
+EM_JS(char*, torviPicturePng, (int id, int* size), {
+    var picture = window["torviCompose"](window["torviNodes"][id]);
+    var text = atob(picture.toDataURL("image/png").split(",")[1]);
+    var bytes = _malloc(text.length);
+    for (var k = 0; k < text.length; ++k) HEAPU8[bytes + k] = text.charCodeAt(k);
+    HEAP32[size >> 2] = text.length;
+    return bytes;
 });
 EM_JS(int, torviAddressAsks, (const char* option), {
     return new URLSearchParams(window.location.search).has(UTF8ToString(option)) ? 1 : 0;
@@ -482,7 +497,16 @@ bool copy(std::string_view plain, std::string_view html) {
     return torviOfferCopy(text(plain).c_str(), text(html).c_str()) != 0;
 }
 void copyPicture(Node node) {
+    torviDefineComposer();
     torviCopyPicture(node);
+}
+std::string picturePng(Node node) {
+    torviDefineComposer();
+    int size = 0;
+    char* bytes = torviPicturePng(node, &size);
+    std::string png(bytes, static_cast<std::size_t>(size));
+    std::free(bytes);
+    return png;
 }
 bool addressAsks(const char* option) {
     return torviAddressAsks(option) != 0;

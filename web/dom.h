@@ -74,6 +74,8 @@ void listen();
 bool copy(std::string_view text, std::string_view html);
 // Puts a picture of what the node shows (its canvases, labels, lines and fills) on the clipboard.
 void copyPicture(Node node);
+// The same picture as a PNG file's bytes.
+std::string picturePng(Node node);
 
 // Whether the page's address names this option in its query ("index.html?show-hpg"): the page's
 // command line.

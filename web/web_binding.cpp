@@ -401,6 +401,12 @@ void WebBinding::syncGeometry(WindowView& view) {
     }
 }
 
+std::optional<std::string> WebBinding::clientPng(const ui::Window& window) {
+    WindowView* view = viewOf(&window);
+    if (view == nullptr) return std::nullopt;
+    return dom::picturePng(view->client);
+}
+
 void WebBinding::zoomChanged() {
     for (const auto& [window, view] : views_) syncGeometry(*view);
 }

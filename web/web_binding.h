@@ -45,6 +45,8 @@ class WebBinding : public ui::ApplicationObserver {
     // Text pasted or dropped into a box: one edit, as on the desktop.
     void pasted(dom::Node node, const std::string& text);
     void ticked(int timer);
+    // A window's client area as a PNG picture, as the page shows it; nothing for no window.
+    std::optional<std::string> clientPng(const ui::Window& window);
     // The page changed its size: maximised windows take the new one.
     void pageResized();
     // A window dragged by its title bar to this place (CSS pixels in what holds it).

@@ -6,6 +6,7 @@
 
 #include "ui/units.h"
 #include "web/dom.h"
+#include "web/web_binding.h"
 
 // clang-format off
 // A number kept under "torvi." and its name, or -1 (with found 0) for none. Local storage may be
@@ -23,6 +24,10 @@ EM_JS(void, torviWriteSetting, (const char* name, int value), {
 // clang-format on
 
 namespace torvi::web {
+
+std::optional<std::string> WebPictures::windowPng(const ui::Window& window) {
+    return binding_.clientPng(window);
+}
 
 std::optional<int> WebSettings::number(const std::string& name) {
     int found = 0;

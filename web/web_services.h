@@ -7,6 +7,7 @@
 #include "ui/printer.h"
 #include "ui/system_info.h"
 #include "ui/text_metrics.h"
+#include "ui/window_picture.h"
 #include "ui/zoom.h"
 #include "web/web_files.h"
 
@@ -43,6 +44,20 @@ class WebPrinters : public ui::Printers {
     std::unique_ptr<ui::PrintJob> openDefault() override;
     std::unique_ptr<ui::PrintJob> openFile(const std::string&) override { return nullptr; }
     bool writesFiles() const override { return false; }
+};
+
+class WebBinding;
+
+// The page's pictures as PNG: a window's client area as the page shows it. The program's own
+// pictures are the server's files, which a page cannot read at once.
+class WebPictures : public ui::PictureSource {
+  public:
+    explicit WebPictures(WebBinding& binding) : binding_(binding) {}
+    std::optional<std::string> png(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> windowPng(const ui::Window& window) override;
+
+  private:
+    WebBinding& binding_;
 };
 
 // Settings in the browser's local storage for the page's address ("torvi.Zoom").

@@ -1,5 +1,7 @@
 #include "win32/win32_dialogs.h"
 
+#include <algorithm>
+
 // clang-format off
 #include <windows.h>
 #include <commdlg.h>
@@ -64,15 +66,23 @@ bool Win32Dialogs::ask(const std::string& title, const std::string& question) {
 
 namespace {
 
-// "PDF files (*.pdf)" becomes the pair "PDF files (*.pdf)", "*.pdf" the dialogs take.
+// "PDF files (*.pdf)" becomes the pair "PDF files (*.pdf)", "*.pdf" the dialogs take; several
+// filters, apart by ";;", become a pair each.
 std::wstring dialogFilters(const std::string& filter) {
-    std::wstring filters = toWide(filter);
-    const auto open = filters.find(L'(');
-    const auto close = filters.find(L')');
-    const std::wstring pattern = open != std::wstring::npos && close > open
-                                     ? filters.substr(open + 1, close - open - 1)
-                                     : L"*.*";
-    return filters + L'\0' + pattern + L'\0';
+    std::wstring filters;
+    std::size_t start = 0;
+    while (start <= filter.size()) {
+        const std::size_t end = std::min(filter.find(";;", start), filter.size());
+        const std::wstring one = toWide(filter.substr(start, end - start));
+        const auto open = one.find(L'(');
+        const auto close = one.find(L')');
+        const std::wstring pattern = open != std::wstring::npos && close > open
+                                         ? one.substr(open + 1, close - open - 1)
+                                         : L"*.*";
+        filters += one + L'\0' + pattern + L'\0';
+        start = end + 2;
+    }
+    return filters;
 }
 
 }  // namespace
@@ -112,6 +122,9 @@ std::optional<std::string> Win32Dialogs::chooseSaveFile(const std::string& title
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrTitle = caption.c_str();
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+    // A name typed without an extension takes the chosen filter's.
+    const std::wstring extension = proposed.substr(proposed.rfind(L'.') + 1);
+    if (proposed.find(L'.') != std::wstring::npos) dialog.lpstrDefExt = extension.c_str();
     if (!GetSaveFileNameW(&dialog)) return std::nullopt;
     return toUtf8(file);
 }

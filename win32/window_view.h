@@ -32,6 +32,8 @@ class WindowView {
     virtual HWND mdiClient() const { return nullptr; }
     virtual bool isChildWindow() const { return false; }
     HWND handleFor(const ui::Element* element) const;
+    // Paints the client area's part within update, elements and all, on a device context.
+    void paintClientArea(HDC dc, const RECT& update);
     ElementView* elementView(const ui::Element* element) const;
 
     void syncWindow(ui::WindowProperty property);
@@ -87,7 +89,6 @@ class WindowView {
   private:
     void build();
     void createElements();
-    void paintClientArea(HDC dc, const RECT& update);
     // The labels a screen reader reads in the client area, where they show on the screen.
     std::vector<AccessibleText> shownTexts() const;
     // Ctrl+C outside a text box: the window's table or picture on the clipboard.

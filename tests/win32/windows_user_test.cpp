@@ -3,6 +3,9 @@
 // table, and what the screen shows of labels and boxes.
 
 #include <windows.h>
+
+#include <shlwapi.h>
+#include <wincodec.h>
 // clang-format off
 #include <oleacc.h>
 // clang-format on
@@ -27,6 +30,7 @@
 #include "ui/units.h"
 #include "win32/conversions.h"
 #include "win32/fonts.h"
+#include "win32/win32_pictures.h"
 #include "win32/win32_settings.h"
 
 namespace torvi::win32 {
@@ -395,6 +399,72 @@ TEST_F(Program, ZoomFromTheKeyboardScalesTheWindowsAndIsKeptInTheRegistry) {
                            nullptr, &kept, &size),
               ERROR_SUCCESS);
     EXPECT_EQ(kept, 175u);
+}
+
+// A PNG file's bytes read back by the Windows Imaging Component: its size and one pixel.
+struct ReadBack {
+    UINT width = 0, height = 0;
+    ui::Rgb pixel;
+};
+std::optional<ReadBack> readPng(const std::string& png, POINT at) {
+    IWICImagingFactory* factory = nullptr;
+    IStream* stream =
+        SHCreateMemStream(reinterpret_cast<const BYTE*>(png.data()), static_cast<UINT>(png.size()));
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    IWICFormatConverter* converter = nullptr;
+    std::optional<ReadBack> result;
+    ReadBack read;
+    BYTE bgra[4] = {};
+    const WICRect one{at.x, at.y, 1, 1};
+    if (stream != nullptr &&
+        SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_PPV_ARGS(&factory))) &&
+        SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnLoad,
+                                                   &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) &&
+        SUCCEEDED(frame->GetSize(&read.width, &read.height)) &&
+        SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA,
+                                        WICBitmapDitherTypeNone, nullptr, 0,
+                                        WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(converter->CopyPixels(&one, 4, 4, bgra))) {
+        read.pixel = ui::Rgb{bgra[2], bgra[1], bgra[0]};
+        result = read;
+    }
+    for (IUnknown* held :
+         std::initializer_list<IUnknown*>{converter, frame, decoder, factory, stream})
+        if (held != nullptr) held->Release();
+    return result;
+}
+
+// What Save Graph As writes on Windows: the window as shown, read back as a PNG of the client
+// area's size with the cells' colours where they are; the thermometer's bitmap as a PNG of its
+// own size for the SVG drawing.
+TEST_F(Program, TheGraphSavedAsAPictureReadsBack) {
+    key('D', kControl);
+    pump(binding);
+    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    application.dispatch([&] { main->mnuCalc->choose(); });
+    pump(binding, 200);
+    auto& graph = *application.find<results::Form2>();
+    win32::Win32Pictures pictures(binding);
+    const std::optional<std::string> png = pictures.windowPng(graph);
+    ASSERT_TRUE(png);
+    const RECT cell = areaOf(graph.cell(2, 0));
+    const std::optional<ReadBack> read = readPng(*png, centreOf(cell));
+    ASSERT_TRUE(read);
+    RECT client{};
+    GetClientRect(binding.windowView(&graph)->clientArea(), &client);
+    EXPECT_EQ(read->width, static_cast<UINT>(client.right));
+    EXPECT_EQ(read->height, static_cast<UINT>(client.bottom));
+    EXPECT_EQ(read->pixel, (ui::Rgb{0, 0, 255}));
+    const std::optional<std::string> thermometer = pictures.png("thermometer.png");
+    ASSERT_TRUE(thermometer);
+    const std::optional<ReadBack> picture = readPng(*thermometer, {0, 0});
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width, 533u);
+    EXPECT_EQ(picture->height, 135u);
 }
 
 // The table's font is the face Windows' dialogs use, which GDI has and takes as asked.
