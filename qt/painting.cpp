@@ -30,6 +30,13 @@ void paintItem(QPainter& painter, const ui::DrawItem& item, const Surface& surfa
                          QPointF(line->x2 * scale, line->y2 * scale));
         return;
     }
+    if (const auto* fill = std::get_if<ui::FillRun>(&item)) {
+        const ui::Rect& area = fill->area;
+        painter.fillRect(QRectF(QPointF(area.left * scale, area.top * scale),
+                                QPointF(area.right() * scale, area.bottom() * scale)),
+                         toQColor(fill->colour));
+        return;
+    }
     const auto& text = std::get<ui::TextRun>(item);
     const QFont font =
         surface.printer ? QFont(printerFont(text.font), surface.printer) : screenFont(text.font);

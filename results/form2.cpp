@@ -1,10 +1,13 @@
 #include "results/form2.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/number_text.h"
 #include "input/form1.h"
 #include "results/display_rules.h"
+#include "ui/units.h"
+#include "ui/window_picture.h"
 
 namespace torvi::results {
 
@@ -163,6 +166,16 @@ void Form2::stackColumn(int column, int conformerCount) {
         top = top + cell(i + 1, column).height() - 1;
         cell(i, column).setTop(top);
     }
+}
+
+ui::PrintFailure printGraphDocument(ui::PrintJob& job, const Form2& graph) {
+    constexpr int kInch = ui::kTwipsPerInch;
+    constexpr ui::Rect kArea{kInch, kInch, 19 * kInch / 2, 13 * kInch / 2};
+    job.setOrientation(ui::Orientation::Landscape);
+    const double scale = std::min(kArea.width / double(graph.clientWidth()),
+                                  kArea.height / double(graph.clientHeight()));
+    ui::drawWindow(graph, job, job.metrics(), scale, {kArea.left, kArea.top});
+    return job.endDocument();
 }
 
 }  // namespace torvi::results

@@ -11,6 +11,7 @@
 #include "results/display_rules.h"
 #include "ui/application.h"
 #include "ui/control_array.h"
+#include "ui/printer.h"
 
 namespace torvi::results {
 
@@ -70,5 +71,9 @@ class Form2 : public ui::Window {
     void createScale();
     void createThermometer();
 };
+
+// The graph as shown, printed as the one page of a job: landscape, in colour, grown to fill
+// 9,5 x 6,5 inches an inch from the corner of the printable area (within A4 and Letter alike).
+ui::PrintFailure printGraphDocument(ui::PrintJob& job, const Form2& graph);
 
 }  // namespace torvi::results

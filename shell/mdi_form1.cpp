@@ -33,7 +33,8 @@ void MDIForm1::createFileMenu() {
     mnuSaveExercise = &add<MenuItem>("mnuSaveExercise", mnuFile, "Save &Exercise As...", 'S');
     mnuSep7 = &add<MenuItem>("mnuSep7", mnuFile, "-");
     mnuSaveGraph = &add<MenuItem>("mnuSaveGraph", mnuFile, "Save &Graph As...");
-    mnuSaveGraph->setEnabled(false);
+    mnuPrintGraph = &add<MenuItem>("mnuPrintGraph", mnuFile, "Print Gr&aph");
+    for (MenuItem* graph : {mnuSaveGraph, mnuPrintGraph}) graph->setEnabled(false);
 }
 
 void MDIForm1::createCalculateCommand() {
@@ -94,6 +95,7 @@ void MDIForm1::connectHandlers() {
     mnuOpenExercise->onClick = [this] { mnuOpenExercise_Click(); };
     mnuSaveExercise->onClick = [this] { mnuSaveExercise_Click(); };
     mnuSaveGraph->onClick = [this] { mnuSaveGraph_Click(); };
+    mnuPrintGraph->onClick = [this] { mnuPrintGraph_Click(); };
     mnuKelvin->onClick = [this] { mnuKelvin_Click(); };
     mnuZoomIn->onClick = [this] { mnuZoomIn_Click(); };
     mnuZoomOut->onClick = [this] { mnuZoomOut_Click(); };

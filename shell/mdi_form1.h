@@ -28,6 +28,7 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     ui::MenuItem* mnuSaveExercise = nullptr;
     ui::MenuItem* mnuSep7 = nullptr;
     ui::MenuItem* mnuSaveGraph = nullptr;
+    ui::MenuItem* mnuPrintGraph = nullptr;
     ui::MenuItem* mnuCalc = nullptr;
     ui::MenuItem* mnuWindow = nullptr;
     ui::MenuItem* mnuData = nullptr;
@@ -90,6 +91,8 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
     void mnuSaveExercise_Click();
     // The graph window's picture as a PNG picture, as shown, or an SVG drawing.
     void mnuSaveGraph_Click();
+    // The graph window printed landscape, in colour, as large as the page takes it.
+    void mnuPrintGraph_Click();
     // Opens an exercise file into the Data Input window, or says what is wrong with it and
     // changes nothing.
     void openExercise(const std::string& path);
@@ -103,6 +106,10 @@ class MDIForm1 : public ui::Window, public input::CalculateCommand {
 
   private:
     void zoomTo(int percent);
+    // A job on the default printer, or, without one, in a PDF file the user chooses after the
+    // question; nothing (having said why) when there is neither.
+    std::unique_ptr<ui::PrintJob> openPrintJob(const char* pdfQuestion, const char* pdfTitle,
+                                               const char* pdfName);
     // Writes the displayed run into the table and the graph, in the units chosen.
     void showDisplayedRun();
     // The design: the menu bar, menu by menu.

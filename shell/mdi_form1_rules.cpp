@@ -121,6 +121,7 @@ void MDIForm1::DispRes() {
     mnuGraph->setEnabled(true);
     mnuPrint->setEnabled(true);
     mnuSaveGraph->setEnabled(true);
+    mnuPrintGraph->setEnabled(true);
 }
 
 void MDIForm1::mnuCasc_Click() {
@@ -159,22 +160,44 @@ void MDIForm1::mnuGraph_Click() {
     application().form<results::Form2>().activate();
 }
 
-void MDIForm1::mnuPrint_Click() {
+std::unique_ptr<ui::PrintJob> MDIForm1::openPrintJob(const char* pdfQuestion, const char* pdfTitle,
+                                                     const char* pdfName) {
     ui::Printers* printers = application().printers();
-    if (printers == nullptr) return application().messageBox(messages::kNoPrinter);
-    std::unique_ptr<ui::PrintJob> job = printers->openDefault();
-    if (job == nullptr) {
-        if (!printers->writesFiles()) return application().messageBox(messages::kNoPrinter);
-        // Without a printer the same page can go into a PDF file.
-        if (!application().ask(messages::kSaveAsPdfInstead)) return;
-        const std::optional<std::string> file = application().chooseSaveFile(
-            messages::kSaveAsPdfTitle, messages::kPdfFileName, messages::kPdfFilter);
-        if (!file) return;
-        job = printers->openFile(*file);
+    if (printers == nullptr) {
+        application().messageBox(messages::kNoPrinter);
+        return nullptr;
     }
+    std::unique_ptr<ui::PrintJob> job = printers->openDefault();
+    if (job != nullptr) return job;
+    if (!printers->writesFiles()) {
+        application().messageBox(messages::kNoPrinter);
+        return nullptr;
+    }
+    // Without a printer the same page can go into a PDF file.
+    if (!application().ask(pdfQuestion)) return nullptr;
+    const std::optional<std::string> file =
+        application().chooseSaveFile(pdfTitle, pdfName, messages::kPdfFilter);
+    return file ? printers->openFile(*file) : nullptr;
+}
+
+void MDIForm1::mnuPrint_Click() {
+    std::unique_ptr<ui::PrintJob> job = openPrintJob(
+        messages::kSaveAsPdfInstead, messages::kSaveAsPdfTitle, messages::kPdfFileName);
+    if (job == nullptr) return;
     const ui::PrintFailure failure =
         results::printTableDocument(*job, displayed.state, displayed.energyTexts, resultUnits());
     if (failure.failed()) application().messageBox(messages::printFailureText(failure));
+}
+
+void MDIForm1::mnuPrintGraph_Click() {
+    const results::Form2* graph = application().find<results::Form2>();
+    if (graph == nullptr) return application().messageBox(messages::kGraphClosed);
+    std::unique_ptr<ui::PrintJob> job =
+        openPrintJob(messages::kSaveGraphAsPdfInstead, messages::kSaveGraphAsPdfTitle,
+                     messages::kGraphPdfFileName);
+    if (job == nullptr) return;
+    const ui::PrintFailure failure = results::printGraphDocument(*job, *graph);
+    if (failure.failed()) application().messageBox(messages::printFailureText(failure, "graph"));
 }
 
 void MDIForm1::mnuHPG_Click() {

@@ -43,10 +43,10 @@ std::variant<core::Exercise, std::string> exerciseFromFile(const std::optional<s
     return std::get<core::Exercise>(std::move(read));
 }
 
-std::string printFailureText(const ui::PrintFailure& failure) {
+std::string printFailureText(const ui::PrintFailure& failure, const std::string& document) {
     using Kind = ui::PrintFailure::Kind;
     const auto notSaved = [&](const std::string& reason) {
-        return "The table could not be saved as " + failure.file + ": " + reason + ".";
+        return "The " + document + " could not be saved as " + failure.file + ": " + reason + ".";
     };
     switch (failure.kind) {
         case Kind::None:

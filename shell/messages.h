@@ -23,6 +23,11 @@ inline constexpr char kSaveAsPdfInstead[] =
 inline constexpr char kSaveAsPdfTitle[] = "Save the Table as PDF";
 inline constexpr char kPdfFileName[] = "Torvi table.pdf";
 inline constexpr char kPdfFilter[] = "PDF files (*.pdf)";
+// Print Graph: the same offer, for the graph.
+inline constexpr char kSaveGraphAsPdfInstead[] =
+    "No printer is available. Save the graph as a PDF file instead?";
+inline constexpr char kSaveGraphAsPdfTitle[] = "Save the Graph as PDF";
+inline constexpr char kGraphPdfFileName[] = "Torvi graph.pdf";
 
 // Exercises.
 inline constexpr char kOpenExerciseTitle[] = "Open Exercise";
@@ -53,6 +58,8 @@ std::string cannotWriteText(const std::string& path);
 std::variant<core::Exercise, std::string> exerciseFromFile(const std::optional<std::string>& bytes,
                                                            const std::string& path);
 // What a document that did not reach the printer or its file says; empty for none.
-std::string printFailureText(const ui::PrintFailure& failure);
+// The document is "table" or "graph".
+std::string printFailureText(const ui::PrintFailure& failure,
+                             const std::string& document = "table");
 
 }  // namespace torvi::shell::messages

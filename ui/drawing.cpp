@@ -32,6 +32,11 @@ void Drawing::drawLine(const LineRun& run) {
     changed();
 }
 
+void Drawing::drawFill(const FillRun& run) {
+    items_.emplace_back(run);
+    changed();
+}
+
 void Drawing::clear() {
     items_.clear();
     currentX = 0;

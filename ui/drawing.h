@@ -30,7 +30,14 @@ struct LineRun {
     friend bool operator==(const LineRun&, const LineRun&) = default;
 };
 
-using DrawItem = std::variant<TextRun, LineRun>;
+// A filled rectangle, its corners in twips.
+struct FillRun {
+    Rect area;
+    Rgb colour;
+    friend bool operator==(const FillRun&, const FillRun&) = default;
+};
+
+using DrawItem = std::variant<TextRun, LineRun, FillRun>;
 
 // A vertical line one pixel wide, the stuff of the fine plot, as the screen's pixels it covers at
 // 96 pixels an inch: its column and its rows from top to bottom, both included. Tens of thousands
@@ -50,6 +57,7 @@ class DrawingSink {
     virtual ~DrawingSink() = default;
     virtual void drawText(const TextRun& run) = 0;
     virtual void drawLine(const LineRun& run) = 0;
+    virtual void drawFill(const FillRun& run) = 0;
     virtual void clear() = 0;
 };
 
@@ -57,6 +65,7 @@ class Drawing : public DrawingSink {
   public:
     void drawText(const TextRun& run) override;
     void drawLine(const LineRun& run) override;
+    void drawFill(const FillRun& run) override;
     void clear() override;
 
     const std::vector<DrawItem>& items() const { return items_; }

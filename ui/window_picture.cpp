@@ -1,6 +1,10 @@
 #include "ui/window_picture.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdio>
+#include <functional>
 
 #include "ui/controls.h"
 #include "ui/units.h"
@@ -17,7 +21,7 @@ std::string number(double value) {
     return result;
 }
 
-std::string colour(Rgb rgb) {
+std::string svgColour(Rgb rgb) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
     return text;
@@ -53,35 +57,124 @@ std::string families(const Font& font) {
     return escaped(first) + ", Arial, Liberation Sans, sans-serif";
 }
 
-class Writer {
+// What a window's picture is made of, in pixels of the design's screen (15 twips each).
+class Shapes {
   public:
-    Writer(const Window& window, PictureSource* pictures) : window_(window), pictures_(pictures) {}
+    virtual ~Shapes() = default;
+    virtual void fill(double x, double y, double w, double h, Rgb colour) = 0;
+    virtual void outline(double x, double y, double w, double h, Rgb colour) = 0;
+    virtual void line(double x1, double y1, double x2, double y2, Rgb colour, int thickness) = 0;
+    virtual void text(const Label& label, double x, double y, double w) = 0;
+    virtual void picture(const Picture& shown, double x, double y, double w, double h) = 0;
+};
 
-    std::string svg() {
-        const double width = px(window_.clientWidth());
-        const double height = px(window_.clientHeight());
+// An area cut to a box, as an element is cut to what holds it; nothing left when they do not meet.
+struct Box {
+    double left, top, right, bottom;
+};
+std::optional<Box> cut(Box area, const Box& to) {
+    area = {std::max(area.left, to.left), std::max(area.top, to.top),
+            std::min(area.right, to.right), std::min(area.bottom, to.bottom)};
+    if (area.right <= area.left || area.bottom <= area.top) return std::nullopt;
+    return area;
+}
+
+// The background, then the visible elements in design order, each inside what holds it and cut
+// to it.
+void traceWindow(const Window& window, Shapes& shapes) {
+    const Box client{0, 0, px(window.clientWidth()), px(window.clientHeight())};
+    shapes.fill(0, 0, client.right, client.bottom, window.backColour);
+    const auto fill = [&](const Box& clip, double x, double y, double w, double h, Rgb colour) {
+        if (const auto shown = cut({x, y, x + w, y + h}, clip))
+            shapes.fill(shown->left, shown->top, shown->right - shown->left,
+                        shown->bottom - shown->top, colour);
+    };
+    const auto outline = [&](const Box& clip, double x, double y, double w, double h, Rgb colour) {
+        if (const auto shown = cut({x, y, x + w, y + h}, clip))
+            shapes.outline(shown->left, shown->top, shown->right - shown->left,
+                           shown->bottom - shown->top, colour);
+    };
+    const std::function<void(const Element*, double, double, const Box&)> elementsIn =
+        [&](const Element* container, double left, double top, const Box& clip) {
+            for (const auto& owned : window.elements()) {
+                const Element& element = *owned;
+                if (element.container() != container || !element.visible()) continue;
+                const Rect place = twipsToDevice(element.geometry(), Resolution{});
+                const double x = left + place.left;
+                const double y = top + place.top;
+                switch (element.kind()) {
+                    case ElementKind::Label: {
+                        const auto& label = static_cast<const Label&>(element);
+                        if (label.opaque)
+                            fill(clip, x, y, place.width, place.height, label.fillColour);
+                        if (label.bordered)
+                            outline(clip, x, y, place.width, place.height, colours::black);
+                        if (!label.caption().empty()) shapes.text(label, x, y, place.width);
+                        break;
+                    }
+                    case ElementKind::PictureBox: {
+                        const auto& box = static_cast<const PictureBox&>(element);
+                        fill(clip, x, y, place.width, place.height, box.fillColour);
+                        if (!box.picture.resource.empty())
+                            shapes.picture(box.picture, x, y, place.width, place.height);
+                        const auto inside = cut({x, y, x + place.width, y + place.height}, clip);
+                        if (inside) elementsIn(&element, x, y, *inside);
+                        if (box.bordered)
+                            outline(clip, x, y, place.width, place.height, colours::grey);
+                        break;
+                    }
+                    case ElementKind::Line: {
+                        const auto& line = static_cast<const LineElement&>(element);
+                        const int x1 = twipsToPixels(line.x1), y1 = twipsToPixels(line.y1);
+                        const int x2 = twipsToPixels(line.x2), y2 = twipsToPixels(line.y2);
+                        if (x1 == x2 || y1 == y2) {
+                            const Rect band = lineBand(x1, y1, x2, y2, line.thickness);
+                            fill(clip, left + band.left, top + band.top, band.width, band.height,
+                                 line.colour);
+                        } else {
+                            shapes.line(left + x1, top + y1, left + x2, top + y2, line.colour,
+                                        line.thickness);
+                        }
+                        break;
+                    }
+                    default:
+                        break;
+                }
+            }
+        };
+    elementsIn(nullptr, 0, 0, client);
+}
+
+class SvgShapes : public Shapes {
+  public:
+    explicit SvgShapes(PictureSource* pictures) : pictures_(pictures) {}
+    std::string svg(const Window& window) {
+        const double width = px(window.clientWidth());
+        const double height = px(window.clientHeight());
         out_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
         out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(width) +
                 "\" height=\"" + number(height) + "\" viewBox=\"0 0 " + number(width) + " " +
                 number(height) + "\">\n";
-        out_ += "<title>" + escaped(window_.caption()) + "</title>\n";
-        rect(0, 0, width, height, window_.backColour, std::nullopt);
-        elementsIn(nullptr, 0, 0);
+        out_ += "<title>" + escaped(window.caption()) + "</title>\n";
+        traceWindow(window, *this);
         return out_ + "</svg>\n";
     }
 
-  private:
-    void rect(double x, double y, double w, double h, std::optional<Rgb> fill,
-              std::optional<Rgb> stroke) {
-        out_ += "<rect x=\"" + number(stroke ? x + 0.5 : x) + "\" y=\"" +
-                number(stroke ? y + 0.5 : y) + "\" width=\"" + number(stroke ? w - 1 : w) +
-                "\" height=\"" + number(stroke ? h - 1 : h) + "\" fill=\"" +
-                (fill ? colour(*fill) : "none") + "\"";
-        if (stroke) out_ += " stroke=\"" + colour(*stroke) + "\" stroke-width=\"1\"";
-        out_ += "/>\n";
+    void fill(double x, double y, double w, double h, Rgb colour) override {
+        out_ += "<rect x=\"" + number(x) + "\" y=\"" + number(y) + "\" width=\"" + number(w) +
+                "\" height=\"" + number(h) + "\" fill=\"" + svgColour(colour) + "\"/>\n";
     }
-
-    void text(const Label& label, double x, double y, double w) {
+    void outline(double x, double y, double w, double h, Rgb colour) override {
+        out_ += "<rect x=\"" + number(x + 0.5) + "\" y=\"" + number(y + 0.5) + "\" width=\"" +
+                number(w - 1) + "\" height=\"" + number(h - 1) + "\" fill=\"none\" stroke=\"" +
+                svgColour(colour) + "\" stroke-width=\"1\"/>\n";
+    }
+    void line(double x1, double y1, double x2, double y2, Rgb colour, int thickness) override {
+        out_ += "<line x1=\"" + number(x1) + "\" y1=\"" + number(y1) + "\" x2=\"" + number(x2) +
+                "\" y2=\"" + number(y2) + "\" stroke=\"" + svgColour(colour) +
+                "\" stroke-width=\"" + std::to_string(thickness) + "\"/>\n";
+    }
+    void text(const Label& label, double x, double y, double w) override {
         const char* anchor = label.alignment == Alignment::Centre  ? "middle"
                              : label.alignment == Alignment::Right ? "end"
                                                                    : "start";
@@ -93,11 +186,10 @@ class Writer {
                 "\" font-family=\"" + families(label.font) + "\" font-size=\"" +
                 number(label.font.pointSize * 96 / 72) + "\"" +
                 (label.font.bold ? " font-weight=\"bold\"" : "") + " fill=\"" +
-                colour(label.foreColour) + "\" xml:space=\"preserve\">" + escaped(label.caption()) +
-                "</text>\n";
+                svgColour(label.foreColour) + "\" xml:space=\"preserve\">" +
+                escaped(label.caption()) + "</text>\n";
     }
-
-    void picture(const Picture& shown, double x, double y, double w, double h) {
+    void picture(const Picture& shown, double x, double y, double w, double h) override {
         const std::optional<std::string> bytes =
             pictures_ != nullptr ? pictures_->png(shown.resource) : std::nullopt;
         if (!bytes) return;
@@ -111,67 +203,70 @@ class Writer {
                 ")\" href=\"data:image/png;base64," + base64(*bytes) + "\"/>\n";
     }
 
-    void line(const LineElement& element, double x, double y) {
-        const int x1 = twipsToPixels(element.x1), y1 = twipsToPixels(element.y1);
-        const int x2 = twipsToPixels(element.x2), y2 = twipsToPixels(element.y2);
-        if (x1 == x2 || y1 == y2) {
-            const Rect band = lineBand(x1, y1, x2, y2, element.thickness);
-            rect(x + band.left, y + band.top, band.width, band.height, element.colour,
-                 std::nullopt);
-            return;
-        }
-        out_ += "<line x1=\"" + number(x + x1) + "\" y1=\"" + number(y + y1) + "\" x2=\"" +
-                number(x + x2) + "\" y2=\"" + number(y + y2) + "\" stroke=\"" +
-                colour(element.colour) + "\" stroke-width=\"" + std::to_string(element.thickness) +
-                "\"/>\n";
-    }
-
-    // The elements a container holds (the client area for none), at its top-left corner.
-    void elementsIn(const Element* container, double left, double top) {
-        for (const auto& owned : window_.elements()) {
-            const Element& element = *owned;
-            if (element.container() != container || !element.visible()) continue;
-            const Rect place = twipsToDevice(element.geometry(), Resolution{});
-            const double x = left + place.left;
-            const double y = top + place.top;
-            switch (element.kind()) {
-                case ElementKind::Label: {
-                    const auto& label = static_cast<const Label&>(element);
-                    if (label.opaque) rect(x, y, place.width, place.height, label.fillColour, {});
-                    if (label.bordered)
-                        rect(x, y, place.width, place.height, std::nullopt, colours::black);
-                    if (!label.caption().empty()) text(label, x, y, place.width);
-                    break;
-                }
-                case ElementKind::PictureBox: {
-                    const auto& box = static_cast<const PictureBox&>(element);
-                    rect(x, y, place.width, place.height, box.fillColour, std::nullopt);
-                    if (!box.picture.resource.empty())
-                        picture(box.picture, x, y, place.width, place.height);
-                    elementsIn(&element, x, y);
-                    if (box.bordered)
-                        rect(x, y, place.width, place.height, std::nullopt, colours::grey);
-                    break;
-                }
-                case ElementKind::Line:
-                    line(static_cast<const LineElement&>(element), left, top);
-                    break;
-                default:
-                    break;
-            }
-        }
-    }
-
-    const Window& window_;
+  private:
     PictureSource* pictures_;
     std::string out_;
     int clips_ = 0;
 };
 
+// The picture as a page's texts, lines and fills in twips, grown by a scale from an origin. (A
+// page takes no stored pictures.)
+class PageShapes : public Shapes {
+  public:
+    PageShapes(DrawingSink& page, const TextMetrics& metrics, double scale, Point origin)
+        : page_(page), metrics_(metrics), scale_(scale), origin_(origin) {}
+
+    void fill(double x, double y, double w, double h, Rgb colour) override {
+        const int left = at(x, origin_.x), top = at(y, origin_.y);
+        page_.drawFill(
+            {{left, top, at(x + w, origin_.x) - left, at(y + h, origin_.y) - top}, colour});
+    }
+    void outline(double x, double y, double w, double h, Rgb colour) override {
+        const int left = at(x, origin_.x), top = at(y, origin_.y);
+        const int right = at(x + w, origin_.x) - kTwipsPerPixel;
+        const int bottom = at(y + h, origin_.y) - kTwipsPerPixel;
+        for (const auto& [x1, y1, x2, y2] :
+             {std::array{left, top, right, top}, std::array{left, bottom, right, bottom},
+              std::array{left, top, left, bottom}, std::array{right, top, right, bottom}})
+            page_.drawLine({x1, y1, x2, y2, colour, 1});
+    }
+    void line(double x1, double y1, double x2, double y2, Rgb colour, int thickness) override {
+        page_.drawLine({at(x1, origin_.x), at(y1, origin_.y), at(x2, origin_.x), at(y2, origin_.y),
+                        colour, std::max(1, static_cast<int>(std::lround(thickness * scale_)))});
+    }
+    void text(const Label& label, double x, double y, double w) override {
+        Font font = label.font;
+        font.pointSize *= scale_;
+        // Where the text starts in its box, by the box's alignment, as the page measures it.
+        const int room = at(x + w, 0) - at(x, 0) - metrics_.textWidth(font, label.caption());
+        const int shift = label.alignment == Alignment::Centre  ? room / 2
+                          : label.alignment == Alignment::Right ? room
+                                                                : 0;
+        page_.drawText({at(x, origin_.x) + std::max(0, shift), at(y, origin_.y), label.caption(),
+                        label.foreColour, font});
+    }
+    void picture(const Picture&, double, double, double, double) override {}
+
+  private:
+    int at(double pixels, int origin) const {
+        return origin + static_cast<int>(std::lround(pixels * kTwipsPerPixel * scale_));
+    }
+    DrawingSink& page_;
+    const TextMetrics& metrics_;
+    double scale_;
+    Point origin_;
+};
+
 }  // namespace
 
 std::string windowSvg(const Window& window, PictureSource* pictures) {
-    return Writer(window, pictures).svg();
+    return SvgShapes(pictures).svg(window);
+}
+
+void drawWindow(const Window& window, DrawingSink& page, const TextMetrics& metrics, double scale,
+                Point origin) {
+    PageShapes shapes(page, metrics, scale, origin);
+    traceWindow(window, shapes);
 }
 
 std::string base64(std::string_view bytes) {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "ui/drawing.h"
+#include "ui/text_metrics.h"
 #include "ui/window.h"
 
 namespace torvi::ui {
@@ -23,6 +25,11 @@ class PictureSource {
 // elements in design order, each inside what holds it: fills and borders, texts in their fonts,
 // lines, and pictures embedded when the source has them.
 std::string windowSvg(const Window& window, PictureSource* pictures);
+
+// The same client area as texts, lines and fills on a page (twips), grown by a scale from an
+// origin; stored pictures are left out.
+void drawWindow(const Window& window, DrawingSink& page, const TextMetrics& metrics, double scale,
+                Point origin);
 
 // Base64, for pictures embedded in a drawing.
 std::string base64(std::string_view bytes);

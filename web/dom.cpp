@@ -121,11 +121,15 @@ EM_JS(void, torviPrint, (int landscape, const int* items, int count, const char*
     for (var k = 0; k < count; ++k) {
         var at = (items >> 2) + 7 * k;
         var colour = "#" + ("00000" + HEAP32[at + 5].toString(16)).slice(-6);
-        var part = document.createElement(HEAP32[at] === 0 ? "div" : "span");
+        var part = document.createElement(HEAP32[at] === 1 ? "span" : "div");
         part.style.position = "absolute";
         part.style.left = HEAP32[at + 1] + "px";
         part.style.top = HEAP32[at + 2] + "px";
-        if (HEAP32[at] === 0) {
+        if (HEAP32[at] === 3) {
+            part.style.width = (HEAP32[at + 3] - HEAP32[at + 1]) + "px";
+            part.style.height = (HEAP32[at + 4] - HEAP32[at + 2]) + "px";
+            part.style.background = colour;
+        } else if (HEAP32[at] === 0) {
             var x2 = HEAP32[at + 3], y2 = HEAP32[at + 4], thick = HEAP32[at + 6];
             part.style.width = Math.max(x2 - HEAP32[at + 1], thick) + "px";
             part.style.height = Math.max(y2 - HEAP32[at + 2], thick) + "px";
@@ -221,7 +225,7 @@ EM_JS(int, torviAddressAsks, (const char* option), {
 });
 EM_JS(void, torviMarkReady, (), { performance.mark("torvi-ready"); });
 // A drawing from a list in the program's memory: for each item seven ints, kind (0 a line,
-// 1 a text, 2 a pixel column), x1 (the column's x), y1 (its top), x2 (or the text's index), y2
+// 1 a text, 2 a pixel column, 3 a filled rectangle from x1, y1 to x2, y2), x1 (the column's x), y1 (its top), x2 (or the text's index), y2
 // (the column's bottom), colour (0xRRGGBB) and thickness (or the font's index), in pixels; texts and fonts as one array of strings. Lines go on the canvas; texts are
 // the page's own text, in a layer just above it, so that they can be read, selected and found.
 EM_JS(void, torviPaint, (int id, int width, int height, const int* items, int count,
@@ -291,6 +295,12 @@ EM_JS(void, torviPaint, (int id, int width, int height, const int* items, int co
             }
             context.moveTo(HEAP32[at + 1] + 0.5, HEAP32[at + 2] + 0.5);
             context.lineTo(HEAP32[at + 3] + 0.5, HEAP32[at + 4] + 0.5);
+        } else if (kind === 3) {
+            endImage();
+            endPath();
+            context.fillStyle = colour;
+            context.fillRect(HEAP32[at + 1], HEAP32[at + 2], HEAP32[at + 3] - HEAP32[at + 1],
+                             HEAP32[at + 4] - HEAP32[at + 2]);
         } else {
             var font = strings[HEAP32[at + 6]];
             var style = "left:" + HEAP32[at + 1] + "px;top:" + HEAP32[at + 2] + "px;color:" + colour;
@@ -458,6 +468,13 @@ PackedItems pack(const std::vector<ui::DrawItem>& items, bool pixelColumns) {
             packed.numbers.insert(packed.numbers.end(),
                                   {0, pixels(line->x1), pixels(line->y1), pixels(line->x2),
                                    pixels(line->y2), rgb(line->colour), line->thickness});
+            continue;
+        }
+        if (const auto* fill = std::get_if<ui::FillRun>(&item)) {
+            const ui::Rect& area = fill->area;
+            packed.numbers.insert(packed.numbers.end(),
+                                  {3, pixels(area.left), pixels(area.top), pixels(area.right()),
+                                   pixels(area.bottom()), rgb(fill->colour), 0});
             continue;
         }
         const auto& run = std::get<ui::TextRun>(item);

@@ -58,6 +58,16 @@ void paintItems(HDC dc, const std::vector<ui::DrawItem>& items, ui::Resolution r
             SetPixel(dc, to.x, to.y, toColorRef(line->colour));
             continue;
         }
+        if (const auto* fill = std::get_if<ui::FillRun>(&item)) {
+            const POINT from = device(fill->area.left, fill->area.top);
+            const POINT to = device(fill->area.right(), fill->area.bottom());
+            const RECT box{from.x, from.y, to.x, to.y};
+            if (outside(box)) continue;
+            HBRUSH brush = CreateSolidBrush(toColorRef(fill->colour));
+            FillRect(dc, &box, brush);
+            DeleteObject(brush);
+            continue;
+        }
         const auto& text = std::get<ui::TextRun>(item);
         // A line of text reaches right of its start and less than two of its font's sizes down.
         const int size = ui::pointsToPixels(text.font.pointSize, resolution.down) + 1;

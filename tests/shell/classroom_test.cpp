@@ -144,13 +144,14 @@ TEST_F(Program, SaveGraphAsADrawingOrAPicture) {
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
     EXPECT_NE(svg.find("<title>Results - Graph</title>"), std::string::npos);
     results::Form2& graph = *window<results::Form2>();
-    // Conformer 2's cell in the first bar, inside the bar's picture area.
+    // Conformer 2's cell in the first bar, inside the bar's picture area and cut to it.
     const ui::Rect bar = ui::twipsToDevice(graph.Picture12(0).geometry(), {});
     const ui::Rect cell = ui::twipsToDevice(graph.cell(2, 0).geometry(), {});
     const std::string blueCell = "<rect x=\"" + std::to_string(bar.left + cell.left) + "\" y=\"" +
                                  std::to_string(bar.top + cell.top) + "\" width=\"" +
-                                 std::to_string(cell.width) + "\" height=\"" +
-                                 std::to_string(cell.height) + "\" fill=\"#0000ff\"/>";
+                                 std::to_string(std::min(cell.width, bar.width - cell.left)) +
+                                 "\" height=\"" + std::to_string(cell.height) +
+                                 "\" fill=\"#0000ff\"/>";
     EXPECT_NE(svg.find(blueCell), std::string::npos) << svg;
     for (const char* text : {">Conformer</text>", ">%</text>", ">-50</text>", ">°C</text>"})
         EXPECT_NE(svg.find(text), std::string::npos) << text;

@@ -21,8 +21,9 @@ TEST_F(Program, StartsWithItsCaptionSizeAndMenusInTheirFirstStates) {
     EXPECT_EQ(bar, (Texts{"&File", "&Calculate", "&Window", "O&ptions", "&Help", "HPG"}));
     std::vector<std::string> file;
     for (const ui::MenuItem* item : main->mnuFile->children()) file.push_back(item->caption());
-    EXPECT_EQ(file, (Texts{"&Print Table", "-", "E&xit", "-", "S&how Splash", "-",
-                           "&Open Exercise...", "Save &Exercise As...", "-", "Save &Graph As..."}));
+    EXPECT_EQ(file,
+              (Texts{"&Print Table", "-", "E&xit", "-", "S&how Splash", "-", "&Open Exercise...",
+                     "Save &Exercise As...", "-", "Save &Graph As...", "Print Gr&aph"}));
     std::vector<std::string> windowMenu;
     for (const ui::MenuItem* item : main->mnuWindow->children())
         windowMenu.push_back(item->caption());
@@ -33,7 +34,7 @@ TEST_F(Program, StartsWithItsCaptionSizeAndMenusInTheirFirstStates) {
     EXPECT_EQ(main->mnuRes->shortcut(), 'T');
     EXPECT_EQ(main->mnuGraph->shortcut(), 'G');
     for (const ui::MenuItem* item : {main->mnuPrint, main->mnuCalc, main->mnuRes, main->mnuGraph,
-                                     main->mnuCasc, main->mnuSaveGraph}) {
+                                     main->mnuCasc, main->mnuSaveGraph, main->mnuPrintGraph}) {
         EXPECT_FALSE(item->enabled()) << item->name();
     }
     EXPECT_TRUE(main->mnuSGF->checked());

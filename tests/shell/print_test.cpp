@@ -53,6 +53,42 @@ TEST_F(Program, PrintTablePrintsTheRunOnScreenWhateverWasTypedOrRefusedSince) {
     EXPECT_EQ(printers.documents[1].items, printers.documents[0].items);
 }
 
+// Print Graph: one landscape page of the graph as shown, grown to its area (9,5 x 6,5 inches
+// from an inch in), the cells filled in their colours; without a printer the PDF offer names the
+// graph.
+TEST_F(Program, PrintGraphPrintsTheGraphLandscapeInColourScaledToThePage) {
+    calculate({"0", "1"});
+    user.choose(*main->mnuPrintGraph);
+    ASSERT_EQ(printers.documents.size(), 1u);
+    const auto& page = printers.documents[0];
+    EXPECT_EQ(page.orientation, ui::Orientation::Landscape);
+    const auto printed = texts(page);
+    for (const char* text : {"Conformer", "Energy", "%", "-50", "30", "°C"})
+        EXPECT_NE(std::find(printed.begin(), printed.end(), text), printed.end()) << text;
+    int right = 0, bottom = 0, blue = 0;
+    for (const ui::DrawItem& item : page.items) {
+        if (const auto* fill = std::get_if<ui::FillRun>(&item)) {
+            right = std::max(right, fill->area.right());
+            bottom = std::max(bottom, fill->area.bottom());
+            blue += fill->colour == ui::Rgb{0, 0, 255};
+        }
+    }
+    EXPECT_EQ(blue, 11 + 1);  // a cell in each bar, and the legend's swatch
+    EXPECT_LE(right, 1440 + 13680);
+    EXPECT_LE(bottom, 1440 + 9360);
+    EXPECT_TRUE(right > 1440 + 13680 - 300 || bottom > 1440 + 9360 - 300);  // it fills the area
+
+    printers.available = false;
+    messages.answer = true;
+    messages.chosenFile = "/tmp/graph.pdf";
+    user.choose(*main->mnuPrintGraph);
+    EXPECT_EQ(messages.questions,
+              (Texts{"No printer is available. Save the graph as a PDF file instead?"}));
+    EXPECT_EQ(messages.proposedNames, (Texts{"Torvi graph.pdf"}));
+    ASSERT_EQ(printers.documents.size(), 2u);
+    EXPECT_EQ(printers.documents[1].file, "/tmp/graph.pdf");
+}
+
 TEST_F(Program, WithoutAPrinterPrintTableOffersAPdfFile) {
     calculate({"0", "1"});
     printers.available = false;

@@ -222,6 +222,43 @@ TEST_F(Spooler, NineConformersPrintEveryColumnOnAPortraitPageInTheWindowsColours
     EXPECT_EQ(rules, 3);
 }
 
+// Print Graph through the spooler: one landscape page, the graph's texts on it, and its bars in
+// their colours: the yellow of conformer 1 and the blue of conformer 2 in the proportion the graph
+// has them (about 87 to 13 over the bars).
+TEST_F(Spooler, ThePrintedGraphIsOneLandscapePageInColour) {
+    calculate({"0", "1"});
+    const std::size_t before =
+        std::distance(fs::directory_iterator(spoolerFolder + "/out"), fs::directory_iterator{});
+    user.choose(*main->mnuPrintGraph);
+    ASSERT_TRUE(messages.texts.empty()) << messages.texts.front();
+    const std::string pdf = waitForDocument(before + 1);
+    ASSERT_FALSE(pdf.empty());
+    const PageSize size = pageSize(pdf);
+    EXPECT_EQ(size.pages, 1);
+    EXPECT_GT(size.width, size.height);
+    const std::vector<Word> all = words(pdf);
+    for (const char* text : {"Conformer", "Energy", "%", "-50"}) {
+        EXPECT_NE(
+            std::find_if(all.begin(), all.end(), [&](const Word& w) { return w.text == text; }),
+            all.end())
+            << text;
+    }
+    const std::string png = spoolerFolder + "/graph";
+    run("pdftoppm -r 36 -png -singlefile '" + pdf + "' '" + png + "'");
+    const QImage page(QString::fromStdString(png + ".png"));
+    ASSERT_FALSE(page.isNull());
+    int yellow = 0, blue = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            yellow += c.red() > 230 && c.green() > 230 && c.blue() < 60;
+            blue += c.red() < 40 && c.green() < 40 && c.blue() > 200;
+        }
+    }
+    ASSERT_GT(yellow + blue, 2000);  // the bars fill much of the page
+    EXPECT_NEAR(blue / double(yellow + blue), 0.13, 0.04);
+}
+
 TEST_F(Spooler, TenConformersPrintEveryColumnOnALandscapePage) {
     calculate({"0", "0,1", "0,2", "0,3", "0,4", "0,5", "0,6", "0,7", "0,8", "0,9"});
     const std::string pdf = print();
