@@ -125,6 +125,24 @@ void graphGrownToFillAndPainted(benchmark::State& state) {
 BENCHMARK(maximisedGraphRepainted)->Unit(benchmark::kMillisecond);
 BENCHMARK(graphGrownToFillAndPainted)->Unit(benchmark::kMillisecond);
 
+// A zoom step with the Data Input, table and graph windows open: every window laid out again at
+// the new scale and painted.
+void zoomStep(benchmark::State& state) {
+    Program program;
+    program.enter(kTenEnergies);
+    program.application.dispatch([&] { program.main->mnuCalc_Click(); });
+    QApplication::processEvents();
+    bool in = true;
+    for (auto _ : state) {
+        program.application.dispatch([&] {
+            in ? program.main->mnuZoomIn_Click() : program.main->mnuZoomOut_Click();
+        });
+        in = !in;
+        for (ui::Window* window : program.application.stackingOrder()) program.paint(*window);
+    }
+}
+BENCHMARK(zoomStep)->Unit(benchmark::kMillisecond);
+
 void printTable(benchmark::State& state) {
     if (QPrinterInfo::defaultPrinter().isNull()) {
         state.SkipWithError("no default printer");

@@ -5,24 +5,21 @@
 #include "qt/conversions.h"
 
 namespace torvi::qt {
-namespace {
 
-QSettings store() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Torvi", "Torvi");
-}
+QtSettings::QtSettings()
+    : store_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Torvi",
+                                         "Torvi")) {}
 
-}  // namespace
+QtSettings::~QtSettings() = default;
 
 std::optional<int> QtSettings::number(const std::string& name) {
     bool read = false;
-    const int value = store().value(toQString(name)).toInt(&read);
+    const int value = store_->value(toQString(name)).toInt(&read);
     return read ? std::optional(value) : std::nullopt;
 }
 
 void QtSettings::setNumber(const std::string& name, int value) {
-    QSettings settings = store();
-    settings.setValue(toQString(name), value);
-    settings.sync();
+    store_->setValue(toQString(name), value);
 }
 
 }  // namespace torvi::qt

@@ -41,9 +41,11 @@ TEST(HostServices, FilesAndSettings) {
     EXPECT_EQ(files.read(path, 100), "Torvi exercise 1\n");
 
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-    QtSettings settings;
-    EXPECT_FALSE(settings.number("Zoom"));
-    settings.setNumber("Zoom", 175);
+    {
+        QtSettings settings;
+        EXPECT_FALSE(settings.number("Zoom"));
+        settings.setNumber("Zoom", 175);
+    }  // written out as the program ends at the latest
     EXPECT_EQ(QtSettings().number("Zoom"), 175);
     EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("Torvi/Torvi.conf")));
 }
