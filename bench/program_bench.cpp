@@ -134,9 +134,8 @@ void zoomStep(benchmark::State& state) {
     QApplication::processEvents();
     bool in = true;
     for (auto _ : state) {
-        program.application.dispatch([&] {
-            in ? program.main->mnuZoomIn_Click() : program.main->mnuZoomOut_Click();
-        });
+        program.application.dispatch(
+            [&] { in ? program.main->mnuZoomIn_Click() : program.main->mnuZoomOut_Click(); });
         in = !in;
         for (ui::Window* window : program.application.stackingOrder()) program.paint(*window);
     }
