@@ -4,6 +4,7 @@
 #include <map>
 
 #include "results/results_table.h"
+#include "ui/window_picture.h"
 
 namespace torvi::results {
 namespace {
@@ -26,22 +27,6 @@ std::string tidy(const std::string& text) {
         result += c;
     }
     if (!result.empty() && result.back() == ' ') result.pop_back();
-    return result;
-}
-
-std::string escapeHtml(const std::string& text) {
-    std::string result;
-    for (char c : text) {
-        if (c == '&') {
-            result += "&amp;";
-        } else if (c == '<') {
-            result += "&lt;";
-        } else if (c == '>') {
-            result += "&gt;";
-        } else {
-            result += c;
-        }
-    }
     return result;
 }
 
@@ -135,7 +120,7 @@ std::string htmlTable(const TableCells& cells) {
     std::string html = "<table>\n";
     for (const auto& row : cells) {
         html += "<tr>";
-        for (const std::string& cell : row) html += "<td>" + escapeHtml(cell) + "</td>";
+        for (const std::string& cell : row) html += "<td>" + ui::escapedMarkup(cell) + "</td>";
         html += "</tr>\n";
     }
     return html + "</table>\n";

@@ -27,24 +27,6 @@ std::string svgColour(Rgb rgb) {
     return text;
 }
 
-std::string escaped(std::string_view text) {
-    std::string result;
-    for (char c : text) {
-        if (c == '&') {
-            result += "&amp;";
-        } else if (c == '<') {
-            result += "&lt;";
-        } else if (c == '>') {
-            result += "&gt;";
-        } else if (c == '"') {
-            result += "&quot;";
-        } else {
-            result += c;
-        }
-    }
-    return result;
-}
-
 // Pixels of the design's screen, 15 twips each.
 double px(int twips) {
     return twips / double(kTwipsPerPixel);
@@ -54,7 +36,7 @@ double px(int twips) {
 std::string families(const Font& font) {
     const std::string first =
         font.family == kInterfaceFamily ? std::string("MS Shell Dlg") : font.family;
-    return escaped(first) + ", Arial, Liberation Sans, sans-serif";
+    return escapedMarkup(first) + ", Arial, Liberation Sans, sans-serif";
 }
 
 // What a window's picture is made of, in pixels of the design's screen (15 twips each).
@@ -155,7 +137,7 @@ class SvgShapes : public Shapes {
         out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(width) +
                 "\" height=\"" + number(height) + "\" viewBox=\"0 0 " + number(width) + " " +
                 number(height) + "\">\n";
-        out_ += "<title>" + escaped(window.caption()) + "</title>\n";
+        out_ += "<title>" + escapedMarkup(window.caption()) + "</title>\n";
         traceWindow(window, *this);
         return out_ + "</svg>\n";
     }
@@ -187,7 +169,7 @@ class SvgShapes : public Shapes {
                 number(label.font.pointSize * 96 / 72) + "\"" +
                 (label.font.bold ? " font-weight=\"bold\"" : "") + " fill=\"" +
                 svgColour(label.foreColour) + "\" xml:space=\"preserve\">" +
-                escaped(label.caption()) + "</text>\n";
+                escapedMarkup(label.caption()) + "</text>\n";
     }
     void picture(const Picture& shown, double x, double y, double w, double h) override {
         const std::optional<std::string> bytes =
@@ -267,6 +249,24 @@ void drawWindow(const Window& window, DrawingSink& page, const TextMetrics& metr
                 Point origin) {
     PageShapes shapes(page, metrics, scale, origin);
     traceWindow(window, shapes);
+}
+
+std::string escapedMarkup(std::string_view text) {
+    std::string result;
+    for (char c : text) {
+        if (c == '&') {
+            result += "&amp;";
+        } else if (c == '<') {
+            result += "&lt;";
+        } else if (c == '>') {
+            result += "&gt;";
+        } else if (c == '"') {
+            result += "&quot;";
+        } else {
+            result += c;
+        }
+    }
+    return result;
 }
 
 std::string base64(std::string_view bytes) {

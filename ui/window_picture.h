@@ -31,6 +31,9 @@ std::string windowSvg(const Window& window, PictureSource* pictures);
 void drawWindow(const Window& window, DrawingSink& page, const TextMetrics& metrics, double scale,
                 Point origin);
 
+// Text as markup (SVG, HTML) holds it: "&", "<", ">" and '"' written as entities.
+std::string escapedMarkup(std::string_view text);
+
 // Base64, for pictures embedded in a drawing.
 std::string base64(std::string_view bytes);
 

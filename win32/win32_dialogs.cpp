@@ -87,11 +87,16 @@ std::wstring dialogFilters(const std::string& filter) {
 
 }  // namespace
 
-std::optional<std::string> Win32Dialogs::chooseOpenFile(const std::string& title,
-                                                        const std::string& filter) {
+std::optional<std::string> Win32Dialogs::chooseFile(const std::string& title,
+                                                    const std::string& proposedName,
+                                                    const std::string& filter, bool saving) {
     const std::wstring filters = dialogFilters(filter);
     wchar_t file[MAX_PATH] = {};
+    const std::wstring proposed = toWide(proposedName);
+    proposed.copy(file, MAX_PATH - 1);
     const std::wstring caption = toWide(title);
+    // A name typed without an extension takes the chosen filter's.
+    const std::wstring extension = proposed.substr(proposed.rfind(L'.') + 1);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner();
@@ -100,33 +105,26 @@ std::optional<std::string> Win32Dialogs::chooseOpenFile(const std::string& title
     dialog.lpstrFile = file;
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrTitle = caption.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    if (saving) {
+        dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+        if (proposed.find(L'.') != std::wstring::npos) dialog.lpstrDefExt = extension.c_str();
+        if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+    } else {
+        dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+        if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    }
     return toUtf8(file);
 }
 
 std::optional<std::string> Win32Dialogs::chooseSaveFile(const std::string& title,
                                                         const std::string& proposedName,
                                                         const std::string& filter) {
-    const std::wstring filters = dialogFilters(filter);
-    wchar_t file[MAX_PATH] = {};
-    const std::wstring proposed = toWide(proposedName);
-    proposed.copy(file, MAX_PATH - 1);
-    const std::wstring caption = toWide(title);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner();
-    const WholeProgramModal modal(dialog.hwndOwner);
-    dialog.lpstrFilter = filters.c_str();
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = caption.c_str();
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-    // A name typed without an extension takes the chosen filter's.
-    const std::wstring extension = proposed.substr(proposed.rfind(L'.') + 1);
-    if (proposed.find(L'.') != std::wstring::npos) dialog.lpstrDefExt = extension.c_str();
-    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-    return toUtf8(file);
+    return chooseFile(title, proposedName, filter, true);
+}
+
+std::optional<std::string> Win32Dialogs::chooseOpenFile(const std::string& title,
+                                                        const std::string& filter) {
+    return chooseFile(title, {}, filter, false);
 }
 
 }  // namespace torvi::win32

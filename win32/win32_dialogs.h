@@ -22,6 +22,9 @@ class Win32Dialogs : public ui::Dialogs {
                                               const std::string& filter) override;
 
   private:
+    // The save or open dialog of comdlg32 with its name proposed and its filters.
+    std::optional<std::string> chooseFile(const std::string& title, const std::string& proposedName,
+                                          const std::string& filter, bool saving);
     // The window that owns a dialog, with the windows' changes so far marked for painting, as
     // the dialog's own message loop paints while the event waits for it.
     HWND owner() const;
