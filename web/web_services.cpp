@@ -89,10 +89,22 @@ bool WebDialogs::ask(const std::string& title, const std::string& question) {
     return dom::messageBox(title, question, true);
 }
 
-std::optional<std::string> WebDialogs::chooseSaveFile(const std::string&,
+std::optional<std::string> WebDialogs::chooseSaveFile(const std::string& title,
                                                       const std::string& proposedName,
-                                                      const std::string&) {
-    return proposedName;
+                                                      const std::string& filter) {
+    // A download takes the proposed name; where the filter offers a second type ("PNG pictures
+    // (*.png);;SVG drawings (*.svg)"), the page asks for it instead of a dialog's list.
+    const std::size_t second = filter.find(";;");
+    if (second == std::string::npos) return proposedName;
+    const std::string other = filter.substr(second + 2);
+    const std::size_t star = other.find("*.");
+    const std::size_t close = other.find(')', star);
+    if (star == std::string::npos || close == std::string::npos) return proposedName;
+    const std::string extension = other.substr(star + 1, close - star - 1);
+    if (!dom::messageBox(
+            title, "Save as " + other + " instead of " + filter.substr(0, second) + "?", true))
+        return proposedName;
+    return proposedName.substr(0, proposedName.rfind('.')) + extension;
 }
 
 std::optional<std::string> WebDialogs::chooseOpenFile(const std::string&,
