@@ -1,8 +1,12 @@
 #pragma once
-// Settings in the user's configuration folder (~/.config/Torvi/Torvi.conf), through QSettings,
-// which writes them out when it can (at the latest as the program ends), not at each change.
+// Settings in the user's configuration folder (~/.config/Torvi/Torvi.conf), through QSettings:
+// read at once, written a moment after the last change (a run of zoom steps writes once) and at
+// the latest as the program ends.
 
+#include <QTimer>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "ui/zoom.h"
 
@@ -19,6 +23,9 @@ class QtSettings : public ui::Settings {
 
   private:
     std::unique_ptr<QSettings> store_;
+    std::map<std::string, int> unwritten_;
+    QTimer writeSoon_;
+    void write();
 };
 
 }  // namespace torvi::qt
