@@ -1,5 +1,5 @@
-// Print Table on Windows' default printer: nine conformers, then ten. tests/win32/check-printing
-// runs it with a private spooler and reads the pages that reach it.
+// Print Table on Windows' default printer: nine conformers, then ten; then Print Graph of two.
+// tests/win32/check-printing runs it with a private spooler and reads the pages that reach it.
 
 #include <gtest/gtest.h>
 
@@ -24,6 +24,16 @@ TEST(Printing, NineConformersThenTenGoToTheDefaultPrinter) {
         world.user.choose(*world.main->mnuPrint);
         EXPECT_TRUE(world.messages.texts.empty()) << world.messages.texts.front();
     }
+}
+
+TEST(Printing, TheGraphGoesToTheDefaultPrinter) {
+    testing::ProgramWorld world;
+    Win32Printers printers;
+    world.application.setPrinters(&printers);
+    torvi::testing::typeEntries(world.user, {"0", "1"});
+    world.user.choose(*world.main->mnuCalc);
+    world.user.choose(*world.main->mnuPrintGraph);
+    EXPECT_TRUE(world.messages.texts.empty()) << world.messages.texts.front();
 }
 
 }  // namespace
