@@ -9,7 +9,6 @@ namespace torvi::qt {
 
 ButtonView::ButtonView(ui::CommandButton& button, WindowView& windowView, QWidget* parent)
     : QPushButton(parent), button_(button) {
-    setFont(controlFont(button_));
     setAutoDefault(false);
     // Tab and the model give the focus; a press that is released elsewhere changes nothing.
     setFocusPolicy(Qt::TabFocus);
@@ -20,7 +19,8 @@ ButtonView::ButtonView(ui::CommandButton& button, WindowView& windowView, QWidge
 void ButtonView::sync(ui::Property) {
     setText(toQString(button_.caption()));
     setGeometry(shownPlace(button_));
-    if (font() != controlFont(button_)) setFont(controlFont(button_));
+    // The type at the window's scale, set only when it changed.
+    if (const QFont shown = controlFont(button_); font() != shown) setFont(shown);
     setVisible(button_.visible());
     setEnabled(button_.enabled());
     describe(*this, button_);

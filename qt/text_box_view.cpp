@@ -13,7 +13,6 @@ namespace torvi::qt {
 TextBoxView::TextBoxView(ui::TextBox& box, WindowView& windowView, QWidget* parent)
     : QLineEdit(parent), box_(box), windowView_(windowView) {
     setFrame(true);
-    setFont(controlFont(box_));
     // The model limits the text; Qt, counting UTF-16 units, must never cut what the model holds.
     setMaxLength(2 * ui::TextBox::kMaximumLength);
     // The connections go with the window's view, so that nothing reaches a box whose window has
@@ -41,7 +40,8 @@ void TextBoxView::sync(ui::Property property) {
         return;
     }
     setGeometry(shownPlace(box_));
-    if (font() != controlFont(box_)) setFont(controlFont(box_));
+    // The type at the window's scale, set only when it changed.
+    if (const QFont shown = controlFont(box_); font() != shown) setFont(shown);
     setVisible(box_.visible());
     setEnabled(box_.enabled());
     describe(*this, box_);

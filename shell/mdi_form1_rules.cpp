@@ -77,14 +77,14 @@ results::ResultUnits MDIForm1::resultUnits() const {
 }
 
 void MDIForm1::showDisplayedRun() {
+    const results::ResultUnits units = resultUnits();
     results::Form3& table = application().form<results::Form3>();
     ui::PrintTarget target(table.drawing, application().metrics(), table.font);
     target.clear();
     results::writeTable(target, results::kWindowLayout, displayed.state, displayed.energyTexts, 10,
-                        resultUnits());
-    table.units = resultUnits();
-    application().form<results::Form2>().showRun(displayed.state, displayed.energyTexts,
-                                                 resultUnits());
+                        units);
+    table.units = units;
+    application().form<results::Form2>().showRun(displayed.state, displayed.energyTexts, units);
 }
 
 void MDIForm1::DispRes() {
