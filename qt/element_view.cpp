@@ -9,8 +9,11 @@
 namespace torvi::qt {
 
 void describe(QWidget& widget, const ui::Element& element) {
-    widget.setAccessibleName(toQString(ui::accessibleNameOf(element)));
-    widget.setAccessibleDescription(toQString(element.designName()));
+    // Every sync passes here; an assistive technology hears of a name only when it changes.
+    const QString name = toQString(ui::accessibleNameOf(element));
+    if (widget.accessibleName() != name) widget.setAccessibleName(name);
+    const QString description = toQString(element.designName());
+    if (widget.accessibleDescription() != description) widget.setAccessibleDescription(description);
 }
 
 void clickOnRelease(const QMouseEvent& event, ui::Element& element) {

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "qt/conversions.h"
 #include "ui/units.h"
@@ -31,11 +33,20 @@ QFont baseFont(const ui::Font& font) {
 }  // namespace
 
 QFont screenFont(const ui::Font& font) {
+    // Every label, box and drawn text asks for its font at each paint and each zoom step. A font
+    // kept here keeps the face Qt matched for it, which a new one would look up again.
+    static std::map<std::tuple<std::string, double, bool>, QFont> made;
+    const auto key = std::make_tuple(font.family, font.pointSize, font.bold);
+    if (const auto found = made.find(key); found != made.end()) return found->second;
     QFont result = baseFont(font);
     // MS Sans Serif set its text smaller than Arial at the same size; 0.94 matches its widths.
     const double scale = font.family == "MS Sans Serif" ? 0.94 : 1.0;
     result.setPixelSize(
         std::max(1, ui::pointsToPixels(font.pointSize * scale, ui::kScreenPixelsPerInch)));
+    // The sizes a user meets are those of the design's few fonts at the zoom's few steps and the
+    // sizes a window's drawing fills; the cache starts again rather than grow without end.
+    if (made.size() > 256) made.clear();
+    made.emplace(key, result);
     return result;
 }
 

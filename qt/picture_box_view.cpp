@@ -38,14 +38,30 @@ void PictureBoxView::render() {
         painter.drawRect(kept_.rect().adjusted(0, 0, -1, -1));
     }
     keptValid_ = true;
+    shown_ = QImage();
 }
 
 void PictureBoxView::paintEvent(QPaintEvent*) {
-    if (!keptValid_ || kept_.size() != toPixels(picture_.geometry()).size()) render();
     QPainter painter(this);
+    if (pixmap_.isNull() && picture_.drawing.items().empty()) {
+        // A plain box (a bar, a swatch) is filled and outlined at the size shown, as on Windows.
+        painter.fillRect(rect(), toQColor(picture_.fillColour));
+        if (picture_.bordered) {
+            painter.setPen(toQColor(ui::colours::grey));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        return;
+    }
+    if (!keptValid_ || kept_.size() != toPixels(picture_.geometry()).size()) render();
     if (kept_.size() == size()) return painter.drawImage(0, 0, kept_);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), kept_);
+    // Smoothing is the dearest part of a repaint at a large size; it is done once a size.
+    if (shown_.size() != size()) {
+        shown_ = QImage(size(), QImage::Format_RGB32);
+        QPainter smoothing(&shown_);
+        smoothing.setRenderHint(QPainter::SmoothPixmapTransform);
+        smoothing.drawImage(shown_.rect(), kept_);
+    }
+    painter.drawImage(0, 0, shown_);
 }
 
 void PictureBoxView::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 // A picture area: its fill, a stored picture cut to the box, and what is drawn into it, kept as an
-// image that repaints until the drawing changes.
+// image that repaints until the drawing changes, and, in a window grown to fill, kept at the size
+// shown as well.
 
 #include <QImage>
 #include <QPixmap>
@@ -27,6 +28,7 @@ class PictureBoxView : public QWidget, public ElementView {
     QPixmap pixmap_;
     QImage kept_;
     bool keptValid_ = false;
+    QImage shown_;  // kept_ smoothed to the widget's size, when that differs
 };
 
 // A picture resource, or a null pixmap when there is none.

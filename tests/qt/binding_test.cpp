@@ -245,5 +245,18 @@ TEST_F(Binding, TheWindowsDrawingIsPainted) {
     EXPECT_NE(image.pixelColor(50, 102), QColor(255, 0, 0));
 }
 
+// A picture box shown larger than its design (here at twice the zoom) shows what is drawn into it
+// after it grew, not the picture it kept from before.
+TEST_F(Binding, AGrownPictureBoxShowsWhatIsDrawnLater) {
+    application.setZoom(200);
+    QApplication::processEvents();
+    QWidget* box = widget(*demo->Picture1);
+    ASSERT_EQ(box->size(), QSize(200, 80));
+    EXPECT_NE(box->grab().toImage().pixelColor(100, 40), QColor(255, 0, 0));
+    demo->Picture1->drawing.drawLine(LineRun{0, 300, 1500, 300, colours::red, 5});
+    QApplication::processEvents();
+    EXPECT_EQ(box->grab().toImage().pixelColor(100, 40), QColor(255, 0, 0));
+}
+
 }  // namespace
 }  // namespace torvi::ui::testing

@@ -31,6 +31,7 @@ DemoWindow::DemoWindow(Application& application) : Window(application, "Demo", W
     Label1 = &add<Label>("Label1", kNoIndex, Rect{100, 100, 500, 195}, "Label1");
     Label1->setContainer(Frame1);
     Label1->fitted = true;
+    Picture1 = &add<PictureBox>("Picture1", kNoIndex, Rect{100, 1700, 1500, 600});
     Timer1 = &add<Timer>("Timer1", kNoIndex, 2000);
     Timer1->onTimer = [this] { log.push_back("Timer"); };
     mnuFile = &add<MenuItem>("mnuFile", nullptr, "&File");

@@ -1,6 +1,6 @@
 #pragma once
 // A small window for the toolkit tests: two text boxes in an array, a third box, a button, a
-// frame holding a label, a timer and a menu. Every event is written to a shared log.
+// frame holding a label, a picture box, a timer and a menu. Every event is written to a shared log.
 
 #include <string>
 #include <vector>
@@ -19,6 +19,7 @@ class DemoWindow : public Window {
     CommandButton* Command1 = nullptr;
     Frame* Frame1 = nullptr;
     Label* Label1 = nullptr;
+    PictureBox* Picture1 = nullptr;
     Timer* Timer1 = nullptr;
     MenuItem* mnuFile = nullptr;
     MenuItem* mnuGo = nullptr;
