@@ -3,12 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "qt/picture_box_view.h"
+#include "qt/painting.h"
 
 namespace torvi::qt {
 
 ImageView::ImageView(ui::ImageElement& image, QWidget* parent)
-    : QWidget(parent), image_(image), pixmap_(loadPicture(image.picture)) {
+    : QWidget(parent), image_(image), pixmap_(loadPicture(image.picture.resource)) {
     sync(ui::Property::Geometry);
 }
 

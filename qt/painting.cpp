@@ -10,8 +10,23 @@
 namespace torvi::qt {
 namespace {
 
+QRectF scaled(const ui::Rect& area, double scale) {
+    return QRectF(QPointF(area.left * scale, area.top * scale),
+                  QPointF(area.right() * scale, area.bottom() * scale));
+}
+
 void paintItem(QPainter& painter, const ui::DrawItem& item, const Surface& surface) {
     const double scale = surface.unitsPerTwip;
+    if (const auto* picture = std::get_if<ui::PictureRun>(&item)) {
+        const QPixmap pixmap = loadPicture(picture->resource);
+        if (pixmap.isNull()) return;
+        painter.save();
+        painter.setClipRect(scaled(picture->clip, scale), Qt::IntersectClip);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(scaled(picture->place, scale), pixmap, QRectF(pixmap.rect()));
+        painter.restore();
+        return;
+    }
     if (const auto* line = std::get_if<ui::LineRun>(&item)) {
         const auto column = ui::pixelColumnOf(item);
         if (surface.printer == nullptr && column) {
@@ -31,10 +46,7 @@ void paintItem(QPainter& painter, const ui::DrawItem& item, const Surface& surfa
         return;
     }
     if (const auto* fill = std::get_if<ui::FillRun>(&item)) {
-        const ui::Rect& area = fill->area;
-        painter.fillRect(QRectF(QPointF(area.left * scale, area.top * scale),
-                                QPointF(area.right() * scale, area.bottom() * scale)),
-                         toQColor(fill->colour));
+        painter.fillRect(scaled(fill->area, scale), toQColor(fill->colour));
         return;
     }
     const auto& text = std::get<ui::TextRun>(item);
@@ -48,6 +60,11 @@ void paintItem(QPainter& painter, const ui::DrawItem& item, const Surface& surfa
 }
 
 }  // namespace
+
+QPixmap loadPicture(const std::string& resource) {
+    if (resource.empty()) return {};
+    return QPixmap(QString(":/torvi/") + toQString(resource));
+}
 
 void paintItems(QPainter& painter, const std::vector<ui::DrawItem>& items, const Surface& surface) {
     painter.save();

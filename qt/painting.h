@@ -2,6 +2,8 @@
 // Drawing items painted with QPainter: on the screen at 15 twips a pixel, or on a printer's page.
 
 #include <QImage>
+#include <QPixmap>
+#include <string>
 #include <vector>
 
 #include "ui/drawing.h"
@@ -19,6 +21,9 @@ struct Surface {
     QPaintDevice* printer = nullptr;
 };
 inline constexpr double kScreenUnitsPerTwip = 1.0 / ui::kTwipsPerPixel;
+
+// A picture resource by name, or a null pixmap when there is none.
+QPixmap loadPicture(const std::string& resource);
 
 void paintItems(QPainter& painter, const std::vector<ui::DrawItem>& items, const Surface& surface);
 

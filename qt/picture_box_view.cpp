@@ -8,13 +8,8 @@
 
 namespace torvi::qt {
 
-QPixmap loadPicture(const ui::Picture& picture) {
-    if (picture.resource.empty()) return {};
-    return QPixmap(QString(":/torvi/") + toQString(picture.resource));
-}
-
 PictureBoxView::PictureBoxView(ui::PictureBox& picture, QWidget* parent)
-    : QWidget(parent), picture_(picture), pixmap_(loadPicture(picture.picture)) {
+    : QWidget(parent), picture_(picture), pixmap_(loadPicture(picture.picture.resource)) {
     picture_.drawing.onChanged = [this] {
         keptValid_ = false;
         update();

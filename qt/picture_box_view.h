@@ -31,7 +31,4 @@ class PictureBoxView : public QWidget, public ElementView {
     QImage shown_;  // kept_ smoothed to the widget's size, when that differs
 };
 
-// A picture resource, or a null pixmap when there is none.
-QPixmap loadPicture(const ui::Picture& picture);
-
 }  // namespace torvi::qt

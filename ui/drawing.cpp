@@ -37,6 +37,11 @@ void Drawing::drawFill(const FillRun& run) {
     changed();
 }
 
+void Drawing::drawPicture(const PictureRun& run) {
+    items_.emplace_back(run);
+    changed();
+}
+
 void Drawing::clear() {
     items_.clear();
     currentX = 0;

@@ -37,7 +37,16 @@ struct FillRun {
     friend bool operator==(const FillRun&, const FillRun&) = default;
 };
 
-using DrawItem = std::variant<TextRun, LineRun, FillRun>;
+// A stored picture (one of the windows' resources by name) with its pixels spread over a place and
+// cut to an area, both in twips.
+struct PictureRun {
+    std::string resource;
+    Rect place;
+    Rect clip;
+    friend bool operator==(const PictureRun&, const PictureRun&) = default;
+};
+
+using DrawItem = std::variant<TextRun, LineRun, FillRun, PictureRun>;
 
 // A vertical line one pixel wide, the stuff of the fine plot, as the screen's pixels it covers at
 // 96 pixels an inch: its column and its rows from top to bottom, both included. Tens of thousands
@@ -58,6 +67,7 @@ class DrawingSink {
     virtual void drawText(const TextRun& run) = 0;
     virtual void drawLine(const LineRun& run) = 0;
     virtual void drawFill(const FillRun& run) = 0;
+    virtual void drawPicture(const PictureRun& run) = 0;
     virtual void clear() = 0;
 };
 
@@ -66,6 +76,7 @@ class Drawing : public DrawingSink {
     void drawText(const TextRun& run) override;
     void drawLine(const LineRun& run) override;
     void drawFill(const FillRun& run) override;
+    void drawPicture(const PictureRun& run) override;
     void clear() override;
 
     const std::vector<DrawItem>& items() const { return items_; }

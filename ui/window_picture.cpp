@@ -191,8 +191,8 @@ class SvgShapes : public Shapes {
     int clips_ = 0;
 };
 
-// The picture as a page's texts, lines and fills in twips, grown by a scale from an origin. (A
-// page takes no stored pictures.)
+// The picture as a page's texts, lines, fills and stored pictures in twips, grown by a scale from
+// an origin.
 class PageShapes : public Shapes {
   public:
     PageShapes(DrawingSink& page, const TextMetrics& metrics, double scale, Point origin)
@@ -227,7 +227,13 @@ class PageShapes : public Shapes {
         page_.drawText({at(x, origin_.x) + std::max(0, shift), at(y, origin_.y), label.caption(),
                         label.foreColour, font});
     }
-    void picture(const Picture&, double, double, double, double) override {}
+    void picture(const Picture& shown, double x, double y, double w, double h) override {
+        const int left = at(x, origin_.x), top = at(y, origin_.y);
+        const Rect place{left, top, at(x + shown.pixelWidth, origin_.x) - left,
+                         at(y + shown.pixelHeight, origin_.y) - top};
+        const Rect clip{left, top, at(x + w, origin_.x) - left, at(y + h, origin_.y) - top};
+        page_.drawPicture({shown.resource, place, clip});
+    }
 
   private:
     int at(double pixels, int origin) const {

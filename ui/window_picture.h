@@ -26,8 +26,8 @@ class PictureSource {
 // lines, and pictures embedded when the source has them.
 std::string windowSvg(const Window& window, PictureSource* pictures);
 
-// The same client area as texts, lines and fills on a page (twips), grown by a scale from an
-// origin; stored pictures are left out.
+// The same client area as texts, lines, fills and stored pictures on a page (twips), grown by a
+// scale from an origin.
 void drawWindow(const Window& window, DrawingSink& page, const TextMetrics& metrics, double scale,
                 Point origin);
 

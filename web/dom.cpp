@@ -55,10 +55,15 @@ EM_JS(int, torviShownSize, (int id, int height), {
     var box = window["torviNodes"][id].getBoundingClientRect();
     return Math.round(height ? box.height : box.width);
 });
-EM_JS(void, torviSetPicture, (int id, const char* name), {
+// Where a picture resource is found: in the single file, the data address written into it
+// (window.torviPictures); otherwise its file beside the page. A string the program frees.
+EM_JS(char*, torviPictureAddress, (const char* name), {
     var picture = UTF8ToString(name);
     var address = (window["torviPictures"] || {})[picture] || picture;
-    window["torviNodes"][id].style.backgroundImage = "url(\"" + address + "\")";
+    var size = lengthBytesUTF8(address) + 1;
+    var text = _malloc(size);
+    stringToUTF8(address, text, size);
+    return text;
 });
 EM_JS(void, torviSetAttribute, (int id, const char* name, const char* value), {
     var node = window["torviNodes"][id], attribute = UTF8ToString(name);
@@ -121,6 +126,10 @@ EM_JS(void, torviPrint, (int landscape, const int* items, int count, const char*
     for (var k = 0; k < count; ++k) {
         var at = (items >> 2) + 7 * k;
         var colour = "#" + ("00000" + HEAP32[at + 5].toString(16)).slice(-6);
+        if (HEAP32[at] === 4) {
+            view.insertAdjacentHTML("beforeend", strings[HEAP32[at + 6]]);
+            continue;
+        }
         var part = document.createElement(HEAP32[at] === 1 ? "span" : "div");
         part.style.position = "absolute";
         part.style.left = HEAP32[at + 1] + "px";
@@ -148,7 +157,10 @@ EM_JS(void, torviPrint, (int landscape, const int* items, int count, const char*
     page.textContent = "@page { size: A4 " + (landscape ? "landscape" : "portrait") +
                        "; margin: 0.25in; }";
     document.head.appendChild(page);
-    window.print();
+    // The dialog prints what is on the page when it opens: its pictures decoded first.
+    Promise.all(Array.from(view.querySelectorAll("img")).map(function(picture) {
+        return picture.decode().catch(function() {});
+    })).then(function() { window.print(); });
 });
 // Copies text and HTML: the browser's copy command, whose event takes them (the key that asks
 // is the user's gesture the browser requires).
@@ -220,14 +232,41 @@ EM_JS(char*, torviPicturePng, (int id, int* size), {
     HEAP32[size >> 2] = text.length;
     return bytes;
 });
+// The bytes at an address, in the program's memory (which it frees): a data address decoded, a
+// file beside the page read as it is; nothing (0) when it cannot be read.
+EM_JS(char*, torviAddressBytes, (const char* where, int* size), {
+    var address = UTF8ToString(where), text = null;
+    try {
+        if (address.startsWith("data:")) {
+            text = atob(address.substring(address.indexOf(",") + 1));
+        } else {
+            // Read as it is: each byte one character, which a binary response cannot be here.
+            var request = new XMLHttpRequest();
+            request.open("GET", address, false);
+            request.overrideMimeType("text/plain; charset=x-user-defined");
+            request.send();
+            if (request.status === 200 || request.status === 0) text = request.responseText;
+        }
+    } catch (error) {
+        text = null;
+    }
+    if (text === null || text.length === 0) return 0;
+    var bytes = _malloc(text.length);
+    for (var k = 0; k < text.length; ++k) HEAPU8[bytes + k] = text.charCodeAt(k) & 0xFF;
+    HEAP32[size >> 2] = text.length;
+    return bytes;
+});
 EM_JS(int, torviAddressAsks, (const char* option), {
     return new URLSearchParams(window.location.search).has(UTF8ToString(option)) ? 1 : 0;
 });
 EM_JS(void, torviMarkReady, (), { performance.mark("torvi-ready"); });
 // A drawing from a list in the program's memory: for each item seven ints, kind (0 a line,
-// 1 a text, 2 a pixel column, 3 a filled rectangle from x1, y1 to x2, y2), x1 (the column's x), y1 (its top), x2 (or the text's index), y2
-// (the column's bottom), colour (0xRRGGBB) and thickness (or the font's index), in pixels; texts and fonts as one array of strings. Lines go on the canvas; texts are
-// the page's own text, in a layer just above it, so that they can be read, selected and found.
+// 1 a text, 2 a pixel column, 3 a filled rectangle from x1, y1 to x2, y2, 4 a stored picture),
+// x1 (the column's x), y1 (its top), x2 (or the text's index), y2 (the column's bottom), colour
+// (0xRRGGBB) and thickness (or the font's index, or the picture's markup's), in pixels; texts,
+// fonts and markup as one array of strings. Lines go on the canvas; texts are the page's own
+// text, in a layer just above it, so that they can be read, selected and found, and pictures
+// lie in that layer too.
 EM_JS(void, torviPaint, (int id, int width, int height, const int* items, int count,
                          const char* texts), {
     var canvas = window["torviNodes"][id];
@@ -301,6 +340,8 @@ EM_JS(void, torviPaint, (int id, int width, int height, const int* items, int co
             context.fillStyle = colour;
             context.fillRect(HEAP32[at + 1], HEAP32[at + 2], HEAP32[at + 3] - HEAP32[at + 1],
                              HEAP32[at + 4] - HEAP32[at + 2]);
+        } else if (kind === 4) {
+            runs.push(strings[HEAP32[at + 6]]);  // a stored picture's markup, over the drawing
         } else {
             var font = strings[HEAP32[at + 6]];
             var style = "left:" + HEAP32[at + 1] + "px;top:" + HEAP32[at + 2] + "px;color:" + colour;
@@ -346,6 +387,26 @@ std::string json(std::string_view text) {
     return result + "\"";
 }
 
+std::string pictureAddress(std::string_view resource) {
+    char* address = torviPictureAddress(text(resource).c_str());
+    std::string result(address);
+    std::free(address);
+    return result;
+}
+
+// A stored picture as markup of pixels: its place, cut to its clip.
+std::string pictureMarkup(const ui::PictureRun& picture) {
+    const ui::Rect clip = ui::twipsToDevice(picture.clip, ui::Resolution{});
+    const ui::Rect place = ui::twipsToDevice(picture.place, ui::Resolution{});
+    const auto px = [](int pixels) { return std::to_string(pixels) + "px"; };
+    return "<div style=\"position:absolute;overflow:hidden;left:" + px(clip.left) +
+           ";top:" + px(clip.top) + ";width:" + px(clip.width) + ";height:" + px(clip.height) +
+           "\"><img alt=\"\" src=\"" + pictureAddress(picture.resource) +
+           "\" style=\"position:absolute;left:" + px(place.left - clip.left) +
+           ";top:" + px(place.top - clip.top) + ";width:" + px(place.width) +
+           ";height:" + px(place.height) + "\"></div>";
+}
+
 }  // namespace
 
 Node create(const char* tag, Node parent, const char* className) {
@@ -376,7 +437,7 @@ std::pair<int, int> shownSize(Node node) {
     return {torviShownSize(node, 0), torviShownSize(node, 1)};
 }
 void setPicture(Node node, std::string_view resource) {
-    torviSetPicture(node, text(resource).c_str());
+    setStyle(node, "background-image", "url(\"" + pictureAddress(resource) + "\")");
 }
 void setAttribute(Node node, const char* name, std::string_view value) {
     torviSetAttribute(node, name, text(value).c_str());
@@ -477,6 +538,12 @@ PackedItems pack(const std::vector<ui::DrawItem>& items, bool pixelColumns) {
                                    pixels(area.bottom()), rgb(fill->colour), 0});
             continue;
         }
+        if (const auto* picture = std::get_if<ui::PictureRun>(&item)) {
+            strings.push_back(pictureMarkup(*picture));
+            packed.numbers.insert(packed.numbers.end(),
+                                  {4, 0, 0, 0, 0, 0, static_cast<int>(strings.size()) - 1});
+            continue;
+        }
         const auto& run = std::get<ui::TextRun>(item);
         // A font the texts before had is named once: a table's cells share one.
         if (fontIndex < 0 || !(run.font == lastFont)) {
@@ -524,6 +591,14 @@ std::string picturePng(Node node) {
     std::string png(bytes, static_cast<std::size_t>(size));
     std::free(bytes);
     return png;
+}
+std::optional<std::string> resourceBytes(std::string_view resource) {
+    int size = 0;
+    char* bytes = torviAddressBytes(pictureAddress(resource).c_str(), &size);
+    if (bytes == nullptr) return std::nullopt;
+    std::string result(bytes, static_cast<std::size_t>(size));
+    std::free(bytes);
+    return result;
 }
 bool addressAsks(const char* option) {
     return torviAddressAsks(option) != 0;

@@ -3,6 +3,7 @@
 // C++ through a few JavaScript functions (dom.cpp). Positions and sizes are CSS pixels. The
 // page's own script only forwards events (page_events.cpp): the model decides.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -76,6 +77,9 @@ bool copy(std::string_view text, std::string_view html);
 void copyPicture(Node node);
 // The same picture as a PNG file's bytes.
 std::string picturePng(Node node);
+// A picture resource's file, its bytes as stored ("thermometer.png"), or nothing when the page
+// cannot reach it.
+std::optional<std::string> resourceBytes(std::string_view resource);
 
 // Whether the page's address names this option in its query ("index.html?show-hpg"): the page's
 // command line.

@@ -25,6 +25,11 @@ EM_JS(void, torviWriteSetting, (const char* name, int value), {
 
 namespace torvi::web {
 
+std::optional<std::string> WebPictures::png(const std::string& resource) {
+    if (!resource.ends_with(".png")) return std::nullopt;
+    return dom::resourceBytes(resource);
+}
+
 std::optional<std::string> WebPictures::windowPng(const ui::Window& window) {
     return binding_.clientPng(window);
 }
@@ -64,6 +69,7 @@ class WebPrintJob : public ui::PrintJob {
     void drawText(const ui::TextRun& run) override { items_.emplace_back(run); }
     void drawLine(const ui::LineRun& run) override { items_.emplace_back(run); }
     void drawFill(const ui::FillRun& run) override { items_.emplace_back(run); }
+    void drawPicture(const ui::PictureRun& run) override { items_.emplace_back(run); }
     ui::PrintFailure endDocument() override {
         dom::print(orientation_ == ui::Orientation::Landscape, items_);
         return {};

@@ -53,7 +53,7 @@ class WebBinding;
 class WebPictures : public ui::PictureSource {
   public:
     explicit WebPictures(WebBinding& binding) : binding_(binding) {}
-    std::optional<std::string> png(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> png(const std::string& resource) override;
     std::optional<std::string> windowPng(const ui::Window& window) override;
 
   private:

@@ -5,6 +5,7 @@
 #include "ui/units.h"
 #include "win32/conversions.h"
 #include "win32/fonts.h"
+#include "win32/pictures.h"
 
 namespace torvi::win32 {
 
@@ -66,6 +67,18 @@ void paintItems(HDC dc, const std::vector<ui::DrawItem>& items, ui::Resolution r
             HBRUSH brush = CreateSolidBrush(toColorRef(fill->colour));
             FillRect(dc, &box, brush);
             DeleteObject(brush);
+            continue;
+        }
+        if (const auto* picture = std::get_if<ui::PictureRun>(&item)) {
+            const ui::Rect place = ui::twipsToDevice(picture->place, resolution);
+            const ui::Rect cut = ui::twipsToDevice(picture->clip, resolution);
+            if (outside(RECT{cut.left, cut.top, cut.right(), cut.bottom()})) continue;
+            const int beforePicture = SaveDC(dc);
+            IntersectClipRect(dc, cut.left, cut.top, cut.right(), cut.bottom());
+            drawPicture(dc, ui::Picture{picture->resource},
+                        RECT{place.left, place.top, place.right(), place.bottom()}, true,
+                        resolution.across);
+            RestoreDC(dc, beforePicture);
             continue;
         }
         const auto& text = std::get<ui::TextRun>(item);

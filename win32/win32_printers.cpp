@@ -28,6 +28,7 @@ class Win32PrintJob : public ui::PrintJob {
     void drawText(const ui::TextRun& run) override { items_.emplace_back(run); }
     void drawLine(const ui::LineRun& run) override { items_.emplace_back(run); }
     void drawFill(const ui::FillRun& run) override { items_.emplace_back(run); }
+    void drawPicture(const ui::PictureRun& run) override { items_.emplace_back(run); }
 
     ui::PrintFailure endDocument() override {
         using Kind = ui::PrintFailure::Kind;

@@ -77,6 +77,18 @@ TEST_F(Program, PrintGraphPrintsTheGraphLandscapeInColourScaledToThePage) {
     EXPECT_LE(right, 1440 + 13680);
     EXPECT_LE(bottom, 1440 + 9360);
     EXPECT_TRUE(right > 1440 + 13680 - 300 || bottom > 1440 + 9360 - 300);  // it fills the area
+    // The thermometer: its 533 x 135 pixels from the box's corner, cut to the box's 489 x 33.
+    std::vector<ui::PictureRun> pictures;
+    for (const ui::DrawItem& item : page.items)
+        if (const auto* picture = std::get_if<ui::PictureRun>(&item)) pictures.push_back(*picture);
+    ASSERT_EQ(pictures.size(), 1u);
+    const ui::PictureRun& thermometer = pictures[0];
+    EXPECT_EQ(thermometer.resource, "thermometer.png");
+    EXPECT_EQ(thermometer.place.left, thermometer.clip.left);
+    EXPECT_EQ(thermometer.place.top, thermometer.clip.top);
+    EXPECT_NEAR(thermometer.place.width / double(thermometer.clip.width), 533.0 / 489, 0.01);
+    EXPECT_NEAR(thermometer.place.height / double(thermometer.clip.height), 135.0 / 33, 0.05);
+    EXPECT_LT(thermometer.clip.bottom(), bottom);
 
     printers.available = false;
     messages.answer = true;

@@ -60,6 +60,7 @@ class RecordingJob : public PrintJob {
     void drawText(const TextRun& run) override { document_.items.emplace_back(run); }
     void drawLine(const LineRun& run) override { document_.items.emplace_back(run); }
     void drawFill(const FillRun& run) override { document_.items.emplace_back(run); }
+    void drawPicture(const PictureRun& run) override { document_.items.emplace_back(run); }
     PrintFailure endDocument() override {
         if (printers_.refusal.failed()) return printers_.refusal;
         printers_.documents.push_back(document_);

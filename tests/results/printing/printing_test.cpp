@@ -222,9 +222,9 @@ TEST_F(Spooler, NineConformersPrintEveryColumnOnAPortraitPageInTheWindowsColours
     EXPECT_EQ(rules, 3);
 }
 
-// Print Graph through the spooler: one landscape page, the graph's texts on it, and its bars in
-// their colours: the yellow of conformer 1 and the blue of conformer 2 in the proportion the graph
-// has them (about 87 to 13 over the bars).
+// Print Graph through the spooler: one landscape page, the graph's texts on it, its bars in their
+// colours (the yellow of conformer 1 and the blue of conformer 2 in the proportion the graph has
+// them, about 87 to 13 over the bars), and the thermometer under them: its olive strip and red.
 TEST_F(Spooler, ThePrintedGraphIsOneLandscapePageInColour) {
     calculate({"0", "1"});
     const std::size_t before =
@@ -247,16 +247,23 @@ TEST_F(Spooler, ThePrintedGraphIsOneLandscapePageInColour) {
     run("pdftoppm -r 36 -png -singlefile '" + pdf + "' '" + png + "'");
     const QImage page(QString::fromStdString(png + ".png"));
     ASSERT_FALSE(page.isNull());
-    int yellow = 0, blue = 0;
+    int yellow = 0, blue = 0, olive = 0, red = 0;
     for (int y = 0; y < page.height(); ++y) {
         for (int x = 0; x < page.width(); ++x) {
             const QColor c = page.pixelColor(x, y);
             yellow += c.red() > 230 && c.green() > 230 && c.blue() < 60;
             blue += c.red() < 40 && c.green() < 40 && c.blue() > 200;
+            olive += std::abs(c.red() - c.green()) < 12 && c.red() > 95 && c.red() < 140 &&
+                     c.blue() < 40;
+            red += c.red() > 200 && c.green() < 50 && c.blue() < 50;
         }
     }
     ASSERT_GT(yellow + blue, 2000);  // the bars fill much of the page
     EXPECT_NEAR(blue / double(yellow + blue), 0.13, 0.04);
+    // The thermometer's visible strip, about 8.3 by 0.56 inches here (300 by 20 pixels), the
+    // olive around the tube.
+    EXPECT_GT(olive, 2500);
+    EXPECT_GT(red, 100);
 }
 
 TEST_F(Spooler, TenConformersPrintEveryColumnOnALandscapePage) {
