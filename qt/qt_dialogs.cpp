@@ -8,9 +8,11 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "qt/qt_binding.h"
 #include "qt/window_view.h"
+#include "ui/files.h"
 
 namespace torvi::qt {
 
@@ -39,17 +41,24 @@ bool QtDialogs::ask(const std::string& title, const std::string& question) {
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<std::string> QtDialogs::chooseSaveFile(const std::string& title,
-                                                     const std::string& proposedName,
-                                                     const std::string& filter) {
+std::optional<ui::FileChoice> QtDialogs::chooseSaveFile(const std::string& title,
+                                                        const std::string& proposedName,
+                                                        const std::string& filter) {
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    QString file = QFileDialog::getSaveFileName(
-        owner(), toQString(title), documents.filePath(toQString(proposedName)), toQString(filter));
+    QString chosenType;
+    QString file = QFileDialog::getSaveFileName(owner(), toQString(title),
+                                                documents.filePath(toQString(proposedName)),
+                                                toQString(filter), &chosenType);
     if (file.isEmpty()) return std::nullopt;
-    // A name typed without the filter's extension gets it, as the filter promises.
-    const QString extension = QFileInfo(toQString(proposedName)).suffix();
-    if (QFileInfo(file).suffix().isEmpty() && !extension.isEmpty()) file += "." + extension;
-    return toStdString(file);
+    const std::vector<std::string> types = ui::filterTypes(filter);
+    const auto chosen = std::find(types.begin(), types.end(), toStdString(chosenType));
+    const int type = chosen == types.end() ? 0 : static_cast<int>(chosen - types.begin());
+    // A name typed without an extension gets the chosen type's, as the filter promises.
+    const QString extension = chosen != types.end()
+                                  ? toQString(ui::typeExtension(*chosen))
+                                  : "." + QFileInfo(toQString(proposedName)).suffix();
+    if (QFileInfo(file).suffix().isEmpty() && extension.size() > 1) file += extension;
+    return ui::FileChoice{toStdString(file), type};
 }
 
 std::optional<std::string> QtDialogs::chooseOpenFile(const std::string& title,

@@ -15,9 +15,9 @@ class QtDialogs : public ui::Dialogs {
     void setBinding(QtBinding* binding) { binding_ = binding; }
     void show(const std::string& title, const std::string& text) override;
     bool ask(const std::string& title, const std::string& question) override;
-    std::optional<std::string> chooseSaveFile(const std::string& title,
-                                              const std::string& proposedName,
-                                              const std::string& filter) override;
+    std::optional<ui::FileChoice> chooseSaveFile(const std::string& title,
+                                                 const std::string& proposedName,
+                                                 const std::string& filter) override;
     std::optional<std::string> chooseOpenFile(const std::string& title,
                                               const std::string& filter) override;
 

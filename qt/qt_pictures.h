@@ -1,6 +1,6 @@
 #pragma once
-// Pictures as PNG bytes on Linux: the program's pictures from its Qt resources, and a window's
-// client area as the screen shows it.
+// Pictures as PNG bytes on Linux: the program's pictures from its Qt resources, a window's client
+// area as the screen shows it, and a page painted as the printer would paint it.
 
 #include "ui/window_picture.h"
 
@@ -13,6 +13,8 @@ class QtPictures : public ui::PictureSource {
     explicit QtPictures(QtBinding& binding) : binding_(binding) {}
     std::optional<std::string> png(const std::string& resource) override;
     std::optional<std::string> windowPng(const ui::Window& window) override;
+    std::optional<std::string> pagePng(const std::vector<ui::DrawItem>& items, int width,
+                                       int height, int dotsPerInch) override;
 
   private:
     QtBinding& binding_;

@@ -168,14 +168,35 @@ void Form2::stackColumn(int column, int conformerCount) {
     }
 }
 
+namespace {
+
+// The area of a landscape page the graph fills: 9,5 x 6,5 inches from an inch in.
+constexpr int kInch = ui::kTwipsPerInch;
+constexpr ui::Rect kGraphArea{kInch, kInch, 19 * kInch / 2, 13 * kInch / 2};
+
+// How far the graph grows to fill that area, keeping its proportions.
+double graphPageScale(const Form2& graph) {
+    return std::min(kGraphArea.width / double(graph.clientWidth()),
+                    kGraphArea.height / double(graph.clientHeight()));
+}
+
+}  // namespace
+
 ui::PrintFailure printGraphDocument(ui::PrintJob& job, const Form2& graph) {
-    constexpr int kInch = ui::kTwipsPerInch;
-    constexpr ui::Rect kArea{kInch, kInch, 19 * kInch / 2, 13 * kInch / 2};
     job.setOrientation(ui::Orientation::Landscape);
-    const double scale = std::min(kArea.width / double(graph.clientWidth()),
-                                  kArea.height / double(graph.clientHeight()));
-    ui::drawWindow(graph, job, job.metrics(), scale, {kArea.left, kArea.top});
+    ui::drawWindow(graph, job, job.metrics(), graphPageScale(graph),
+                   {kGraphArea.left, kGraphArea.top});
     return job.endDocument();
+}
+
+std::optional<std::string> graphPagePng(const Form2& graph, ui::PictureSource& pictures,
+                                        const ui::TextMetrics& metrics, int dotsPerInch) {
+    const double scale = graphPageScale(graph);
+    ui::Drawing page;
+    ui::drawWindow(graph, page, metrics, scale, {0, 0});
+    return pictures.pagePng(
+        page.items(), static_cast<int>(std::lround(graph.clientWidth() * scale)),
+        static_cast<int>(std::lround(graph.clientHeight() * scale)), dotsPerInch);
 }
 
 }  // namespace torvi::results

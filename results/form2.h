@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "ui/application.h"
 #include "ui/control_array.h"
 #include "ui/printer.h"
+#include "ui/window_picture.h"
 
 namespace torvi::results {
 
@@ -75,5 +77,9 @@ class Form2 : public ui::Window {
 // The graph as shown, printed as the one page of a job: landscape, in colour, grown to fill
 // 9,5 x 6,5 inches an inch from the corner of the printable area (within A4 and Letter alike).
 ui::PrintFailure printGraphDocument(ui::PrintJob& job, const Form2& graph);
+// The graph as Print Graph puts it on the page, as a PNG picture of that size at this many
+// pixels an inch; nothing where the system makes no such picture.
+std::optional<std::string> graphPagePng(const Form2& graph, ui::PictureSource& pictures,
+                                        const ui::TextMetrics& metrics, int dotsPerInch);
 
 }  // namespace torvi::results

@@ -175,9 +175,9 @@ std::unique_ptr<ui::PrintJob> MDIForm1::openPrintJob(const char* pdfQuestion, co
     }
     // Without a printer the same page can go into a PDF file.
     if (!application().ask(pdfQuestion)) return nullptr;
-    const std::optional<std::string> file =
+    const std::optional<ui::FileChoice> file =
         application().chooseSaveFile(pdfTitle, pdfName, messages::kPdfFilter);
-    return file ? printers->openFile(*file) : nullptr;
+    return file ? printers->openFile(file->path) : nullptr;
 }
 
 void MDIForm1::mnuPrint_Click() {
@@ -248,12 +248,12 @@ void MDIForm1::mnuSaveExercise_Click() {
     const input::Form1* form = application().find<input::Form1>();
     const std::optional<core::Exercise> exercise = form ? form->exercise() : std::nullopt;
     if (!exercise) return application().messageBox(messages::kNothingToSave);
-    const std::optional<std::string> path = application().chooseSaveFile(
+    const std::optional<ui::FileChoice> file = application().chooseSaveFile(
         messages::kSaveExerciseTitle, messages::kExerciseFileName, messages::kExerciseFilter);
-    if (!path) return;
+    if (!file) return;
     ui::Files* files = application().files();
-    if (files == nullptr || !files->write(*path, core::writeExercise(*exercise)))
-        application().messageBox(messages::cannotWriteText(*path));
+    if (files == nullptr || !files->write(file->path, core::writeExercise(*exercise)))
+        application().messageBox(messages::cannotWriteText(file->path));
 }
 
 void MDIForm1::mnuZoomIn_Click() {
@@ -277,20 +277,26 @@ void MDIForm1::zoomTo(int percent) {
 void MDIForm1::mnuSaveGraph_Click() {
     const results::Form2* graph = application().find<results::Form2>();
     if (graph == nullptr) return application().messageBox(messages::kGraphClosed);
-    const std::optional<std::string> path = application().chooseSaveFile(
+    const std::optional<ui::FileChoice> file = application().chooseSaveFile(
         messages::kSaveGraphTitle, messages::kGraphFileName, messages::kGraphFilter);
-    if (!path) return;
-    const bool drawing = path->size() >= 4 && path->compare(path->size() - 4, 4, ".svg") == 0;
+    if (!file) return;
+    const std::string& path = file->path;
+    // A name ending in .svg is a drawing, whichever type was chosen; otherwise the type decides
+    // between the picture as shown and the picture of the printed graph.
+    const bool drawing = path.size() >= 4 && path.compare(path.size() - 4, 4, ".svg") == 0;
     ui::PictureSource* pictures = application().pictures();
     std::optional<std::string> bytes;
     if (drawing) {
         bytes = ui::windowSvg(*graph, pictures);
+    } else if (pictures != nullptr && file->type == messages::kGraphForPrintType) {
+        bytes = results::graphPagePng(*graph, *pictures, application().metrics(),
+                                      messages::kGraphForPrintDotsPerInch);
     } else if (pictures != nullptr) {
         bytes = pictures->windowPng(*graph);
     }
     ui::Files* files = application().files();
-    if (!bytes || files == nullptr || !files->write(*path, *bytes))
-        application().messageBox(messages::cannotWriteText(*path));
+    if (!bytes || files == nullptr || !files->write(path, *bytes))
+        application().messageBox(messages::cannotWriteText(path));
 }
 
 void MDIForm1::mnuKJ_Click() {

@@ -40,7 +40,11 @@ inline constexpr char kNothingToSave[] =
 // Save Graph As.
 inline constexpr char kSaveGraphTitle[] = "Save Graph As";
 inline constexpr char kGraphFileName[] = "Torvi graph.png";
-inline constexpr char kGraphFilter[] = "PNG pictures (*.png);;SVG drawings (*.svg)";
+inline constexpr char kGraphFilter[] =
+    "PNG pictures (*.png);;SVG drawings (*.svg);;PNG pictures for print, 300 dpi (*.png)";
+// The filter's third type: the graph as Print Graph prints it, at this many pixels an inch.
+inline constexpr int kGraphForPrintType = 2;
+inline constexpr int kGraphForPrintDotsPerInch = 300;
 inline constexpr char kGraphClosed[] =
     "The graph window is closed. Calculate again to show it, then save it.";
 

@@ -47,9 +47,9 @@ bool Application::ask(const std::string& question) {
     return dialogs_.ask(info_.title, question);
 }
 
-std::optional<std::string> Application::chooseSaveFile(const std::string& title,
-                                                       const std::string& proposedName,
-                                                       const std::string& filter) {
+std::optional<FileChoice> Application::chooseSaveFile(const std::string& title,
+                                                      const std::string& proposedName,
+                                                      const std::string& filter) {
     const DialogOpen open(dialogDepth_);
     return dialogs_.chooseSaveFile(title, proposedName, filter);
 }

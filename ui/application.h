@@ -33,6 +33,13 @@ struct ApplicationInfo {
 
 // Modal dialogs with the application title as caption: a message with an OK button only, a
 // question with Yes and No, and the choice of a file to save or to open.
+// A file chosen to save into, and the type among a filter's ("PNG pictures (*.png);;SVG drawings
+// (*.svg)"), from 0, that the user chose with it.
+struct FileChoice {
+    std::string path;
+    int type = 0;
+};
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -40,10 +47,11 @@ class Dialogs {
     // True for Yes.
     virtual bool ask(const std::string& title, const std::string& question) = 0;
     // A file name, proposed in the user's documents folder, among the files a filter such as
-    // "PDF files (*.pdf)" names; nothing when the user cancels.
-    virtual std::optional<std::string> chooseSaveFile(const std::string& title,
-                                                      const std::string& proposedName,
-                                                      const std::string& filter) = 0;
+    // "PDF files (*.pdf)" names, and which of the filter's types the user chose; nothing when the
+    // user cancels.
+    virtual std::optional<FileChoice> chooseSaveFile(const std::string& title,
+                                                     const std::string& proposedName,
+                                                     const std::string& filter) = 0;
     // An existing file among those the filter names; nothing when the user cancels.
     virtual std::optional<std::string> chooseOpenFile(const std::string& title,
                                                       const std::string& filter) = 0;
@@ -90,9 +98,9 @@ class Application {
     // A modal question with Yes and No; true for Yes.
     bool ask(const std::string& question);
     // A modal save dialog; nothing when the user cancels.
-    std::optional<std::string> chooseSaveFile(const std::string& title,
-                                              const std::string& proposedName,
-                                              const std::string& filter);
+    std::optional<FileChoice> chooseSaveFile(const std::string& title,
+                                             const std::string& proposedName,
+                                             const std::string& filter);
     // A modal open dialog; nothing when the user cancels.
     std::optional<std::string> chooseOpenFile(const std::string& title, const std::string& filter);
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvi::ui {
 
@@ -23,5 +24,10 @@ inline std::string fileNameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
+
+// The types a dialog's filter lists, "PNG pictures (*.png);;SVG drawings (*.svg)" as its two.
+std::vector<std::string> filterTypes(std::string_view filter);
+// The extension a type names, ".png" for "PNG pictures (*.png)"; empty when it names none.
+std::string typeExtension(std::string_view type);
 
 }  // namespace torvi::ui

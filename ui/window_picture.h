@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/drawing.h"
 #include "ui/text_metrics.h"
@@ -12,13 +13,16 @@
 namespace torvi::ui {
 
 // Pictures as PNG files' bytes, from the system: those the windows show, by resource name
-// (nothing where the system keeps them in another form), and a window's client area as the
-// screen shows it.
+// (nothing where the system keeps them in another form), a window's client area as the screen
+// shows it, and a page's items (twips from its top left corner) painted as a printer would paint
+// them, on a page of this size in twips at this many pixels an inch.
 class PictureSource {
   public:
     virtual ~PictureSource() = default;
     virtual std::optional<std::string> png(const std::string& resource) = 0;
     virtual std::optional<std::string> windowPng(const Window& window) = 0;
+    virtual std::optional<std::string> pagePng(const std::vector<DrawItem>& items, int width,
+                                               int height, int dotsPerInch) = 0;
 };
 
 // The client area at its design size (1 pixel = 15 twips): its background, and its visible

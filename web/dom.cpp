@@ -162,6 +162,67 @@ EM_JS(void, torviPrint, (int landscape, const int* items, int count, const char*
         return picture.decode().catch(function() {});
     })).then(function() { window.print(); });
 });
+// A page's items (as in torviPaint, in CSS pixels) drawn on a picture of this size at this scale,
+// as a PNG file's bytes in the program's memory (which it frees), and their count; its stored
+// pictures decoded first, each cut to its box.
+EM_ASYNC_JS(char*, torviPagePng, (int width, int height, double scale, const int* items,
+                                  int count, const char* texts, int* size), {
+    var strings = JSON.parse(UTF8ToString(texts));
+    var parts = [];
+    for (var k = 0; k < count; ++k) {
+        var at = (items >> 2) + 7 * k;
+        parts.push(Array.from(HEAP32.subarray(at, at + 7)));
+    }
+    var picture = document.createElement("canvas");
+    picture.width = width;
+    picture.height = height;
+    var context = picture.getContext("2d");
+    context.fillStyle = "#ffffff";
+    context.fillRect(0, 0, width, height);
+    context.scale(scale, scale);
+    context.textBaseline = "top";
+    for (var part of parts) {
+        var colour = "#" + ("00000" + part[5].toString(16)).slice(-6);
+        if (part[0] === 0) {
+            context.strokeStyle = colour;
+            context.lineWidth = part[6];
+            context.beginPath();
+            context.moveTo(part[1] + 0.5, part[2] + 0.5);
+            context.lineTo(part[3] + 0.5, part[4] + 0.5);
+            context.stroke();
+        } else if (part[0] === 3) {
+            context.fillStyle = colour;
+            context.fillRect(part[1], part[2], part[3] - part[1], part[4] - part[2]);
+        } else if (part[0] === 1) {
+            context.font = strings[part[6]];
+            context.fillStyle = colour;
+            context.fillText(strings[part[3]], part[1], part[2]);
+        } else if (part[0] === 4) {
+            var holder = document.createElement("div");
+            holder.innerHTML = strings[part[6]];
+            var box = holder.firstChild, image = box.firstChild;
+            try {
+                await image.decode();
+            } catch (error) {
+                continue;
+            }
+            var left = parseFloat(box.style.left), top = parseFloat(box.style.top);
+            context.save();
+            context.beginPath();
+            context.rect(left, top, parseFloat(box.style.width), parseFloat(box.style.height));
+            context.clip();
+            context.drawImage(image, left + parseFloat(image.style.left),
+                              top + parseFloat(image.style.top), parseFloat(image.style.width),
+                              parseFloat(image.style.height));
+            context.restore();
+        }
+    }
+    var text = atob(picture.toDataURL("image/png").split(",")[1]);
+    var bytes = _malloc(text.length);
+    for (var k = 0; k < text.length; ++k) HEAPU8[bytes + k] = text.charCodeAt(k);
+    HEAP32[size >> 2] = text.length;
+    return bytes;
+});
 // Copies text and HTML: the browser's copy command, whose event takes them (the key that asks
 // is the user's gesture the browser requires).
 EM_JS(int, torviOfferCopy, (const char* text, const char* html), {
@@ -569,6 +630,18 @@ void paint(Node canvas, int width, int height, const std::vector<ui::DrawItem>& 
     const PackedItems packed = pack(items, true);
     torviPaint(canvas, width, height, packed.numbers.data(), static_cast<int>(items.size()),
                packed.strings.c_str());
+}
+
+std::optional<std::string> pagePng(const std::vector<ui::DrawItem>& items, int width, int height,
+                                   double scale) {
+    const PackedItems packed = pack(items, false);
+    int size = 0;
+    char* bytes = torviPagePng(width, height, scale, packed.numbers.data(),
+                               static_cast<int>(items.size()), packed.strings.c_str(), &size);
+    if (bytes == nullptr) return std::nullopt;
+    std::string png(bytes, static_cast<std::size_t>(size));
+    std::free(bytes);
+    return png;
 }
 
 void print(bool landscape, const std::vector<ui::DrawItem>& items) {

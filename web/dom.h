@@ -46,6 +46,10 @@ std::pair<int, int> selection(Node node);
 // texts as text in a layer above it.
 void paint(Node canvas, int width, int height, const std::vector<ui::DrawItem>& items);
 
+// The items drawn as a page of this size in pixels, grown by a scale from their CSS pixels, as a
+// PNG file's bytes: the page a printer would print, as a picture.
+std::optional<std::string> pagePng(const std::vector<ui::DrawItem>& items, int width, int height,
+                                   double scale);
 // The items as a page in the print view, A4 in this orientation, and the browser's print dialog.
 void print(bool landscape, const std::vector<ui::DrawItem>& items);
 

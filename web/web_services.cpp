@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "ui/files.h"
 #include "ui/units.h"
 #include "web/dom.h"
 #include "web/web_binding.h"
@@ -28,6 +29,13 @@ namespace torvi::web {
 std::optional<std::string> WebPictures::png(const std::string& resource) {
     if (!resource.ends_with(".png")) return std::nullopt;
     return dom::resourceBytes(resource);
+}
+
+std::optional<std::string> WebPictures::pagePng(const std::vector<ui::DrawItem>& items, int width,
+                                                int height, int dotsPerInch) {
+    const ui::Resolution resolution{dotsPerInch, dotsPerInch};
+    const ui::Point size = ui::twipsToDevice(ui::Point{width, height}, resolution);
+    return dom::pagePng(items, size.x, size.y, dotsPerInch / double(ui::kScreenPixelsPerInch));
 }
 
 std::optional<std::string> WebPictures::windowPng(const ui::Window& window) {
@@ -95,32 +103,28 @@ bool WebDialogs::ask(const std::string& title, const std::string& question) {
     return dom::messageBox(title, question, true);
 }
 
-std::optional<std::string> WebDialogs::chooseSaveFile(const std::string& title,
-                                                      const std::string& proposedName,
-                                                      const std::string& filter) {
-    // A download takes the proposed name; where the filter offers a second type ("PNG pictures
-    // (*.png);;SVG drawings (*.svg)"), the page asks for it instead of a dialog's list.
-    const std::size_t second = filter.find(";;");
-    if (second == std::string::npos) return proposedName;
-    const std::string other = filter.substr(second + 2);
-    const std::size_t star = other.find("*.");
-    const std::size_t close = other.find(')', star);
-    if (star == std::string::npos || close == std::string::npos) return proposedName;
-    const std::string extension = other.substr(star + 1, close - star - 1);
-    if (!dom::messageBox(
-            title, "Save as " + other + " instead of " + filter.substr(0, second) + "?", true))
-        return proposedName;
-    return proposedName.substr(0, proposedName.rfind('.')) + extension;
+std::optional<ui::FileChoice> WebDialogs::chooseSaveFile(const std::string& title,
+                                                         const std::string& proposedName,
+                                                         const std::string& filter) {
+    // A download takes the proposed name; where the filter offers more types ("PNG pictures
+    // (*.png);;SVG drawings (*.svg)"), the page asks for each in turn instead of a dialog's list.
+    const std::vector<std::string> types = ui::filterTypes(filter);
+    for (std::size_t type = 1; type < types.size(); ++type) {
+        const std::string extension = ui::typeExtension(types[type]);
+        if (extension.empty() ||
+            !dom::messageBox(title, "Save as " + types[type] + " instead of " + types[0] + "?",
+                             true))
+            continue;
+        return ui::FileChoice{proposedName.substr(0, proposedName.rfind('.')) + extension,
+                              static_cast<int>(type)};
+    }
+    return ui::FileChoice{proposedName, 0};
 }
 
 std::optional<std::string> WebDialogs::chooseOpenFile(const std::string&,
                                                       const std::string& filter) {
     // "Torvi exercises (*.torvi)" lets the picker offer ".torvi" files.
-    const std::size_t star = filter.find("*.");
-    const std::size_t close = filter.find(')', star);
-    const std::string accept =
-        star == std::string::npos ? std::string() : filter.substr(star + 1, close - star - 1);
-    return pickFile(files_, accept);
+    return pickFile(files_, ui::typeExtension(filter));
 }
 
 }  // namespace torvi::web

@@ -27,9 +27,9 @@ class WebDialogs : public ui::Dialogs {
     explicit WebDialogs(WebFiles& files) : files_(files) {}
     void show(const std::string& title, const std::string& text) override;
     bool ask(const std::string& title, const std::string& question) override;
-    std::optional<std::string> chooseSaveFile(const std::string& title,
-                                              const std::string& proposedName,
-                                              const std::string& filter) override;
+    std::optional<ui::FileChoice> chooseSaveFile(const std::string& title,
+                                                 const std::string& proposedName,
+                                                 const std::string& filter) override;
     std::optional<std::string> chooseOpenFile(const std::string& title,
                                               const std::string& filter) override;
 
@@ -55,6 +55,8 @@ class WebPictures : public ui::PictureSource {
     explicit WebPictures(WebBinding& binding) : binding_(binding) {}
     std::optional<std::string> png(const std::string& resource) override;
     std::optional<std::string> windowPng(const ui::Window& window) override;
+    std::optional<std::string> pagePng(const std::vector<ui::DrawItem>& items, int width,
+                                       int height, int dotsPerInch) override;
 
   private:
     WebBinding& binding_;

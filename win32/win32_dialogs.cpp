@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "ui/files.h"
 #include "win32/conversions.h"
 #include "win32/win32_binding.h"
 
@@ -70,26 +71,23 @@ namespace {
 // filters, apart by ";;", become a pair each.
 std::wstring dialogFilters(const std::string& filter) {
     std::wstring filters;
-    std::size_t start = 0;
-    while (start <= filter.size()) {
-        const std::size_t end = std::min(filter.find(";;", start), filter.size());
-        const std::wstring one = toWide(filter.substr(start, end - start));
+    for (const std::string& type : ui::filterTypes(filter)) {
+        const std::wstring one = toWide(type);
         const auto open = one.find(L'(');
         const auto close = one.find(L')');
         const std::wstring pattern = open != std::wstring::npos && close > open
                                          ? one.substr(open + 1, close - open - 1)
                                          : L"*.*";
         filters += one + L'\0' + pattern + L'\0';
-        start = end + 2;
     }
     return filters;
 }
 
 }  // namespace
 
-std::optional<std::string> Win32Dialogs::chooseFile(const std::string& title,
-                                                    const std::string& proposedName,
-                                                    const std::string& filter, bool saving) {
+std::optional<ui::FileChoice> Win32Dialogs::chooseFile(const std::string& title,
+                                                       const std::string& proposedName,
+                                                       const std::string& filter, bool saving) {
     const std::wstring filters = dialogFilters(filter);
     wchar_t file[MAX_PATH] = {};
     const std::wstring proposed = toWide(proposedName);
@@ -113,18 +111,20 @@ std::optional<std::string> Win32Dialogs::chooseFile(const std::string& title,
         dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
         if (!GetOpenFileNameW(&dialog)) return std::nullopt;
     }
-    return toUtf8(file);
+    // The filter's index counts from 1.
+    return ui::FileChoice{toUtf8(file), dialog.nFilterIndex > 0 ? int(dialog.nFilterIndex) - 1 : 0};
 }
 
-std::optional<std::string> Win32Dialogs::chooseSaveFile(const std::string& title,
-                                                        const std::string& proposedName,
-                                                        const std::string& filter) {
+std::optional<ui::FileChoice> Win32Dialogs::chooseSaveFile(const std::string& title,
+                                                           const std::string& proposedName,
+                                                           const std::string& filter) {
     return chooseFile(title, proposedName, filter, true);
 }
 
 std::optional<std::string> Win32Dialogs::chooseOpenFile(const std::string& title,
                                                         const std::string& filter) {
-    return chooseFile(title, {}, filter, false);
+    const std::optional<ui::FileChoice> chosen = chooseFile(title, {}, filter, false);
+    return chosen ? std::optional(chosen->path) : std::nullopt;
 }
 
 }  // namespace torvi::win32

@@ -15,16 +15,18 @@ class Win32Dialogs : public ui::Dialogs {
     void setBinding(Win32Binding* binding) { binding_ = binding; }
     void show(const std::string& title, const std::string& text) override;
     bool ask(const std::string& title, const std::string& question) override;
-    std::optional<std::string> chooseSaveFile(const std::string& title,
-                                              const std::string& proposedName,
-                                              const std::string& filter) override;
+    std::optional<ui::FileChoice> chooseSaveFile(const std::string& title,
+                                                 const std::string& proposedName,
+                                                 const std::string& filter) override;
     std::optional<std::string> chooseOpenFile(const std::string& title,
                                               const std::string& filter) override;
 
   private:
-    // The save or open dialog of comdlg32 with its name proposed and its filters.
-    std::optional<std::string> chooseFile(const std::string& title, const std::string& proposedName,
-                                          const std::string& filter, bool saving);
+    // The save or open dialog of comdlg32 with its name proposed and its filters: the file and
+    // the filter's type the user chose.
+    std::optional<ui::FileChoice> chooseFile(const std::string& title,
+                                             const std::string& proposedName,
+                                             const std::string& filter, bool saving);
     // The window that owns a dialog, with the windows' changes so far marked for painting, as
     // the dialog's own message loop paints while the event waits for it.
     HWND owner() const;

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "win32/conversions.h"
+#include "win32/gdi_painting.h"
 #include "win32/pictures.h"
 #include "win32/win32_binding.h"
 #include "win32/window_view.h"
@@ -103,6 +104,17 @@ std::optional<std::string> Win32Pictures::windowPng(const ui::Window& window) {
     GetClientRect(view->clientArea(), &client);
     return paintedPng(SIZE{client.right, client.bottom},
                       [&](HDC dc) { view->paintClientArea(dc, client); });
+}
+
+std::optional<std::string> Win32Pictures::pagePng(const std::vector<ui::DrawItem>& items, int width,
+                                                  int height, int dotsPerInch) {
+    const ui::Resolution resolution{dotsPerInch, dotsPerInch};
+    const ui::Point size = ui::twipsToDevice(ui::Point{width, height}, resolution);
+    return paintedPng(SIZE{size.x, size.y}, [&](HDC dc) {
+        const RECT page{0, 0, size.x, size.y};
+        FillRect(dc, &page, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        paintItems(dc, items, resolution);
+    });
 }
 
 }  // namespace torvi::win32

@@ -1,6 +1,7 @@
 #pragma once
 // Pictures as PNG bytes on Windows, encoded by the Windows Imaging Component: the program's
-// bitmap resources, and a window's client area as the screen shows it.
+// bitmap resources, a window's client area as the screen shows it, and a page painted as GDI
+// paints it for a printer.
 
 #include "ui/window_picture.h"
 
@@ -13,6 +14,8 @@ class Win32Pictures : public ui::PictureSource {
     explicit Win32Pictures(Win32Binding& binding) : binding_(binding) {}
     std::optional<std::string> png(const std::string& resource) override;
     std::optional<std::string> windowPng(const ui::Window& window) override;
+    std::optional<std::string> pagePng(const std::vector<ui::DrawItem>& items, int width,
+                                       int height, int dotsPerInch) override;
 
   private:
     Win32Binding& binding_;

@@ -1,13 +1,18 @@
-// The System Info services of the Linux side: a real program start and the registry stand-in.
+// The services of the Linux side: a real program start, files, settings, the save dialog's
+// choice, and the registry stand-in.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "qt/host_services.h"
+#include "qt/qt_dialogs.h"
 #include "qt/qt_files.h"
 #include "qt/qt_settings.h"
 
@@ -48,6 +53,33 @@ TEST(HostServices, FilesAndSettings) {
     }  // written out as the program ends at the latest
     EXPECT_EQ(QtSettings().number("Zoom"), 175);
     EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("Torvi/Torvi.conf")));
+}
+
+// The save dialog gives the type chosen from its filter, and a name typed without an extension
+// takes that type's (an SVG drawing is not named .png because the proposed name was).
+TEST(HostServices, TheSaveDialogGivesTheChosenTypeAndItsExtension) {
+    QTemporaryDir folder;
+    QtDialogs dialogs;
+    const auto choose = [&](int type, const QString& typed) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectNameFilter(dialog->nameFilters().at(type));
+            dialog->selectFile(folder.filePath(typed));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        return dialogs.chooseSaveFile("Save Graph As", "Torvi graph.png",
+                                      "PNG (*.png);;SVG (*.svg);;PNG for print (*.png)");
+    };
+    const auto expect = [&](int type, const QString& typed, const QString& saved) {
+        const std::optional<ui::FileChoice> chosen = choose(type, typed);
+        ASSERT_TRUE(chosen) << typed.toStdString();
+        EXPECT_EQ(chosen->path, folder.filePath(saved).toStdString());
+        EXPECT_EQ(chosen->type, type) << typed.toStdString();
+    };
+    expect(1, "drawing", "drawing.svg");
+    expect(2, "for print", "for print.png");
+    expect(0, "shown.png", "shown.png");
 }
 
 TEST(HostServices, TheHostRegistryAnswersOnlyTheProgramPath) {

@@ -533,8 +533,9 @@ TEST_F(Program, TheGraphMaximisedGrowsToFillTheWindow) {
 }
 
 // What Save Graph As writes through Qt: the PNG read back is the window as shown, at its size,
-// with conformer 2's blue where its cell is; the SVG drawing reads back as well-formed XML of the
-// window's size.
+// with conformer 2's blue where its cell is; for print, the printed graph at 300 dpi, 9,5 inches
+// wide, the blue where the cell grew to and the thermometer's olive under the bars; the SVG
+// drawing reads back as well-formed XML of the window's size.
 TEST_F(Program, TheGraphSavedAsAPictureAndADrawingReadsBack) {
     qt::QtPictures pictures(*binding);
     typeTheExample();
@@ -549,6 +550,18 @@ TEST_F(Program, TheGraphSavedAsAPictureAndADrawingReadsBack) {
     const QPoint blue =
         widget(graph->cell(2, 0))->mapTo(binding->windowView(graph)->clientArea(), QPoint(5, 5));
     EXPECT_EQ(saved.pixelColor(blue), QColor(0, 0, 255));
+
+    const std::optional<std::string> forPrint =
+        results::graphPagePng(*graph, pictures, application.metrics(), 300);
+    ASSERT_TRUE(forPrint);
+    const QImage page = QImage::fromData(QByteArray::fromStdString(*forPrint));
+    EXPECT_EQ(page.width(), 2850);
+    const double grown = 2850.0 / (graph->clientWidth() / 15.0);  // page pixels a window's pixel
+    EXPECT_NEAR(page.height(), graph->clientHeight() / 15.0 * grown, 1);
+    EXPECT_EQ(page.pixelColor(blue * grown), QColor(0, 0, 255));
+    const QPoint thermometer =
+        widget(*graph->Picture11)->mapTo(binding->windowView(graph)->clientArea(), QPoint(250, 4));
+    EXPECT_EQ(page.pixelColor(thermometer * grown), QColor(107, 107, 0));
 
     QXmlStreamReader svg(QByteArray::fromStdString(ui::windowSvg(*graph, &pictures)));
     ASSERT_TRUE(svg.readNextStartElement());

@@ -128,6 +128,13 @@ class FixedPictures : public ui::PictureSource {
     std::optional<std::string> windowPng(const ui::Window& window) override {
         return "PNG of " + window.caption();
     }
+    std::optional<std::string> pagePng(const std::vector<ui::DrawItem>& items, int width,
+                                       int height, int dotsPerInch) override {
+        page = items;
+        return "PNG page " + std::to_string(width) + " x " + std::to_string(height) + " at " +
+               std::to_string(dotsPerInch);
+    }
+    std::vector<ui::DrawItem> page;
 };
 
 // Save Graph As: an SVG drawing from the window's own elements (each cell where and as large as
@@ -160,6 +167,29 @@ TEST_F(Program, SaveGraphAsADrawingOrAPicture) {
     messages.chosenFile = "/class/graph.png";
     user.choose(*main->mnuSaveGraph);
     EXPECT_EQ(files.contents.at("/class/graph.png"), "PNG of Results - Graph");
+    // For print: the page Print Graph prints, from its corner, 9,5 inches wide at 300 dpi.
+    messages.chosenType = 2;
+    user.choose(*main->mnuSaveGraph);
+    const std::string printSize = files.contents.at("/class/graph.png");
+    EXPECT_EQ(printSize.rfind("PNG page 13680 x ", 0), 0u) << printSize;
+    EXPECT_NE(printSize.find(" at 300"), std::string::npos);
+    user.choose(*main->mnuPrintGraph);
+    ASSERT_EQ(printers.documents.size(), 1u);
+    // The printed page's items, moved by an inch up and left to the picture's corner.
+    std::vector<ui::DrawItem> printed = printers.documents[0].items;
+    for (ui::DrawItem& item : printed) {
+        if (auto* text = std::get_if<ui::TextRun>(&item)) text->x -= 1440, text->y -= 1440;
+        if (auto* line = std::get_if<ui::LineRun>(&item))
+            line->x1 -= 1440, line->x2 -= 1440, line->y1 -= 1440, line->y2 -= 1440;
+        if (auto* fill = std::get_if<ui::FillRun>(&item))
+            fill->area.left -= 1440, fill->area.top -= 1440;
+        if (auto* picture = std::get_if<ui::PictureRun>(&item)) {
+            picture->place.left -= 1440, picture->place.top -= 1440;
+            picture->clip.left -= 1440, picture->clip.top -= 1440;
+        }
+    }
+    EXPECT_EQ(pictures.page, printed);
+    messages.chosenType = 0;
     files.full = true;
     user.choose(*main->mnuSaveGraph);
     user.close(*window<results::Form2>());

@@ -14,11 +14,12 @@ bool RecordingDialogs::ask(const std::string& title, const std::string& question
     return answer;
 }
 
-std::optional<std::string> RecordingDialogs::chooseSaveFile(const std::string&,
-                                                            const std::string& proposedName,
-                                                            const std::string&) {
+std::optional<FileChoice> RecordingDialogs::chooseSaveFile(const std::string&,
+                                                           const std::string& proposedName,
+                                                           const std::string&) {
     proposedNames.push_back(proposedName);
-    return chosenFile;
+    if (!chosenFile) return std::nullopt;
+    return FileChoice{*chosenFile, chosenType};
 }
 
 std::optional<std::string> RecordingDialogs::chooseOpenFile(const std::string&,

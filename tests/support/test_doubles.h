@@ -19,9 +19,9 @@ class RecordingDialogs : public Dialogs {
   public:
     void show(const std::string& title, const std::string& text) override;
     bool ask(const std::string& title, const std::string& question) override;
-    std::optional<std::string> chooseSaveFile(const std::string& title,
-                                              const std::string& proposedName,
-                                              const std::string& filter) override;
+    std::optional<FileChoice> chooseSaveFile(const std::string& title,
+                                             const std::string& proposedName,
+                                             const std::string& filter) override;
     std::optional<std::string> chooseOpenFile(const std::string& title,
                                               const std::string& filter) override;
     std::vector<std::string> texts;
@@ -29,6 +29,7 @@ class RecordingDialogs : public Dialogs {
     std::vector<std::string> questions;
     bool answer = false;                    // what every question is answered
     std::optional<std::string> chosenFile;  // what every save or open dialog gives
+    int chosenType = 0;                     // and the type a save dialog's filter gives with it
     std::vector<std::string> proposedNames;
     std::function<void()> whileOpen;  // what the user does while a message box is open
 };

@@ -3,6 +3,7 @@
 #include "demo_window.h"
 #include "tests/support/assembly.h"
 #include "tests/support/user.h"
+#include "ui/files.h"
 
 namespace torvi::ui::testing {
 namespace {
@@ -325,6 +326,22 @@ TEST_F(Model, EndingClosesEveryWindowWithoutUnloadHandlers) {
     EXPECT_TRUE(application.stackingOrder().empty());
     EXPECT_EQ(application.find<DemoWindow>(), nullptr);
     EXPECT_FALSE(unloaded);
+}
+
+// A dialog's filter: its types, and the extension each names, which a name typed without one gets.
+TEST(FileTypes, FiltersListTheirTypesAndEachTypesExtension) {
+    EXPECT_EQ(filterTypes("PDF files (*.pdf)"), (std::vector<std::string>{"PDF files (*.pdf)"}));
+    EXPECT_EQ(filterTypes("A (*.png);;B (*.svg);;C (*.png)"),
+              (std::vector<std::string>{"A (*.png)", "B (*.svg)", "C (*.png)"}));
+    const struct {
+        const char* type;
+        const char* extension;
+    } rows[] = {{"PNG pictures (*.png)", ".png"},
+                {"Pictures (*.png *.jpg)", ".png"},
+                {"Torvi exercises (*.torvi)", ".torvi"},
+                {"All files (*.*)", ""},
+                {"Anything", ""}};
+    for (const auto& row : rows) EXPECT_EQ(typeExtension(row.type), row.extension) << row.type;
 }
 
 }  // namespace

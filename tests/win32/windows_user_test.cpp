@@ -440,7 +440,7 @@ std::optional<ReadBack> readPng(const std::string& png, POINT at) {
 
 // What Save Graph As writes on Windows: the window as shown, read back as a PNG of the client
 // area's size with the cells' colours where they are; the thermometer's bitmap as a PNG of its
-// own size for the SVG drawing.
+// own size for the SVG drawing; and for print, the printed graph at 300 dpi, 9,5 inches wide.
 TEST_F(Program, TheGraphSavedAsAPictureReadsBack) {
     key('D', kControl);
     pump(binding);
@@ -465,6 +465,18 @@ TEST_F(Program, TheGraphSavedAsAPictureReadsBack) {
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width, 533u);
     EXPECT_EQ(picture->height, 135u);
+
+    const std::optional<std::string> forPrint =
+        results::graphPagePng(graph, pictures, application.metrics(), 300);
+    ASSERT_TRUE(forPrint);
+    const double grown = 13680.0 / graph.clientWidth() * 15 * 300 / 1440;  // page pixels a pixel
+    const POINT centre = centreOf(cell);
+    const std::optional<ReadBack> page = readPng(
+        *forPrint, POINT{static_cast<LONG>(centre.x * grown), static_cast<LONG>(centre.y * grown)});
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->width, 2850u);
+    EXPECT_NEAR(page->height, graph.clientHeight() * 13680.0 / graph.clientWidth() * 300 / 1440, 1);
+    EXPECT_EQ(page->pixel, (ui::Rgb{0, 0, 255}));
 }
 
 // The table's font is the face Windows' dialogs use, which GDI has and takes as asked.
