@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -719,6 +720,94 @@ TEST(Manifest, DeclaresAwarenessOfEachMonitorsScaleWithTheSystemsAsFallback) {
     EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
     EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
     FreeLibrary(module);
+}
+
+// The texts of a started program's visible windows of a class, inside its top-level windows.
+struct TextSearch {
+    DWORD process;
+    const wchar_t* className;
+    std::vector<std::string> texts;
+};
+BOOL CALLBACK takeText(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<TextSearch*>(data);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (IsWindowVisible(window) && lstrcmpiW(name, search.className) == 0) {
+        // Another process's control answers WM_GETTEXT; GetWindowText would give its caption.
+        wchar_t text[512] = {};
+        SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
+                            SMTO_ABORTIFHUNG, 2000, nullptr);
+        search.texts.push_back(toUtf8(text));
+    }
+    return TRUE;
+}
+BOOL CALLBACK searchTopLevel(HWND top, LPARAM data) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(top, &owner);
+    if (owner == reinterpret_cast<TextSearch*>(data)->process)
+        EnumChildWindows(top, takeText, data);
+    return TRUE;
+}
+std::vector<std::string> textsOf(DWORD process, const wchar_t* className) {
+    TextSearch search{process, className, {}};
+    EnumWindows(searchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.texts;
+}
+
+// torvi.exe FILE.torvi, as Explorer starts it for a file of the type the installer associates:
+// the exercise's entries in the Data Input window; for a cut file, a message that names the file
+// and its line.
+TEST(StartedWithAFile, OpensTheExerciseOrSaysWhyNot) {
+    const char* program = std::getenv("TORVI_EXE");
+    if (program == nullptr) GTEST_SKIP() << "TORVI_EXE names torvi.exe";
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const auto run = [&](const std::wstring& name, const std::string& content, const wchar_t* kind,
+                         const std::function<bool(std::vector<std::string>)>& shown) {
+        const std::wstring path = std::wstring(folder) + name;
+        std::ofstream(toUtf8(path), std::ios::binary) << content;
+        std::wstring command = L"\"" + toWide(program) + L"\" \"" + path + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &started))
+            return std::vector<std::string>{"not started"};
+        std::vector<std::string> texts;
+        for (int wait = 0; wait < 200 && !shown(texts); ++wait) {
+            Sleep(100);
+            texts = textsOf(started.dwProcessId, kind);
+        }
+        TerminateProcess(started.hProcess, 0);
+        WaitForSingleObject(started.hProcess, 5000);
+        CloseHandle(started.hThread);
+        CloseHandle(started.hProcess);
+        DeleteFileW(path.c_str());
+        return texts;
+    };
+    const std::vector<std::string> wanted{"3", "0", "0,9", "0,9", "-50", "30"};
+    const auto holdsEntries = [&](std::vector<std::string> texts) {
+        return std::all_of(wanted.begin(), wanted.end(), [&](const std::string& text) {
+            const auto found = std::find(texts.begin(), texts.end(), text);
+            if (found == texts.end()) return false;
+            texts.erase(found);
+            return true;
+        });
+    };
+    const std::vector<std::string> boxes = run(
+        L"butane.torvi", "Torvi exercise 1\nunit kcal/mol\nenergies 0 0,9 0,9\nfrom -50\nto 30\n",
+        L"Edit", holdsEntries);
+    EXPECT_TRUE(holdsEntries(boxes)) << ::testing::PrintToString(boxes);
+
+    const auto namesTheFile = [](const std::vector<std::string>& texts) {
+        return std::any_of(texts.begin(), texts.end(), [](const std::string& text) {
+            return text.find("\"cut.torvi\"") != std::string::npos &&
+                   text.find("line 3") != std::string::npos;
+        });
+    };
+    const std::vector<std::string> said =
+        run(L"cut.torvi", "Torvi exercise 1\nenergies 0 1\n", L"Static", namesTheFile);
+    EXPECT_TRUE(namesTheFile(said)) << ::testing::PrintToString(said);
 }
 
 }  // namespace
