@@ -35,9 +35,7 @@ int zoomedTwips(const ui::Application& application, int pixels) {
 }
 
 QFont controlFont(const ui::Element& element) {
-    ui::Font font;
-    font.pointSize *= scaleOf(element);
-    return screenFont(font);
+    return screenFont(ui::scaled(ui::Font{}, scaleOf(element)));
 }
 
 QColor toQColor(ui::Rgb colour) {

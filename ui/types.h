@@ -40,6 +40,11 @@ struct Font {
     bool bold = false;
     friend bool operator==(const Font&, const Font&) = default;
 };
+// The same font grown by a scale, as contents shown larger or printed larger take it.
+inline Font scaled(Font font, double scale) {
+    font.pointSize *= scale;
+    return font;
+}
 
 struct Point {
     int x = 0;

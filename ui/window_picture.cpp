@@ -217,8 +217,7 @@ class PageShapes : public Shapes {
                         colour, std::max(1, static_cast<int>(std::lround(thickness * scale_)))});
     }
     void text(const Label& label, double x, double y, double w) override {
-        Font font = label.font;
-        font.pointSize *= scale_;
+        const Font font = scaled(label.font, scale_);
         // Where the text starts in its box, by the box's alignment, as the page measures it.
         const int room = at(x + w, 0) - at(x, 0) - metrics_.textWidth(font, label.caption());
         const int shift = label.alignment == Alignment::Centre  ? room / 2

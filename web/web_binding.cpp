@@ -43,18 +43,16 @@ ui::Rect shownPlace(const ui::Element& element) {
 int shownPixels(const ui::Element& element, int twips) {
     return ui::scaledPixels(twips, element.window().contentScale());
 }
-ui::Font shownFont(const ui::Element& element, ui::Font font) {
-    font.pointSize *= element.window().contentScale();
-    return font;
+ui::Font shownFont(const ui::Element& element, const ui::Font& font) {
+    return ui::scaled(font, element.window().contentScale());
 }
 
 // The window's contents at their scale: the type its boxes and buttons inherit, and what it
 // draws on itself.
 void scaleContents(const ui::Window& window, dom::Node client, dom::Node drawing) {
-    ui::Font font = window.font;
     // The workspace's type is the child windows' frames', which keep the page's size.
-    if (window.kind() != ui::WindowKind::Main) font.pointSize *= window.contentScale();
-    dom::setStyle(client, "font", dom::cssFont(font));
+    const double scale = window.kind() != ui::WindowKind::Main ? window.contentScale() : 1.0;
+    dom::setStyle(client, "font", dom::cssFont(ui::scaled(window.font, scale)));
     if (window.kind() != ui::WindowKind::Main) dom::setZoom(drawing, window.contentScale());
 }
 
