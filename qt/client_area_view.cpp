@@ -1,5 +1,6 @@
 #include "qt/client_area_view.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "qt/conversions.h"
@@ -18,11 +19,14 @@ ClientAreaView::ClientAreaView(ui::Window& window, QWidget* parent)
     window.drawing.onChanged = [this] { update(); };
 }
 
-void ClientAreaView::paintEvent(QPaintEvent*) {
+void ClientAreaView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(window_.backColour));
-    painter.scale(window_.contentScale(), window_.contentScale());
-    paintDrawing(painter, window_.drawing);
+    const double scale = window_.contentScale();
+    painter.scale(scale, scale);
+    const QRectF exposed = event->rect();
+    paintDrawing(painter, window_.drawing,
+                 QRectF(exposed.topLeft() / scale, exposed.size() / scale));
 }
 
 void ClientAreaView::resizeEvent(QResizeEvent*) {

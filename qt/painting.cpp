@@ -72,8 +72,36 @@ void paintItems(QPainter& painter, const std::vector<ui::DrawItem>& items, const
     painter.restore();
 }
 
-void paintDrawing(QPainter& painter, const ui::Drawing& drawing) {
-    paintItems(painter, drawing.items(), Surface{kScreenUnitsPerTwip});
+void paintDrawing(QPainter& painter, const ui::Drawing& drawing, const QRectF& area) {
+    // What lies wholly outside the area being painted is left out: a long table repainted where
+    // its window shows it would otherwise shape the text of every one of its cells.
+    const QRectF twips(area.topLeft() / kScreenUnitsPerTwip, area.size() / kScreenUnitsPerTwip);
+    const auto outside = [&](const ui::DrawItem& item) {
+        if (const auto* text = std::get_if<ui::TextRun>(&item)) {
+            // A line of text reaches right of its start and less than two of its sizes down.
+            const double down = 2 * text->font.pointSize * ui::kTwipsPerInch / ui::kPointsPerInch;
+            return text->x > twips.right() || text->y > twips.bottom() ||
+                   text->y + down < twips.top();
+        }
+        QRectF box;
+        if (const auto* line = std::get_if<ui::LineRun>(&item)) {
+            const double reach = (line->thickness + 1) * ui::kTwipsPerPixel;
+            box = QRectF(QPointF(std::min(line->x1, line->x2), std::min(line->y1, line->y2)),
+                         QPointF(std::max(line->x1, line->x2), std::max(line->y1, line->y2)))
+                      .adjusted(-reach, -reach, reach, reach);
+        } else if (const auto* fill = std::get_if<ui::FillRun>(&item)) {
+            box = QRectF(fill->area.left, fill->area.top, fill->area.width, fill->area.height);
+        } else if (const auto* picture = std::get_if<ui::PictureRun>(&item)) {
+            box = QRectF(picture->clip.left, picture->clip.top, picture->clip.width,
+                         picture->clip.height);
+        }
+        return !box.intersects(twips);
+    };
+    const Surface screen{kScreenUnitsPerTwip};
+    painter.save();
+    for (const ui::DrawItem& item : drawing.items())
+        if (!outside(item)) paintItem(painter, item, screen);
+    painter.restore();
 }
 
 void drawInto(QImage& image, const ui::Drawing& drawing) {

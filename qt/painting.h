@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QRectF>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,8 @@ QPixmap loadPicture(const std::string& resource);
 
 void paintItems(QPainter& painter, const std::vector<ui::DrawItem>& items, const Surface& surface);
 
-// Paints a persistent drawing on the screen.
-void paintDrawing(QPainter& painter, const ui::Drawing& drawing);
+// Paints a persistent drawing on the screen, what lies in an area of it (in screen pixels).
+void paintDrawing(QPainter& painter, const ui::Drawing& drawing, const QRectF& area);
 // The same into an image of the screen's pixels, the fastest way for many thin strokes.
 void drawInto(QImage& image, const ui::Drawing& drawing);
 

@@ -256,6 +256,20 @@ TEST_F(Program, WindowsAreFramedAsDesigned) {
     EXPECT_EQ(border.pixelColor(border.width() - 2, border.height() - 2), QColor(128, 128, 128));
 }
 
+// A repaint of a part of the table (what a window moved away uncovers) draws there what a whole
+// repaint does: texts reaching into the part from above or from its left are not left out.
+TEST_F(Program, APartOfTheTableRepaintedIsThatPartOfTheWhole) {
+    typeTheExample();
+    binding->windowView(main)->actionFor(main->mnuCalc)->trigger();
+    QWidget* area = binding->windowView(application.find<results::Form3>())->clientArea();
+    const QImage whole = area->grab().toImage();
+    for (const QRect part :
+         {QRect(0, 41, area->width(), 6), QRect(47, 0, 9, area->height()), QRect(60, 100, 7, 5)}) {
+        EXPECT_EQ(area->grab(part).toImage(), whole.copy(part))
+            << part.x() << ", " << part.y() << ", " << part.width() << " x " << part.height();
+    }
+}
+
 // Cascade, the display order and Calculate place the child windows whatever the user did with
 // them; a minimised window comes back when it is brought forward; a wide one can be scrolled to.
 TEST_F(Program, ChildWindowsGoWhereTheDesignSaysWhateverTheUserDid) {
