@@ -1,7 +1,11 @@
 #include "qt/painting.h"
 
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
+#include <map>
+#include <tuple>
 
 #include "qt/conversions.h"
 #include "qt/fonts.h"
@@ -13,6 +17,26 @@ namespace {
 QRectF scaled(const ui::Rect& area, double scale) {
     return QRectF(QPointF(area.left * scale, area.top * scale),
                   QPointF(area.right() * scale, area.bottom() * scale));
+}
+
+// A text's glyphs as the screen shows them, shaped once: a table repainted, or shown at another
+// zoom (through the painter's scale, in the same design pixels), draws them without shaping again.
+struct ShapedText {
+    QList<QGlyphRun> runs;
+    double ascent = 0;  // of the line they lie on, from its top
+};
+const ShapedText& shapedForScreen(const ui::TextRun& text) {
+    static std::map<std::tuple<std::string, std::string, double, bool>, ShapedText> shaped;
+    auto key = std::make_tuple(text.text, text.font.family, text.font.pointSize, text.font.bold);
+    if (const auto found = shaped.find(key); found != shaped.end()) return found->second;
+    // A results table's cells, a few windows' worth; the cache starts again rather than grow.
+    if (shaped.size() > 4096) shaped.clear();
+    QTextLayout layout(toQString(text.text), screenFont(text.font));
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    ShapedText result{layout.glyphRuns(), line.isValid() ? line.ascent() : 0.0};
+    return shaped.emplace(std::move(key), std::move(result)).first->second;
 }
 
 void paintItem(QPainter& painter, const ui::DrawItem& item, const Surface& surface) {
@@ -50,12 +74,18 @@ void paintItem(QPainter& painter, const ui::DrawItem& item, const Surface& surfa
         return;
     }
     const auto& text = std::get<ui::TextRun>(item);
-    const QFont font =
-        surface.printer ? QFont(printerFont(text.font), surface.printer) : screenFont(text.font);
-    painter.setFont(font);
     painter.setPen(toQColor(text.colour));
-    const double ascent = surface.printer ? QFontMetricsF(font, surface.printer).ascent()
-                                          : QFontMetricsF(font).ascent();
+    if (surface.printer == nullptr) {
+        // The baseline where drawText would put it: the font's ascent below the text's top.
+        const ShapedText& shaped = shapedForScreen(text);
+        const double ascent = QFontMetricsF(screenFont(text.font)).ascent();
+        const QPointF at(text.x * scale, text.y * scale + ascent - shaped.ascent);
+        for (const QGlyphRun& run : shaped.runs) painter.drawGlyphRun(at, run);
+        return;
+    }
+    const QFont font(printerFont(text.font), surface.printer);
+    painter.setFont(font);
+    const double ascent = QFontMetricsF(font, surface.printer).ascent();
     painter.drawText(QPointF(text.x * scale, text.y * scale + ascent), toQString(text.text));
 }
 
