@@ -245,6 +245,25 @@ TEST_F(Binding, TheWindowsDrawingIsPainted) {
     EXPECT_NE(image.pixelColor(50, 102), QColor(255, 0, 0));
 }
 
+// A text drawn again in another font is shaped in that font, not given the glyphs kept for the
+// first: the same word in bold carries more ink, and in a larger size more still.
+TEST_F(Binding, TheSameTextInAnotherFontIsDrawnInThatFont) {
+    const auto ink = [&](const Font& font) {
+        demo->drawing.clear();
+        demo->drawing.drawText(TextRun{1500, 1500, "Conformer", colours::black, font});
+        QApplication::processEvents();
+        const QImage image = binding->windowView(demo)->clientArea()->grab().toImage();
+        int dark = 0;
+        for (int y = 95; y < 140; ++y)
+            for (int x = 95; x < 260; ++x) dark += image.pixelColor(x, y).lightness() < 100;
+        return dark;
+    };
+    const int regular = ink(Font{"Arial", 10, false});
+    EXPECT_GT(regular, 50);
+    EXPECT_GT(ink(Font{"Arial", 10, true}), regular * 1.2);
+    EXPECT_GT(ink(Font{"Arial", 14, false}), regular * 1.4);
+}
+
 // A picture box shown larger than its design (here at twice the zoom) shows what is drawn into it
 // after it grew, not the picture it kept from before.
 TEST_F(Binding, AGrownPictureBoxShowsWhatIsDrawnLater) {
