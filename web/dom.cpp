@@ -55,6 +55,16 @@ EM_JS(int, torviShownSize, (int id, int height), {
     var box = window["torviNodes"][id].getBoundingClientRect();
     return Math.round(height ? box.height : box.width);
 });
+// A picture kept loaded as an image, by its address, for pictures composed of what the page
+// shows (which cannot wait for one to load).
+EM_JS(void, torviKeepImage, (const char* where), {
+    // Kept by the whole address, as a style gives it back.
+    var address = new URL(UTF8ToString(where), document.baseURI).href;
+    var kept = window["torviImages"] = window["torviImages"] || {};
+    if (kept[address]) return;
+    kept[address] = new Image();
+    kept[address].src = address;
+});
 // Where a picture resource is found: in the single file, the data address written into it
 // (window.torviPictures); otherwise its file beside the page. A string the program frees.
 EM_JS(char*, torviPictureAddress, (const char* name), {
@@ -251,6 +261,23 @@ EM_JS(void, torviDefineComposer, (), {
         if (style.backgroundColor !== "rgba(0, 0, 0, 0)") {
             context.fillStyle = style.backgroundColor;
             context.fillRect(x, y, at.width, at.height);
+        }
+        // A stored picture from its corner, at the size its box shows it, cut to the box.
+        var background = style.backgroundImage;  // url("address")
+        var image = background.startsWith("url(") &&
+                    (window["torviImages"] || {})[background.slice(5, -2)];
+        if (image && image.complete && image.naturalWidth > 0) {
+            var size = style.backgroundSize.split(" ");
+            var width = size[0] === "100%" ? at.width
+                      : size[0].endsWith("px") ? parseFloat(size[0]) : image.naturalWidth;
+            var height = size[1] === "100%" ? at.height
+                       : width * image.naturalHeight / image.naturalWidth;
+            context.save();
+            context.beginPath();
+            context.rect(x, y, at.width, at.height);
+            context.clip();
+            context.drawImage(image, x, y, width, height);
+            context.restore();
         }
         if (part.tagName === "CANVAS") {
             context.drawImage(part, x, y);
@@ -498,7 +525,9 @@ std::pair<int, int> shownSize(Node node) {
     return {torviShownSize(node, 0), torviShownSize(node, 1)};
 }
 void setPicture(Node node, std::string_view resource) {
-    setStyle(node, "background-image", "url(\"" + pictureAddress(resource) + "\")");
+    const std::string address = pictureAddress(resource);
+    setStyle(node, "background-image", "url(\"" + address + "\")");
+    torviKeepImage(address.c_str());
 }
 void setAttribute(Node node, const char* name, std::string_view value) {
     torviSetAttribute(node, name, text(value).c_str());
