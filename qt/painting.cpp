@@ -23,7 +23,9 @@ QRectF scaled(const ui::Rect& area, double scale) {
 // zoom (through the painter's scale, in the same design pixels), draws them without shaping again.
 struct ShapedText {
     QList<QGlyphRun> runs;
-    double ascent = 0;  // of the line they lie on, from its top
+    // Down from the text's top to where the runs go, so that the baseline lies where drawText
+    // puts it: the font's ascent below the top, less the ascent the layout's line gave them.
+    double shift = 0;
 };
 const ShapedText& shapedForScreen(const ui::TextRun& text) {
     static std::map<std::tuple<std::string, std::string, double, bool>, ShapedText> shaped;
@@ -31,11 +33,13 @@ const ShapedText& shapedForScreen(const ui::TextRun& text) {
     if (const auto found = shaped.find(key); found != shaped.end()) return found->second;
     // A results table's cells, a few windows' worth; the cache starts again rather than grow.
     if (shaped.size() > 4096) shaped.clear();
-    QTextLayout layout(toQString(text.text), screenFont(text.font));
+    const QFont font = screenFont(text.font);
+    QTextLayout layout(toQString(text.text), font);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
-    ShapedText result{layout.glyphRuns(), line.isValid() ? line.ascent() : 0.0};
+    ShapedText result{layout.glyphRuns(),
+                      QFontMetricsF(font).ascent() - (line.isValid() ? line.ascent() : 0.0)};
     return shaped.emplace(std::move(key), std::move(result)).first->second;
 }
 
@@ -76,10 +80,8 @@ void paintItem(QPainter& painter, const ui::DrawItem& item, const Surface& surfa
     const auto& text = std::get<ui::TextRun>(item);
     painter.setPen(toQColor(text.colour));
     if (surface.printer == nullptr) {
-        // The baseline where drawText would put it: the font's ascent below the text's top.
         const ShapedText& shaped = shapedForScreen(text);
-        const double ascent = QFontMetricsF(screenFont(text.font)).ascent();
-        const QPointF at(text.x * scale, text.y * scale + ascent - shaped.ascent);
+        const QPointF at(text.x * scale, text.y * scale + shaped.shift);
         for (const QGlyphRun& run : shaped.runs) painter.drawGlyphRun(at, run);
         return;
     }

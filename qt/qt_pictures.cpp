@@ -40,10 +40,8 @@ std::optional<std::string> QtPictures::windowPng(const ui::Window& window) {
 
 std::optional<std::string> QtPictures::pagePng(const std::vector<ui::DrawItem>& items, int width,
                                                int height, int dotsPerInch) {
-    const auto pixels = [&](int twips) {
-        return static_cast<int>(std::lround(twips * double(dotsPerInch) / ui::kTwipsPerInch));
-    };
-    QImage page(pixels(width), pixels(height), QImage::Format_RGB32);
+    const ui::Point size = ui::twipsToDevice(ui::Point{width, height}, {dotsPerInch, dotsPerInch});
+    QImage page(size.x, size.y, QImage::Format_RGB32);
     if (page.isNull()) return std::nullopt;
     // The image is the printer: its fonts and pens measured at its resolution.
     const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / 0.0254));

@@ -1,7 +1,5 @@
 #include "win32/win32_dialogs.h"
 
-#include <algorithm>
-
 // clang-format off
 #include <windows.h>
 #include <commdlg.h>

@@ -111,9 +111,7 @@ TEST_F(Program, TheSplashTimerTicksAndExitEndsTheMessageLoop) {
 // The elements the binding paints show inside their containers, in their colours, on the screen;
 // a click goes to the innermost one under the pointer, pressed and released over it.
 TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) {
-    key('D', kControl);
-    pump(binding);
-    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    typeTheExample();
     main->mnuCalc->choose();
     pump(binding, 300);
     auto& graph = *application.find<results::Form2>();
@@ -195,9 +193,7 @@ TEST_F(Program, PaintedElementsShowInTheirContainersAndTakeTheClicksMadeOnThem) 
 // Cascade and the order options put the child windows at their design places, in the screen's
 // pixels; a seeded run of random real keys and clicks ends with the focus where the model has it.
 TEST_F(QuietProgram, ChildWindowsGoWhereTheDesignSaysAndRandomKeysKeepModelAndScreenTogether) {
-    key('D', kControl);
-    pump(binding);
-    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    typeTheExample();
     main->mnuCalc->choose();
     main->mnuSTF->choose();
     pump(binding, 200);

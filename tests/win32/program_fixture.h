@@ -40,6 +40,12 @@ class ProgramWith : public ::testing::Test, protected testing::Assembly<Win32Tex
         key(VK_RETURN);
         pump(binding);
     }
+    // Ctrl+D, then two conformers at 0 and 1 typed into Data Input, each confirmed with Enter.
+    void typeTheExample() {
+        key('D', kControl);
+        pump(binding);
+        for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    }
 
     Win32Binding binding{application};
     shell::MDIForm1* main = nullptr;

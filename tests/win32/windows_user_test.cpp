@@ -211,9 +211,7 @@ TEST_F(Program, MenusShowTheModelsMarks) {
         }
     };
     expectModel();
-    key('D', kControl);
-    pump(binding);
-    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    typeTheExample();
     application.dispatch([&] { main->mnuCalc->choose(); });
     application.dispatch([&] { main->mnuSTF->choose(); });
     application.dispatch([&] { main->mnuKelvin->choose(); });
@@ -285,9 +283,7 @@ TEST_F(Program, ATimerTickThatComesEarlyWaitsForTheRest) {
 // Ctrl+C: the table as Unicode text and as HTML, the graph as a picture of its window, read by
 // another program.
 TEST_F(Program, CopyGivesOtherProgramsTheTableAndTheGraph) {
-    key('D', kControl);
-    pump(binding);
-    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    typeTheExample();
     application.dispatch([&] { main->mnuCalc->choose(); });
     key('T', kControl);
     pump(binding, 200);
@@ -331,9 +327,7 @@ TEST_F(Program, CopyGivesOtherProgramsTheTableAndTheGraph) {
 // graph is as designed.
 TEST_F(Program, TheGraphMaximisedGrowsToFillTheWindow) {
     SetWindowPos(frame, nullptr, 0, 0, 1600, 1000, SWP_NOZORDER | SWP_NOACTIVATE);
-    key('D', kControl);
-    pump(binding);
-    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    typeTheExample();
     application.dispatch([&] { main->mnuCalc->choose(); });
     pump(binding, 200);
     auto& graph = *application.find<results::Form2>();
@@ -443,9 +437,7 @@ std::optional<ReadBack> readPng(const std::string& png, POINT at) {
 // area's size with the cells' colours where they are; the thermometer's bitmap as a PNG of its
 // own size for the SVG drawing; and for print, the printed graph at 300 dpi, 9,5 inches wide.
 TEST_F(Program, TheGraphSavedAsAPictureReadsBack) {
-    key('D', kControl);
-    pump(binding);
-    for (const wchar_t* entry : {L"2", L"0", L"1"}) enter(entry);
+    typeTheExample();
     application.dispatch([&] { main->mnuCalc->choose(); });
     pump(binding, 200);
     auto& graph = *application.find<results::Form2>();
